@@ -1,0 +1,164 @@
+#pragma once
+// The table of the vek command: one entry per exported function, each bound to
+// the function itself. The binder reads the function's parameter list:
+//
+//   const char*         an argument, as text ("-" reads standard input)
+//   int, short          an argument, as a decimal integer
+//   char* then int      the output buffer and its size (sized by the tool)
+//   char* alone         an output buffer without size (sized by the tool)
+//   int*                a number the function writes (a comparison result)
+//
+// Functions whose parameters do not fit these rules give their own `invoke`.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "vek.h"
+
+namespace vek::cli {
+
+// Bad command-line use: wrong argument count, a number that is not one.
+struct UsageError final {
+    std::string message;
+};
+
+// What one call left behind.
+struct Outcome final {
+    short result = 0;
+    short status = 0;
+    std::optional<std::string> text;  // the output text, when the function writes one
+    std::optional<int> number;        // the number written through an int*
+};
+
+enum class Kind {
+    Text,       // prints the output text
+    Predicate,  // prints true or false
+    Compare,    // prints -1, 0 or 1
+    Value,      // prints the returned value itself (vek_Version, vek_LastStatus)
+    Action,     // prints nothing on success
+};
+
+struct Command final {
+    std::string name;                 // the exported name without "vek_"
+    std::vector<std::string> params;  // the caller's arguments, in the function's order
+    std::string summary;              // one line for --list and help
+    Kind kind = Kind::Text;
+    short falseCode = 0;              // Predicate: the status that means "false", not failure
+    std::string details;              // more for help: formats, notes
+    // Runs the function with the arguments and an output capacity in bytes.
+    std::function<Outcome(const std::vector<std::string>& args, std::size_t capacity)> invoke;
+    // Prints a successful outcome; the default prints by kind.
+    std::function<void(const Outcome&)> print;
+};
+
+std::vector<Command>& commands();
+
+// Adds entries to the table at load time: static const Register r{{ ... }};
+struct Register final {
+    explicit Register(std::vector<Command> entries);
+};
+
+// An argument as text; "-" is the whole of standard input (one final newline dropped).
+std::string text_argument(const std::string& arg);
+// An argument as a decimal integer in [min, max], else UsageError.
+long long integer_argument(const std::string& arg, long long min, long long max);
+
+namespace detail {
+
+struct Context final {
+    std::string buffer;
+    int number = 0;
+    const std::vector<std::string>* args = nullptr;
+    std::size_t next = 0;
+    const std::string& take() { return (*args)[next++]; }
+};
+
+template <class P, class Prev, class Next>
+struct Slot;
+
+template <class Prev, class Next>
+struct Slot<const char*, Prev, Next> {
+    static constexpr int kArgs = 1;
+    std::string value;
+    void take(Context& c) { value = text_argument(c.take()); }
+    const char* get(Context&) { return value.c_str(); }
+};
+
+template <class Prev, class Next>
+struct Slot<int, Prev, Next> {
+    static constexpr bool kSize = std::is_same_v<Prev, char*>;
+    static constexpr int kArgs = kSize ? 0 : 1;
+    int value = 0;
+    void take(Context& c) {
+        if constexpr (!kSize) value = static_cast<int>(integer_argument(c.take(), INT32_MIN, INT32_MAX));
+    }
+    int get(Context& c) { return kSize ? static_cast<int>(c.buffer.size()) : value; }
+};
+
+template <class Prev, class Next>
+struct Slot<short, Prev, Next> {
+    static constexpr int kArgs = 1;
+    short value = 0;
+    void take(Context& c) { value = static_cast<short>(integer_argument(c.take(), INT16_MIN, INT16_MAX)); }
+    short get(Context&) { return value; }
+};
+
+template <class Prev, class Next>
+struct Slot<char*, Prev, Next> {
+    static constexpr int kArgs = 0;
+    void take(Context&) {}
+    char* get(Context& c) { return c.buffer.data(); }
+};
+
+template <class Prev, class Next>
+struct Slot<int*, Prev, Next> {
+    static constexpr int kArgs = 0;
+    void take(Context&) {}
+    int* get(Context& c) { return &c.number; }
+};
+
+template <class... P>
+struct Binder {
+    using Padded = std::tuple<void*, P..., void*>;
+    template <std::size_t I>
+    using SlotAt = Slot<std::tuple_element_t<I + 1, Padded>, std::tuple_element_t<I, Padded>,
+                        std::tuple_element_t<I + 2, Padded>>;
+    static constexpr bool kWritesText = (std::is_same_v<P, char*> || ...);
+    static constexpr bool kWritesNumber = (std::is_same_v<P, int*> || ...);
+
+    template <class Fn, std::size_t... I>
+    static Outcome run(Fn fn, const std::vector<std::string>& args, std::size_t capacity, std::index_sequence<I...>) {
+        constexpr int expected = (0 + ... + SlotAt<I>::kArgs);
+        if (args.size() != static_cast<std::size_t>(expected))
+            throw UsageError{"expects " + std::to_string(expected) + " argument(s), got " + std::to_string(args.size())};
+        Context c;
+        c.args = &args;
+        std::tuple<SlotAt<I>...> slots;
+        (std::get<I>(slots).take(c), ...);  // left to right: the function's own order
+        if constexpr (kWritesText) c.buffer.assign(capacity, '\0');
+        Outcome o;
+        o.result = fn(std::get<I>(slots).get(c)...);
+        o.status = vek_LastStatus();
+        if constexpr (kWritesText) o.text = std::string(c.buffer.c_str());
+        if constexpr (kWritesNumber) o.number = c.number;
+        return o;
+    }
+};
+
+}  // namespace detail
+
+// Binds an exported function by its parameter list.
+template <class... P>
+std::function<Outcome(const std::vector<std::string>&, std::size_t)> bind(short(VEK_CALL* fn)(P...)) {
+    return [fn](const std::vector<std::string>& args, std::size_t capacity) {
+        return detail::Binder<P...>::run(fn, args, capacity, std::index_sequence_for<P...>{});
+    };
+}
+
+}  // namespace vek::cli

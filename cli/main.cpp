@@ -1,0 +1,145 @@
+// vek: calls any exported function of the library from a shell.
+//
+//   vek FUNCTION ARG...     call vek_FUNCTION with the arguments in its own order
+//   vek --list              the functions and their parameters
+//   vek help FUNCTION       one function: parameters, output, status codes
+//   vek --version           the versions
+//
+// Exit status: 0 success (or true), 1 the function returned 0 (failure, or
+// false for a predicate), 2 bad command-line use.
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/command.h"
+#include "frame/catalogue.h"
+#include "vek.h"
+
+namespace {
+
+using vek::cli::Command;
+using vek::cli::Kind;
+
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+
+const char* const kUsageText =
+    "usage: vek FUNCTION [ARG...]   call vek_FUNCTION (the vek_ prefix is optional)\n"
+    "       vek --list              list the functions and their parameters\n"
+    "       vek help FUNCTION       explain one function and its status codes\n"
+    "       vek --version           print the versions\n"
+    "An argument - is read from standard input.\n";
+
+std::string_view bare(std::string_view name) {
+    return name.starts_with("vek_") ? name.substr(4) : name;
+}
+
+const Command* find(std::string_view name) {
+    const auto& table = vek::cli::commands();
+    const auto it = std::find_if(table.begin(), table.end(), [&](const Command& c) { return c.name == bare(name); });
+    return it == table.end() ? nullptr : &*it;
+}
+
+std::string signature(const Command& c) {
+    std::string s = "vek " + c.name;
+    for (const auto& p : c.params) s += " " + p;
+    return s;
+}
+
+int list() {
+    auto table = vek::cli::commands();
+    std::sort(table.begin(), table.end(), [](const Command& a, const Command& b) { return a.name < b.name; });
+    for (const auto& c : table) std::printf("%-45s %s\n", signature(c).c_str(), c.summary.c_str());
+    return 0;
+}
+
+int help(std::string_view name) {
+    const Command* c = find(name);
+    if (c == nullptr) {
+        std::fprintf(stderr, "vek: no function named %.*s (see vek --list)\n", static_cast<int>(name.size()), name.data());
+        return kUsage;
+    }
+    std::printf("%s\n    %s\n", signature(*c).c_str(), c->summary.c_str());
+    if (!c->details.empty()) std::printf("\n%s\n", c->details.c_str());
+    std::printf("\nStatus codes of vek_%s:\n", c->name.c_str());
+    for (const auto& e : vek::catalogue::entries())
+        if (bare(e.function) == c->name)
+            std::printf("  %4d  %.*s\n", e.code, static_cast<int>(e.message.size()), e.message.data());
+    std::printf("   -50  %s\n   -99  %s\n", vek::catalogue::message("", -50).data(),
+                vek::catalogue::message("", -99).data());
+    return 0;
+}
+
+void print(const Command& c, const vek::cli::Outcome& o) {
+    if (c.print) return c.print(o);
+    switch (c.kind) {
+        case Kind::Text: std::printf("%s\n", o.text ? o.text->c_str() : ""); break;
+        case Kind::Predicate: std::printf("true\n"); break;
+        case Kind::Compare: std::printf("%d\n", o.number.value_or(0)); break;
+        case Kind::Value: std::printf("%d\n", o.result); break;
+        case Kind::Action: break;
+    }
+}
+
+int run(const Command& c, const std::vector<std::string>& args) {
+    // Output buffers are sized by the tool: grown until the result fits.
+    constexpr std::size_t kFirst = 1u << 17;
+    constexpr std::size_t kLargest = 1u << 28;
+    vek::cli::Outcome o;
+    for (std::size_t capacity = kFirst;; capacity *= 4) {
+        o = c.invoke(args, capacity);
+        if (o.result != 0 || o.status != -50 || !o.text || capacity >= kLargest) break;
+    }
+    if (c.kind == Kind::Value || o.result != 0) {
+        print(c, o);
+        return 0;
+    }
+    if (c.kind == Kind::Predicate && o.status == c.falseCode) {
+        std::printf("false\n");
+        return kFailure;
+    }
+    const std::string_view message = vek::catalogue::message(c.name, o.status);
+    std::fprintf(stderr, "vek %s: status %d: %.*s\n", c.name.c_str(), o.status, static_cast<int>(message.size()),
+                 message.data());
+    return kFailure;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        std::fputs(kUsageText, args.empty() ? stderr : stdout);
+        return args.empty() ? kUsage : 0;
+    }
+    if (args[0] == "--list") return list();
+    if (args[0] == "--version") {
+        std::printf("vek command %s, library interface %d\n", VEK_CLI_VERSION, vek_Version());
+        return 0;
+    }
+    if (args[0] == "help") {
+        if (args.size() != 2) {
+            std::fputs(kUsageText, stderr);
+            return kUsage;
+        }
+        return help(args[1]);
+    }
+    const Command* c = find(args[0]);
+    if (c == nullptr) {
+        std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", args[0].c_str());
+        return kUsage;
+    }
+    try {
+        return run(*c, {args.begin() + 1, args.end()});
+    } catch (const vek::cli::UsageError& e) {
+        std::fprintf(stderr, "vek %s: %s\nusage: %s\n", c->name.c_str(), e.message.c_str(), signature(*c).c_str());
+        return kUsage;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "vek %s: out of memory\n", c->name.c_str());
+        return kFailure;
+    }
+}

@@ -1,0 +1,132 @@
+#pragma once
+// The frame every exported function runs in.
+//
+// An export reads as: its inputs built in order, each in a stage with its own
+// code table, then the operation, then the result. For example:
+//
+//   VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length,
+//                                               char* out, int outSize) {
+//       using S = C_StringType;
+//       return frame::text(out, outSize, [&] {
+//           const auto x = frame::stage([&] { return C_StringDec(a, S::kDecimal); },
+//                                       On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+//           const auto y = frame::stage([&] { return C_StringDec(b, S::kDecimal); },
+//                                       On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+//           return frame::stage([&] { return x.Add(y).GetPadded(length); },
+//                               On<S::xWrongLength>{-3}, On<S::xLengthTooSmall>{-4},
+//                               On<S::xResultTooBig>{-5});
+//       });
+//   }
+//
+// Inner layer: `stage` turns an exception listed in its table into that code.
+// Outer layer: `call` (and the shapes built on it) sets the status register to 0
+// on entry, and turns a code, a resource failure, xRuntimeError, xBufferTooSmall
+// or anything else into the status and a 0 result. Nothing escapes.
+
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "frame/status.h"
+#include "frame/xBufferTooSmall.h"
+#include "frame/xRuntimeError.h"
+
+namespace vek::frame {
+
+// Carries a function's own status code from a stage or a direct test to the outer layer.
+struct xStatus final {
+    short code;
+};
+
+// One row of a stage's code table: any of the exception types X gives `code`.
+template <class... X>
+struct On final {
+    short code;
+};
+
+// Ends the call with `code` (a direct test in an exported function: a mode flag
+// other than 0 or 1, a predicate found false).
+[[noreturn]] inline void fail(short code) { throw xStatus{code}; }
+
+namespace detail {
+
+// True when the exception being handled is of type X. Called only inside a handler.
+template <class X>
+bool handling() noexcept {
+    try {
+        throw;
+    } catch (const X&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+template <class... X>
+short code_of(const On<X...>& row) noexcept {
+    return (handling<X>() || ...) ? row.code : short{0};
+}
+
+}  // namespace detail
+
+// Runs one step of an export. An exception named in `table` ends the call with
+// that row's code; any other exception goes on to the outer layer untouched.
+template <class F, class... Rows>
+decltype(auto) stage(F&& step, const Rows&... table) {
+    try {
+        return std::forward<F>(step)();
+    } catch (...) {
+        short code = 0;
+        ((code = code != 0 ? code : detail::code_of(table)), ...);
+        if (code != 0) throw xStatus{code};
+        throw;
+    }
+}
+
+// The outer layer. `body` returns true for -1 (success, true) and false for 0.
+template <class Body>
+short call(Body&& body) noexcept {
+    status::set(0);
+    try {
+        return std::forward<Body>(body)() ? short{-1} : short{0};
+    } catch (const xStatus& failure) {
+        status::set(failure.code);
+    } catch (const std::bad_alloc&) {
+        status::set(-99);
+    } catch (const xRuntimeError&) {
+        status::set(-99);
+    } catch (const xBufferTooSmall&) {
+        status::set(-50);
+    } catch (...) {
+        status::set(-99);
+    }
+    return 0;
+}
+
+// The size rule: `text` and its NUL are copied into `out` when they fit in
+// `outSize` bytes; otherwise xBufferTooSmall and `out` is not written.
+inline void write(char* out, int outSize, std::string_view text) {
+    if (outSize < 1 || static_cast<unsigned>(outSize) - 1u < text.size()) throw xBufferTooSmall{};
+    std::memcpy(out, text.data(), text.size());
+    out[text.size()] = '\0';
+}
+
+// Shape 1: clear `out`, run `body` (which returns the result text), copy the
+// result back under the size rule. A failure leaves "" in `out`, or leaves `out`
+// untouched when `outSize` is below 1.
+template <class Body>
+short text(char* out, int outSize, Body&& body) noexcept {
+    return call([&] {
+        write(out, outSize, {});
+        const std::string result = std::forward<Body>(body)();
+        write(out, outSize, result);
+        return true;
+    });
+}
+
+// A null input pointer reads as the empty text.
+inline const char* in(const char* text) noexcept { return text != nullptr ? text : ""; }
+
+}  // namespace vek::frame

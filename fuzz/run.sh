@@ -1,0 +1,18 @@
+#!/bin/sh
+# Runs every fuzz target built in $1 for $2 seconds each, starting from its seed
+# corpus in fuzz/corpus/<target>/. Any crash, leak or sanitizer report fails.
+set -eu
+build=$1
+seconds=$2
+here=$(cd "$(dirname "$0")" && pwd)
+for target in "$build"/bin/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target")
+  work=$(mktemp -d)
+  [ -d "$here/corpus/$name" ] && cp -r "$here/corpus/$name/." "$work/"
+  echo "fuzz: $name for ${seconds}s"
+  "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$work/" "$work" 2>&1 | tail -n 3
+  status=$?
+  rm -rf "$work"
+  [ "$status" = 0 ] || exit "$status"
+done

@@ -1,0 +1,54 @@
+#include "support/vectors.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace vek::test {
+
+const std::string& Vector::operator[](const std::string& key) const {
+    const auto it = fields.find(key);
+    if (it == fields.end()) throw std::out_of_range("vector field missing: " + key);
+    return it->second;
+}
+
+std::vector<Vector> load_vectors(const std::string& file, const std::string& section) {
+    std::ifstream in(std::string(VEK_TEST_DATA) + "/" + file);
+    if (!in) throw std::runtime_error("cannot open test data " + file);
+    std::vector<Vector> cases;
+    Vector current;
+    std::string name;
+    std::string line;
+    int number = 0;
+    const auto flush = [&] {
+        if (!current.fields.empty() && (section.empty() || current.section == section)) cases.push_back(current);
+        current.fields.clear();
+    };
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) {
+            flush();
+        } else if (line[0] == '#') {
+            continue;
+        } else if (line[0] == '[' && line.back() == ']') {
+            flush();
+            name = line.substr(1, line.size() - 2);
+        } else {
+            const auto eq = line.find('=');
+            if (eq == std::string::npos) throw std::runtime_error(file + ": bad line " + std::to_string(number));
+            std::string key = line.substr(0, eq);
+            while (!key.empty() && key.back() == ' ') key.pop_back();
+            std::string value = line.substr(eq + 1);
+            if (!value.empty() && value[0] == ' ') value.erase(0, 1);
+            if (current.fields.empty()) {
+                current.section = name;
+                current.line = number;
+            }
+            current.fields[key] = value;
+        }
+    }
+    flush();
+    return cases;
+}
+
+}  // namespace vek::test
