@@ -11,8 +11,11 @@ for target in "$build"/bin/fuzz_*; do
   work=$(mktemp -d)
   [ -d "$here/corpus/$name" ] && cp -r "$here/corpus/$name/." "$work/"
   echo "fuzz: $name for ${seconds}s"
-  "$target" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="$work/" "$work" 2>&1 | tail -n 3
-  status=$?
+  status=0
+  "$target" -max_total_time="$seconds" -artifact_prefix="$work/" "$work" >"$work.log" 2>&1 || status=$?
+  tail -n 3 "$work.log"
+  [ "$status" = 0 ] || cat "$work.log"
+  rm -f "$work.log"
   rm -rf "$work"
   [ "$status" = 0 ] || exit "$status"
 done

@@ -1,0 +1,26 @@
+#pragma once
+// An unsigned decimal number written as digit text of up to 60000 digits.
+
+#include <string>
+#include <string_view>
+
+#include "types/C_StringType.h"
+
+class C_StringDec : public C_StringType {
+public:
+    C_StringDec() = default;
+    // From binary or hexadecimal text (a 64-bit value, written without leading
+    // zeros) or decimal text (kept as given). Character text is xWrongType.
+    C_StringDec(std::string_view text, int sourceType);
+
+    bool IsValid(std::string_view text) const override;
+    std::string DigitFromValue(int value) const override;
+    std::string GetPadded(int length) const override;
+
+    // Numeric order; leading zeros do not count.
+    int Compare(const C_StringDec& other) const noexcept { return C_StringType::Compare(other, '0'); }
+
+    // ---- Arithmetic and the Luhn key ----
+
+    // ---- Random values ----
+};
