@@ -109,7 +109,7 @@ short call(Body&& body) noexcept {
 // `outSize` bytes; otherwise xBufferTooSmall and `out` is not written.
 inline void write(char* out, int outSize, std::string_view text) {
     if (outSize < 1 || static_cast<unsigned>(outSize) - 1u < text.size()) throw xBufferTooSmall{};
-    std::memcpy(out, text.data(), text.size());
+    if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out[text.size()] = '\0';
 }
 
