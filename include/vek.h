@@ -66,6 +66,52 @@ VEK_API short VEK_CALL vek_Version(void);
  * Character strings
  * ------------------------------------------------------------------------ */
 
+/*! vek_Conv_HexaToChar() :
+ *  The bytes that hexadecimal text denotes, two digits a byte, high half first
+ *  ("414243" gives "ABC").
+ *  @param 1 hexa     the hexadecimal text, an even number of 2 to 60000 digits.
+ *  @param 2 out      receives the characters and a NUL.
+ *  @param 3 outSize  size of `out` in bytes: at least half the digits plus 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty,
+ *          longer than 60000 digits or not hexadecimal; -2 odd number of digits
+ *          (checked first); -3 a byte is 0x00, which a NUL-terminated result
+ *          cannot carry (out holds ""); -50 output too small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_HexaToChar(const char* hexa, char* out, int outSize);
+
+/*! vek_Conv_BinToChar() :
+ *  The bytes that binary text denotes, eight bits a byte, most significant first
+ *  ("0100000101000010" gives "AB").
+ *  @param 1 bin      the binary text, a multiple of 8 of 8 to 60000 bits.
+ *  @param 2 out      receives the characters and a NUL.
+ *  @param 3 outSize  size of `out` in bytes: at least an eighth of the bits plus 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not binary;
+ *          -2 empty or longer than 60000 bits; -3 length not a multiple of 8
+ *          (checked first, so "" gives -2); -4 a byte is 0x00, which a
+ *          NUL-terminated result cannot carry (out holds ""); -50 output too
+ *          small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_BinToChar(const char* bin, char* out, int outSize);
+
+/*! vek_Tran_SwapCharInPairs() :
+ *  Characters 1 and 2, 3 and 4, ... change places ("ABCD" gives "BADC").
+ *  @param 1 text     1 to 60000 characters, an even number.
+ *  @param 2 out      receives the swapped text and a NUL.
+ *  @param 3 outSize  size of `out` in bytes: at least the text's length plus 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty or
+ *          longer than 60000 characters; -2 odd length; -50 output too small;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_SwapCharInPairs(const char* text, char* out, int outSize);
+
+/*! vek_Tran_SwapChar() :
+ *  The two 4-bit halves of every character change places ("A", 0x41, gives
+ *  the byte 0x14).
+ *  @param 1 text     1 to 60000 characters.
+ *  @param 2 out      receives the swapped text and a NUL.
+ *  @param 3 outSize  size of `out` in bytes: at least the text's length plus 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty;
+ *          -2 longer than 60000 characters; -50 output too small; -99 internal
+ *          failure. */
+VEK_API short VEK_CALL vek_Tran_SwapChar(const char* text, char* out, int outSize);
+
 /* ------------------------------------------------------------------------
  * Decimal strings
  * ------------------------------------------------------------------------ */
@@ -73,6 +119,116 @@ VEK_API short VEK_CALL vek_Version(void);
 /* ------------------------------------------------------------------------
  * Hexadecimal strings
  * ------------------------------------------------------------------------ */
+
+/*! vek_Conv_DecToHexa() :
+ *  A decimal number up to 2^64 - 1 (18446744073709551615) in hexadecimal,
+ *  without leading zeros ("255" gives "FF").
+ *  @param 1 dec           decimal text of 1 to 60000 digits; leading zeros do
+ *                         not count toward the 20 significant digits allowed.
+ *  @param 2 resultLength  0 for the natural length, or 1 to 60000 to pad with '0'.
+ *  @param 3 out           receives the hexadecimal text and a NUL.
+ *  @param 4 outSize       size of `out` in bytes.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not decimal or
+ *          empty; -2 resultLength below 0 or above 60000; -3 resultLength
+ *          shorter than the result; -4 text longer than 60000 characters or value
+ *          above 2^64 - 1; -50 output too small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_DecToHexa(const char* dec, int resultLength, char* out, int outSize);
+
+/*! vek_Conv_CharToHexa() :
+ *  Each character as two hexadecimal digits, high half first ("AB" gives "4142").
+ *  @param 1 text     1 to 30000 characters.
+ *  @param 2 out      receives twice as many digits as `text` has characters, and a NUL.
+ *  @param 3 outSize  size of `out` in bytes.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty;
+ *          -2 longer than 30000 characters; -50 output too small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_CharToHexa(const char* text, char* out, int outSize);
+
+/*! vek_Conv_BinToHexa() :
+ *  A binary number in hexadecimal, without leading zeros ("11111" gives "1F",
+ *  "0000" gives "0").
+ *  @param 1 bin           binary text of 1 to 60000 bits.
+ *  @param 2 resultLength  0 for the natural length, or 1 to 60000 to pad with '0'.
+ *  @param 3 out           receives the hexadecimal text and a NUL.
+ *  @param 4 outSize       size of `out` in bytes.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not binary,
+ *          empty or longer than 60000 characters; -2 resultLength below 0 or
+ *          above 60000; -3 resultLength shorter than the result; -50 output too
+ *          small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_BinToHexa(const char* bin, int resultLength, char* out, int outSize);
+
+/*! vek_Conv_ExtractBinFromHexa() :
+ *  `length` bits of a hexadecimal text from bit `position` on, as '0'/'1' text.
+ *  Bit 1 is the most significant bit of the first digit ("A5", 3, 4 gives "1001").
+ *  @param 1 hexa      hexadecimal text of 1 to 60000 digits.
+ *  @param 2 position  the first bit, from 1.
+ *  @param 3 length    the number of bits, 1 to 60000.
+ *  @param 4 out       receives the bits and a NUL.
+ *  @param 5 outSize   size of `out` in bytes: at least `length` plus 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not
+ *          hexadecimal, empty or longer than 60000 digits, or more than 60000
+ *          bits asked; -2 length below 1 or above 240000; -3 position below 1 or
+ *          above 240000; -4 the bits run past the end; -5 position past the last
+ *          bit; -50 output too small; -99 internal failure. Checked in the order
+ *          -1, -3, -2, -5, -4, then more than 60000 bits (-1). */
+VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int position, int length, char* out,
+                                                    int outSize);
+
+/*! vek_Veri_IsHexa() :
+ *  Whether a text is hexadecimal: '0'-'9' and 'A'-'F' only (upper case).
+ *  @param 1 text  the text to check.
+ *  @return -1 if it is; 0 otherwise, then vek_LastStatus(): -1 empty; -2 not
+ *          hexadecimal (the "false" answer); -3 longer than 60000 characters;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Veri_IsHexa(const char* text);
+
+/*! vek_Comp_HexaToHexa() :
+ *  Compares two hexadecimal numbers of any length; leading zeros do not count
+ *  ("00FF" equals "FF").
+ *  @param 1 a       hexadecimal text of 1 to 60000 digits.
+ *  @param 2 b       the same.
+ *  @param 3 result  receives -1 if a < b, 0 if equal, 1 if a > b; written only on success.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 a not
+ *          hexadecimal, empty or too long; -2 the same for b; -99 internal
+ *          failure (also for a null `result`). */
+VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* result);
+
+/*! vek_Comp_HexaToDec() :
+ *  Compares a hexadecimal number with a decimal number up to 2^64 - 1
+ *  ("FF" equals "255").
+ *  @param 1 hexa    hexadecimal text of 1 to 60000 digits.
+ *  @param 2 dec     decimal text of 1 to 60000 digits.
+ *  @param 3 result  receives -1 if hexa < dec, 0 if equal, 1 if hexa > dec;
+ *                   written only on success.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 hexa not
+ *          hexadecimal, empty or too long; -2 dec not decimal, empty or too long;
+ *          -3 dec above 2^64 - 1; -99 internal failure (also for a null `result`). */
+VEK_API short VEK_CALL vek_Comp_HexaToDec(const char* hexa, const char* dec, int* result);
+
+/*! vek_Conv_HexaToArrayChar() :
+ *  The bytes that hexadecimal text denotes, two digits a byte, high half first;
+ *  an odd last digit is a high half ("ABC" gives AB C0). Has no output size and
+ *  does not clear its output first.
+ *  @param 1 hexa   hexadecimal text of 1 to 119998 digits.
+ *  @param 2 bytes  receives (L + 1) / 2 bytes for L digits, then one 0 byte:
+ *                  the caller provides that room.
+ *  @param 3 count  receives the number of bytes (without the 0 byte).
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty; -2 a
+ *          character that is not a hexadecimal digit; -3 more than 59999 bytes;
+ *          -99 internal failure (also for a null `bytes` or `count`). */
+VEK_API short VEK_CALL vek_Conv_HexaToArrayChar(const char* hexa, unsigned char* bytes, int* count);
+
+/*! vek_Conv_BinToArrayChar() :
+ *  The bytes of binary text read as one binary number, right-aligned in
+ *  (L + 7) / 8 bytes for L bits, most significant byte first: a multiple of 8
+ *  bits gives one byte a group of eight; "101" gives 05; "100000000" gives
+ *  01 00. Has no output size and does not clear its output first.
+ *  @param 1 bin    binary text of 1 to 479992 bits.
+ *  @param 2 bytes  receives the bytes, then one 0 byte: the caller provides that room.
+ *  @param 3 count  receives the number of bytes (without the 0 byte).
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty; -2 a
+ *          character other than '0' or '1' (checked first); -3 more than 59999
+ *          bytes; -99 internal failure (also for a null `bytes` or `count`). */
+VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* bytes, int* count);
 
 /* ------------------------------------------------------------------------
  * Hexadecimal transforms
@@ -89,6 +245,30 @@ VEK_API short VEK_CALL vek_Version(void);
 /* ------------------------------------------------------------------------
  * Character arrays
  * ------------------------------------------------------------------------ */
+
+/*! vek_Conv_ArrayCharToHexa() :
+ *  A block of bytes (any values, 0x00 included) as hexadecimal text, two
+ *  upper-case digits a byte.
+ *  @param 1 bytes    the block; only `length` bytes are read.
+ *  @param 2 length   the number of bytes, 1 to 30000.
+ *  @param 3 out      receives 2 x length digits and a NUL.
+ *  @param 4 outSize  size of `out` in bytes: at least 2 x length + 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 length 0 or
+ *          negative, or a null `bytes`; -2 length above 30000; -50 output too
+ *          small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_ArrayCharToHexa(const unsigned char* bytes, int length, char* out, int outSize);
+
+/*! vek_Conv_ArrayCharToBin() :
+ *  A block of bytes (any values, 0x00 included) as binary text, eight bits a
+ *  byte, most significant first.
+ *  @param 1 bytes    the block; only `length` bytes are read.
+ *  @param 2 length   the number of bytes, 1 to 7500.
+ *  @param 3 out      receives 8 x length bits and a NUL.
+ *  @param 4 outSize  size of `out` in bytes: at least 8 x length + 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 length 0 or
+ *          negative, or a null `bytes`; -2 length above 7500; -50 output too
+ *          small; -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_ArrayCharToBin(const unsigned char* bytes, int length, char* out, int outSize);
 
 /* ------------------------------------------------------------------------
  * Random values

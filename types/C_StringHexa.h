@@ -37,6 +37,17 @@ public:
 
     // ---- Conversions and comparison ----
 
+    // Numeric order against a decimal number: its text is converted to hexadecimal
+    // first, so a value above 2^64 - 1 is xNumberTooBig. (C_StringDec, C_StringBin:
+    // types/C_StringDec.h, types/C_StringBin.h.)
+    int CompareDec(const class C_StringDec& dec) const;
+    // The `length` bits from 0-based bit `position` on (position 0 is the most
+    // significant bit of the first digit), as binary text. Checks in order:
+    // xWrongPos (position outside 0 to 239999), xWrongLength (length outside 1 to
+    // 240000), xInvalidPos (position past the last bit), xOverlap (the run passes
+    // the end), then xStringTooLong for more than 60000 bits.
+    class C_StringBin ExtractBin(int position, int length) const;
+
     // ---- Transforms ----
 
     // ---- Arithmetic and logic ----

@@ -1,0 +1,125 @@
+// Hexadecimal strings: conversions to hexadecimal, validation, comparison, bit
+// extraction, and hexadecimal or binary text written into a caller's byte block.
+#include "frame/frame.h"
+#include "types/C_StringBin.h"
+#include "types/C_StringDec.h"
+#include "types/C_StringHexa.h"
+#include "types/text_bytes.h"
+#include "vek.h"
+
+namespace {
+
+using S = C_StringType;
+using vek::frame::On;
+namespace frame = vek::frame;
+
+// A 1-based position at the interface as the classes' 0-based one; positions
+// below 1 all become -1 (out of range), without overflow.
+int zero_based(int position) noexcept { return position >= 1 ? position - 1 : -1; }
+
+// A caller's output pointer that is null cannot be written: internal failure,
+// nothing written, rather than a crash.
+template <class T>
+T& target(T* pointer) {
+    if (pointer == nullptr) frame::fail(-99);
+    return *pointer;
+}
+
+}  // namespace
+
+extern "C" {
+
+VEK_API short VEK_CALL vek_Conv_DecToHexa(const char* dec, int resultLength, char* out, int outSize) {
+    return frame::text(out, outSize, [&] {
+        const auto value = frame::stage([&] { return C_StringHexa(frame::in(dec), S::kDecimal); },
+                                        On<S::xInvalidType, S::xEmptyString>{-1},
+                                        On<S::xStringTooLong, S::xNumberTooBig>{-4});
+        return frame::stage([&] { return value.GetPadded(resultLength); }, On<S::xWrongLength>{-2},
+                            On<S::xLengthTooSmall>{-3});
+    });
+}
+
+VEK_API short VEK_CALL vek_Conv_CharToHexa(const char* text, char* out, int outSize) {
+    return frame::text(out, outSize, [&] {
+        return frame::stage([&] { return C_StringHexa(frame::in(text), S::kCharacter).GetPadded(0); },
+                            On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-2});
+    });
+}
+
+VEK_API short VEK_CALL vek_Conv_BinToHexa(const char* bin, int resultLength, char* out, int outSize) {
+    return frame::text(out, outSize, [&] {
+        const auto value = frame::stage([&] { return C_StringHexa(frame::in(bin), S::kBinary); },
+                                        On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        return frame::stage([&] { return value.GetPadded(resultLength); }, On<S::xWrongLength>{-2},
+                            On<S::xLengthTooSmall>{-3});
+    });
+}
+
+VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int position, int length, char* out,
+                                                    int outSize) {
+    return frame::text(out, outSize, [&] {
+        const auto value = frame::stage([&] { return C_StringHexa(frame::in(hexa), S::kHexadecimal); },
+                                        On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        return frame::stage([&] { return value.ExtractBin(zero_based(position), length).GetPadded(0); },
+                            On<S::xStringTooLong>{-1}, On<S::xWrongLength>{-2}, On<S::xWrongPos>{-3},
+                            On<S::xOverlap>{-4}, On<S::xInvalidPos>{-5});
+    });
+}
+
+VEK_API short VEK_CALL vek_Veri_IsHexa(const char* text) {
+    return frame::call([&] {
+        const bool valid = frame::stage([&] { return C_StringHexa().IsValid(frame::in(text)); },
+                                        On<S::xEmptyString>{-1}, On<S::xStringTooLong>{-3});
+        if (!valid) frame::fail(-2);
+        return true;
+    });
+}
+
+VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* result) {
+    return frame::call([&] {
+        const auto x = frame::stage([&] { return C_StringHexa(frame::in(a), S::kHexadecimal); },
+                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        const auto y = frame::stage([&] { return C_StringHexa(frame::in(b), S::kHexadecimal); },
+                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+        target(result) = x.Compare(y);
+        return true;
+    });
+}
+
+VEK_API short VEK_CALL vek_Comp_HexaToDec(const char* hexa, const char* dec, int* result) {
+    return frame::call([&] {
+        const auto x = frame::stage([&] { return C_StringHexa(frame::in(hexa), S::kHexadecimal); },
+                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        const auto y = frame::stage([&] { return C_StringDec(frame::in(dec), S::kDecimal); },
+                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+        const int order = frame::stage([&] { return x.CompareDec(y); }, On<S::xNumberTooBig>{-3});
+        target(result) = order;
+        return true;
+    });
+}
+
+VEK_API short VEK_CALL vek_Conv_HexaToArrayChar(const char* hexa, unsigned char* bytes, int* count) {
+    return frame::call([&] {
+        const int n = frame::stage([&] { return vek::bytes::HexaCount(frame::in(hexa)); }, On<S::xEmptyString>{-1},
+                                   On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
+        int& counted = target(count);
+        if (bytes == nullptr) frame::fail(-99);
+        vek::bytes::FromHexa(frame::in(hexa), bytes);
+        counted = n;
+        return true;
+    });
+}
+
+VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* bytes, int* count) {
+    return frame::call([&] {
+        const int n = frame::stage([&] { return vek::bytes::BinCount(frame::in(bin)); }, On<S::xEmptyString>{-1},
+                                   On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
+        int& counted = target(count);
+        if (bytes == nullptr) frame::fail(-99);
+        vek::bytes::FromBin(frame::in(bin), bytes);
+        counted = n;
+        return true;
+    });
+}
+
+}  // extern "C"

@@ -1,0 +1,449 @@
+// Hexadecimal strings: the class, and the exports as a caller sees them.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cstdint>
+#include <functional>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/api.h"
+#include "types/C_StringBin.h"
+#include "types/C_StringDec.h"
+#include "types/C_StringEvenHexa.h"
+#include "types/C_StringHexa.h"
+
+#if VEK_HAVE_GMP
+#include <gmpxx.h>
+#endif
+
+namespace {
+
+using S = C_StringType;
+using vek::test::call_text;
+
+// Oracle: an unsigned 64-bit value in upper-case hexadecimal, by the standard library.
+std::string hex_of(std::uint64_t v) {
+    char text[17];
+    const auto end = std::to_chars(text, text + sizeof text, v, 16).ptr;
+    std::string s(text, end);
+    for (char& c : s)
+        if (c >= 'a' && c <= 'f') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+std::string dec_of(std::uint64_t v) { return std::to_string(v); }
+std::string bin_of(std::uint64_t v) {
+    char text[65];
+    const auto end = std::to_chars(text, text + sizeof text, v, 2).ptr;
+    return std::string(text, end);
+}
+
+const std::string kLongDigits(60001, '1');
+
+std::string repeat(const std::string& piece, int times) {
+    std::string s;
+    for (int i = 0; i < times; ++i) s += piece;
+    return s;
+}
+
+// ---- The class ----
+
+TEST(StringHexa, DigitsBothWays) {
+    const char* digits = "0123456789ABCDEF";
+    for (int v = 0; v < 16; ++v) {
+        EXPECT_EQ(C_StringHexa::DigitValue(digits[v]), v);
+        EXPECT_EQ(C_StringHexa::DigitChar(v), digits[v]);
+        EXPECT_EQ(C_StringHexa().DigitFromValue(v), std::string(1, digits[v]));
+    }
+    for (const char c : {'a', 'f', 'G', '/', ':', '@', '\0'}) EXPECT_THROW(C_StringHexa::DigitValue(c), S::xWrongValue);
+    for (const int v : {-1, 16, 255}) {
+        EXPECT_THROW(C_StringHexa::DigitChar(v), S::xWrongValue);
+        EXPECT_THROW(C_StringHexa().DigitFromValue(v), S::xWrongValue);
+    }
+}
+
+TEST(StringHexa, IsValidChecksLengthThenEmptinessThenAlphabet) {
+    const C_StringHexa h;
+    EXPECT_TRUE(h.IsValid("0123456789ABCDEF"));
+    EXPECT_FALSE(h.IsValid("0a"));
+    EXPECT_FALSE(h.IsValid("G"));
+    EXPECT_THROW(h.IsValid(""), S::xEmptyString);
+    EXPECT_THROW(h.IsValid(std::string(60001, 'x')), S::xStringTooLong);
+    EXPECT_TRUE(h.IsValid(std::string(60000, 'F')));
+}
+
+TEST(StringHexa, PadsWithZeros) {
+    EXPECT_EQ(C_StringHexa("FF", S::kHexadecimal).GetPadded(4), "00FF");
+    EXPECT_THROW(C_StringHexa("FFF", S::kHexadecimal).GetPadded(2), S::xLengthTooSmall);
+}
+
+TEST(StringHexa, CompareDec) {
+    const auto dec = [](const char* t) { return C_StringDec(t, S::kDecimal); };
+    EXPECT_EQ(C_StringHexa("FF", S::kHexadecimal).CompareDec(dec("255")), 0);
+    EXPECT_EQ(C_StringHexa("00FF", S::kHexadecimal).CompareDec(dec("0256")), -1);
+    EXPECT_EQ(C_StringHexa("100", S::kHexadecimal).CompareDec(dec("255")), 1);
+    // A long hexadecimal value still compares with the largest decimal one.
+    EXPECT_EQ(C_StringHexa("10000000000000000", S::kHexadecimal).CompareDec(dec("18446744073709551615")), 1);
+    EXPECT_THROW(C_StringHexa("1", S::kHexadecimal).CompareDec(dec("18446744073709551616")), S::xNumberTooBig);
+}
+
+TEST(StringHexa, ExtractBinChecksInOrder) {
+    const C_StringHexa v("A5", S::kHexadecimal);
+    EXPECT_EQ(v.ExtractBin(0, 4).GetValue(), "1010");
+    EXPECT_EQ(v.ExtractBin(4, 4).GetValue(), "0101");
+    EXPECT_EQ(v.ExtractBin(0, 8).GetValue(), "10100101");
+    EXPECT_EQ(v.ExtractBin(7, 1).GetValue(), "1");
+    EXPECT_THROW(v.ExtractBin(-1, 0), S::xWrongPos);       // position before length
+    EXPECT_THROW(v.ExtractBin(240000, 1), S::xWrongPos);
+    EXPECT_THROW(v.ExtractBin(8, 0), S::xWrongLength);     // length before the position's place
+    EXPECT_THROW(v.ExtractBin(0, 240001), S::xWrongLength);
+    EXPECT_THROW(v.ExtractBin(8, 9), S::xInvalidPos);      // past the last bit before overlap
+    EXPECT_THROW(v.ExtractBin(5, 4), S::xOverlap);
+    EXPECT_THROW(v.ExtractBin(0, 60001), S::xOverlap);      // the run check comes before the size
+    const C_StringHexa wide(std::string(15001, 'F'), S::kHexadecimal);
+    EXPECT_EQ(wide.ExtractBin(4, 60000).GetLength(), 60000);
+    EXPECT_THROW(wide.ExtractBin(0, 60001), S::xStringTooLong);
+    const C_StringHexa widest(std::string(60000, '0'), S::kHexadecimal);
+    EXPECT_EQ(widest.ExtractBin(239999, 1).GetValue(), "0");
+}
+
+TEST(StringEvenHexa, DigitFromValueGivesTwoDigits) {
+    const C_StringEvenHexa e;
+    EXPECT_EQ(e.DigitFromValue(0), "00");
+    EXPECT_EQ(e.DigitFromValue(10), "0A");
+    EXPECT_EQ(e.DigitFromValue(0x7F), "7F");
+    EXPECT_EQ(e.DigitFromValue(255), "FF");
+    EXPECT_THROW(e.DigitFromValue(-1), S::xWrongValue);
+    EXPECT_THROW(e.DigitFromValue(256), S::xWrongValue);
+    // Otherwise a hexadecimal string like any other.
+    const C_StringEvenHexa v("0A0B", S::kHexadecimal);
+    EXPECT_EQ(v.GetPadded(6), "000A0B");
+    const C_StringHexa& base = v;
+    EXPECT_EQ(base.DigitFromValue(11), "0B");  // the override is the one called
+}
+
+// ---- The exports: results, every status code, the order of the checks ----
+
+struct TextCase {
+    const char* label;
+    std::function<short(char*, int)> run;
+    short status;     // 0: success
+    std::string out;  // on success
+};
+std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << c.label; }
+
+class HexaText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(HexaText, ResultAndStatus) {
+    const TextCase& c = GetParam();
+    const auto o = call_text(c.run);
+    EXPECT_EQ(o.result, c.status == 0 ? -1 : 0);
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.out, c.status == 0 ? c.out : "");
+}
+
+auto dec_to_hexa(std::string in, int length) {
+    return [in, length](char* o, int n) { return VEK(vek_Conv_DecToHexa)(in.c_str(), length, o, n); };
+}
+auto char_to_hexa(std::string in) {
+    return [in](char* o, int n) { return VEK(vek_Conv_CharToHexa)(in.c_str(), o, n); };
+}
+auto bin_to_hexa(std::string in, int length) {
+    return [in, length](char* o, int n) { return VEK(vek_Conv_BinToHexa)(in.c_str(), length, o, n); };
+}
+auto extract(std::string in, int position, int length) {
+    return [in, position, length](char* o, int n) {
+        return VEK(vek_Conv_ExtractBinFromHexa)(in.c_str(), position, length, o, n);
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hexa, HexaText,
+    ::testing::Values(
+        TextCase{"DecToHexa 0", dec_to_hexa("0", 0), 0, "0"},
+        TextCase{"DecToHexa 255 padded", dec_to_hexa("255", 4), 0, "00FF"},
+        TextCase{"DecToHexa leading zeros", dec_to_hexa("00018446744073709551615", 0), 0, "FFFFFFFFFFFFFFFF"},
+        TextCase{"DecToHexa 24 chars, 1 digit", dec_to_hexa("000000000000000000000001", 0), 0, "1"},
+        TextCase{"DecToHexa padded to 60000", dec_to_hexa("1", 60000), 0, std::string(59999, '0') + "1"},
+        TextCase{"DecToHexa empty", dec_to_hexa("", 0), -1, ""},
+        TextCase{"DecToHexa not decimal", dec_to_hexa("12A", 0), -1, ""},
+        TextCase{"DecToHexa bad text before bad length", dec_to_hexa("x", -1), -1, ""},
+        TextCase{"DecToHexa length -1", dec_to_hexa("1", -1), -2, ""},
+        TextCase{"DecToHexa length 60001", dec_to_hexa("1", 60001), -2, ""},
+        TextCase{"DecToHexa too small", dec_to_hexa("255", 1), -3, ""},
+        TextCase{"DecToHexa 2^64", dec_to_hexa("18446744073709551616", 0), -4, ""},
+        TextCase{"DecToHexa 2^64 behind a zero", dec_to_hexa("018446744073709551616", 0), -4, ""},
+        TextCase{"DecToHexa 21 digits", dec_to_hexa("100000000000000000000", 0), -4, ""},
+        TextCase{"DecToHexa too big before bad length", dec_to_hexa("99999999999999999999", -1), -4, ""},
+        TextCase{"DecToHexa too long before invalid", dec_to_hexa(std::string(60001, 'x'), 0), -4, ""},
+        TextCase{"CharToHexa AB", char_to_hexa("AB"), 0, "4142"},
+        TextCase{"CharToHexa high bytes", char_to_hexa("\x01\x7F\x80\xFF"), 0, "017F80FF"},
+        TextCase{"CharToHexa 30000", char_to_hexa(std::string(30000, 'Z')), 0, repeat("5A", 30000)},
+        TextCase{"CharToHexa empty", char_to_hexa(""), -1, ""},
+        TextCase{"CharToHexa 30001", char_to_hexa(std::string(30001, 'Z')), -2, ""},
+        TextCase{"BinToHexa 0000", bin_to_hexa("0000", 0), 0, "0"},
+        TextCase{"BinToHexa 11111", bin_to_hexa("11111", 0), 0, "1F"},
+        TextCase{"BinToHexa 0000101", bin_to_hexa("0000101", 3), 0, "005"},
+        TextCase{"BinToHexa empty", bin_to_hexa("", 0), -1, ""},
+        TextCase{"BinToHexa not binary", bin_to_hexa("102", 0), -1, ""},
+        TextCase{"BinToHexa too long", bin_to_hexa(kLongDigits, 0), -1, ""},
+        TextCase{"BinToHexa bad text before bad length", bin_to_hexa("2", 60001), -1, ""},
+        TextCase{"BinToHexa length 60001", bin_to_hexa("1", 60001), -2, ""},
+        TextCase{"BinToHexa length -1", bin_to_hexa("1", -1), -2, ""},
+        TextCase{"BinToHexa too small", bin_to_hexa("100000000", 2), -3, ""},
+        TextCase{"Extract A5 1,4", extract("A5", 1, 4), 0, "1010"},
+        TextCase{"Extract A5 5,4", extract("A5", 5, 4), 0, "0101"},
+        TextCase{"Extract A5 3,4", extract("A5", 3, 4), 0, "1001"},
+        TextCase{"Extract 60000 bits", extract(std::string(15000, 'F'), 1, 60000), 0, std::string(60000, '1')},
+        TextCase{"Extract empty", extract("", 1, 1), -1, ""},
+        TextCase{"Extract not hexadecimal", extract("a5", 1, 1), -1, ""},
+        TextCase{"Extract too long", extract(kLongDigits, 1, 1), -1, ""},
+        TextCase{"Extract 60001 bits", extract(std::string(15001, 'F'), 1, 60001), -1, ""},
+        TextCase{"Extract bad text before bad position", extract("x", 0, 0), -1, ""},
+        TextCase{"Extract length 0", extract("A5", 1, 0), -2, ""},
+        TextCase{"Extract length 240001", extract("A5", 1, 240001), -2, ""},
+        TextCase{"Extract position 0", extract("A5", 0, 1), -3, ""},
+        TextCase{"Extract position -2147483648", extract("A5", INT32_MIN, 1), -3, ""},
+        TextCase{"Extract position 240001", extract("A5", 240001, 1), -3, ""},
+        TextCase{"Extract position before length", extract("A5", 0, 0), -3, ""},
+        TextCase{"Extract length before place", extract("A5", 9, 0), -2, ""},
+        TextCase{"Extract overlap", extract("A5", 6, 4), -4, ""},
+        TextCase{"Extract past the end", extract("A5", 9, 1), -5, ""},
+        TextCase{"Extract past the end before overlap", extract("A5", 9, 4), -5, ""}));
+
+static const vek::test::TextSamples kSamples{{
+    {"vek_Conv_DecToHexa", [](char* o, int n) { return VEK(vek_Conv_DecToHexa)("255", 4, o, n); }, "00FF"},
+    {"vek_Conv_CharToHexa", [](char* o, int n) { return VEK(vek_Conv_CharToHexa)("AB", o, n); }, "4142"},
+    {"vek_Conv_BinToHexa", [](char* o, int n) { return VEK(vek_Conv_BinToHexa)("11111", 0, o, n); }, "1F"},
+    {"vek_Conv_ExtractBinFromHexa",
+     [](char* o, int n) { return VEK(vek_Conv_ExtractBinFromHexa)("A5", 3, 4, o, n); }, "1001"},
+}};
+
+// The 64-bit edges against the standard library's own formatting.
+TEST(HexaConversions, SixtyFourBitEdges) {
+    std::vector<std::uint64_t> values = {0, 1, 9, 10, 15, 16, 255, 256, 0xFFFFFFFFu, 0x100000000u,
+                                         UINT64_MAX / 10, UINT64_MAX / 10 + 1, INT64_MAX, std::uint64_t{1} << 63,
+                                         UINT64_MAX - 1, UINT64_MAX};
+    std::mt19937_64 random(20240613);
+    for (int i = 0; i < 200; ++i) values.push_back(random() >> (random() % 64));
+    for (const std::uint64_t v : values) {
+        SCOPED_TRACE(v);
+        const auto dec = call_text(dec_to_hexa(dec_of(v), 0));
+        EXPECT_EQ(dec.out, hex_of(v));
+        const auto bin = call_text(bin_to_hexa(bin_of(v), 0));
+        EXPECT_EQ(bin.out, hex_of(v));
+        int order = 7;
+        EXPECT_EQ(VEK(vek_Comp_HexaToDec)(hex_of(v).c_str(), dec_of(v).c_str(), &order), -1);
+        EXPECT_EQ(order, 0);
+        if (v != UINT64_MAX) {
+            EXPECT_EQ(VEK(vek_Comp_HexaToDec)(hex_of(v).c_str(), dec_of(v + 1).c_str(), &order), -1);
+            EXPECT_EQ(order, -1);
+            EXPECT_EQ(VEK(vek_Comp_HexaToDec)(hex_of(v + 1).c_str(), dec_of(v).c_str(), &order), -1);
+            EXPECT_EQ(order, 1);
+        }
+    }
+}
+
+#if VEK_HAVE_GMP
+// Long binary numbers, up to the 60000-bit limit, against GMP.
+TEST(HexaConversions, LongBinaryAgainstGmp) {
+    std::mt19937 random(7);
+    for (const int bits : {1, 3, 4, 5, 63, 64, 65, 1000, 59999, 60000}) {
+        std::string text(static_cast<std::size_t>(bits), '0');
+        for (char& c : text) c = random() % 2 ? '1' : '0';
+        if (bits > 8) text[3] = '1';
+        const mpz_class value(text, 2);
+        std::string expected = value.get_str(16);
+        for (char& c : expected) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(call_text(bin_to_hexa(text, 0)).out, expected) << bits;
+    }
+}
+#endif
+
+TEST(HexaVerification, IsHexa) {
+    EXPECT_EQ(VEK(vek_Veri_IsHexa)("0123456789ABCDEF"), -1);
+    EXPECT_EQ(VEK_STATUS(), 0);
+    EXPECT_EQ(VEK(vek_Veri_IsHexa)(std::string(60000, 'F').c_str()), -1);
+    const std::vector<std::pair<std::string, short>> bad = {
+        {"", -1}, {"0a", -2}, {"12 3", -2}, {std::string(60001, 'F'), -3}, {std::string(60001, 'x'), -3}};
+    for (const auto& [text, status] : bad) {
+        EXPECT_EQ(VEK(vek_Veri_IsHexa)(text.c_str()), 0) << text.size();
+        EXPECT_EQ(VEK_STATUS(), status) << text.size();
+    }
+    EXPECT_EQ(VEK(vek_Veri_IsHexa)(nullptr), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+}
+
+TEST(HexaComparison, HexaToHexa) {
+    const struct {
+        const char* a;
+        const char* b;
+        int order;
+    } cases[] = {{"100", "FF", 1}, {"00FF", "FF", 0}, {"0", "1", -1}, {"A", "9", 1}, {"0000", "0", 0}};
+    for (const auto& c : cases) {
+        int order = 7;
+        EXPECT_EQ(VEK(vek_Comp_HexaToHexa)(c.a, c.b, &order), -1);
+        EXPECT_EQ(VEK_STATUS(), 0);
+        EXPECT_EQ(order, c.order) << c.a << " " << c.b;
+    }
+}
+
+TEST(HexaComparison, StatusCodesInBuildOrderAndTheResultUntouched) {
+    const std::string tooLong(60001, 'F');
+    const struct {
+        const char* label;
+        std::function<short(int*)> run;
+        short status;
+    } cases[] = {
+        {"first empty", [](int* r) { return VEK(vek_Comp_HexaToHexa)("", "1", r); }, -1},
+        {"first invalid", [](int* r) { return VEK(vek_Comp_HexaToHexa)("ff", "1", r); }, -1},
+        {"first too long", [&](int* r) { return VEK(vek_Comp_HexaToHexa)(tooLong.c_str(), "1", r); }, -1},
+        {"second empty", [](int* r) { return VEK(vek_Comp_HexaToHexa)("1", nullptr, r); }, -2},
+        {"second invalid", [](int* r) { return VEK(vek_Comp_HexaToHexa)("1", "G", r); }, -2},
+        {"second too long", [&](int* r) { return VEK(vek_Comp_HexaToHexa)("1", tooLong.c_str(), r); }, -2},
+        {"both bad", [](int* r) { return VEK(vek_Comp_HexaToHexa)("g", "", r); }, -1},
+        {"dec: hexa empty", [](int* r) { return VEK(vek_Comp_HexaToDec)("", "1", r); }, -1},
+        {"dec: hexa invalid, dec too big", [](int* r) { return VEK(vek_Comp_HexaToDec)("fF", "18446744073709551616", r); }, -1},
+        {"dec: hexa too long", [&](int* r) { return VEK(vek_Comp_HexaToDec)(tooLong.c_str(), "1", r); }, -1},
+        {"dec: dec empty", [](int* r) { return VEK(vek_Comp_HexaToDec)("1", "", r); }, -2},
+        {"dec: dec invalid", [](int* r) { return VEK(vek_Comp_HexaToDec)("1", "FF", r); }, -2},
+        {"dec: dec too long", [](int* r) { return VEK(vek_Comp_HexaToDec)("1", std::string(60001, '1').c_str(), r); }, -2},
+        {"dec: dec too big", [](int* r) { return VEK(vek_Comp_HexaToDec)("1", "18446744073709551616", r); }, -3},
+        {"dec: dec 21 digits", [](int* r) { return VEK(vek_Comp_HexaToDec)("1", "000100000000000000000000", r); }, -3},
+        {"null result", [](int*) { return VEK(vek_Comp_HexaToHexa)("1", "2", nullptr); }, -99},
+        {"dec: null result", [](int*) { return VEK(vek_Comp_HexaToDec)("1", "2", nullptr); }, -99},
+    };
+    for (const auto& c : cases) {
+        int order = 7;
+        EXPECT_EQ(c.run(&order), 0) << c.label;
+        EXPECT_EQ(VEK_STATUS(), c.status) << c.label;
+        EXPECT_EQ(order, 7) << c.label;
+    }
+    int order = 7;
+    EXPECT_EQ(VEK(vek_Comp_HexaToDec)("FF", "255", &order), -1);
+    EXPECT_EQ(VEK_STATUS(), 0);  // reset after the failures
+    EXPECT_EQ(order, 0);
+}
+
+// ---- Text into a byte block ----
+
+struct Bytes {
+    short result;
+    short status;
+    int count;
+    std::vector<unsigned char> bytes;  // the whole block, so that writes past count + 1 show
+};
+
+template <class F>
+Bytes to_bytes(F fn, const std::string& text, std::size_t room = 16) {
+    Bytes b{0, 0, -7, std::vector<unsigned char>(room, 0xEE)};
+    b.result = fn(text.c_str(), b.bytes.data(), &b.count);
+    b.status = VEK_STATUS();
+    return b;
+}
+std::vector<unsigned char> block(std::initializer_list<int> head, std::size_t room = 16) {
+    std::vector<unsigned char> b(room, 0xEE);
+    std::size_t i = 0;
+    for (const int v : head) b[i++] = static_cast<unsigned char>(v);
+    return b;
+}
+
+TEST(HexaToBytes, HexaToArrayChar) {
+    const auto run = [](const std::string& t, std::size_t room = 16) {
+        return to_bytes(VEK(vek_Conv_HexaToArrayChar), t, room);
+    };
+    auto b = run("0A1");
+    EXPECT_EQ(b.result, -1);
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.count, 2);
+    EXPECT_EQ(b.bytes, block({0x0A, 0x10, 0x00}));
+    b = run("ABC");
+    EXPECT_EQ(b.count, 2);
+    EXPECT_EQ(b.bytes, block({0xAB, 0xC0, 0x00}));
+    b = run("00FF7F80");
+    EXPECT_EQ(b.count, 4);
+    EXPECT_EQ(b.bytes, block({0x00, 0xFF, 0x7F, 0x80, 0x00}));
+    b = run(std::string(119998, 'F'), 60000);
+    EXPECT_EQ(b.result, -1);
+    EXPECT_EQ(b.count, 59999);
+    EXPECT_EQ(b.bytes[59998], 0xFF);
+    EXPECT_EQ(b.bytes[59999], 0x00);
+
+    const std::vector<std::pair<std::string, short>> bad = {
+        {"", -1}, {"0a", -2}, {"1G", -2}, {std::string(119999, 'F'), -3}, {std::string(120000, 'F'), -3},
+        {std::string(120000, 'F') + "x", -2}};  // the alphabet is checked before the size
+    for (const auto& [text, status] : bad) {
+        b = run(text);
+        EXPECT_EQ(b.result, 0) << text.size();
+        EXPECT_EQ(b.status, status) << text.size();
+        EXPECT_EQ(b.count, -7);                              // not written
+        EXPECT_EQ(b.bytes, std::vector<unsigned char>(16, 0xEE));  // not cleared
+    }
+    int count = 0;
+    unsigned char one[4];
+    EXPECT_EQ(VEK(vek_Conv_HexaToArrayChar)(nullptr, one, &count), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_EQ(VEK(vek_Conv_HexaToArrayChar)("AB", nullptr, &count), 0);
+    EXPECT_EQ(VEK_STATUS(), -99);
+    EXPECT_EQ(VEK(vek_Conv_HexaToArrayChar)("AB", one, nullptr), 0);
+    EXPECT_EQ(VEK_STATUS(), -99);
+    EXPECT_EQ(VEK(vek_Conv_HexaToArrayChar)("xy", nullptr, nullptr), 0);  // the text first
+    EXPECT_EQ(VEK_STATUS(), -2);
+}
+
+TEST(HexaToBytes, BinToArrayChar) {
+    const auto run = [](const std::string& t, std::size_t room = 16) {
+        return to_bytes(VEK(vek_Conv_BinToArrayChar), t, room);
+    };
+    auto b = run("0000000111111111");
+    EXPECT_EQ(b.result, -1);
+    EXPECT_EQ(b.count, 2);
+    EXPECT_EQ(b.bytes, block({0x01, 0xFF, 0x00}));
+    b = run("101");
+    EXPECT_EQ(b.count, 1);
+    EXPECT_EQ(b.bytes, block({0x05, 0x00}));
+    b = run("10000000");
+    EXPECT_EQ(b.bytes, block({0x80, 0x00}));
+    // Above 8 bits and not a multiple of 8: one number, right-aligned.
+    b = run("100000000");
+    EXPECT_EQ(b.count, 2);
+    EXPECT_EQ(b.bytes, block({0x01, 0x00, 0x00}));
+
+    // Every length from 1 to 64 against the value's own big-endian bytes.
+    std::mt19937_64 random(99);
+    for (int bits = 1; bits <= 64; ++bits) {
+        const std::uint64_t v = bits == 64 ? random() : random() & ((std::uint64_t{1} << bits) - 1);
+        std::string text = bin_of(v);
+        text.insert(0, static_cast<std::size_t>(bits) - text.size(), '0');
+        const std::size_t n = (static_cast<std::size_t>(bits) + 7) / 8;
+        std::vector<unsigned char> expected(16, 0xEE);
+        for (std::size_t i = 0; i < n; ++i) expected[i] = static_cast<unsigned char>(v >> (8 * (n - 1 - i)));
+        expected[n] = 0;
+        b = run(text);
+        EXPECT_EQ(b.count, static_cast<int>(n)) << text;
+        EXPECT_EQ(b.bytes, expected) << text;
+    }
+
+    b = run(std::string(479992, '1'), 60000);
+    EXPECT_EQ(b.result, -1);
+    EXPECT_EQ(b.count, 59999);
+    EXPECT_EQ(b.bytes[59999], 0x00);
+
+    const std::vector<std::pair<std::string, short>> bad = {
+        {"", -1}, {"012", -2}, {"1 ", -2}, {std::string(479993, '1'), -3},
+        {std::string(479993, '1') + "2", -2}};
+    for (const auto& [text, status] : bad) {
+        b = run(text);
+        EXPECT_EQ(b.result, 0) << text.size();
+        EXPECT_EQ(b.status, status) << text.size();
+        EXPECT_EQ(b.count, -7);
+        EXPECT_EQ(b.bytes, std::vector<unsigned char>(16, 0xEE));
+    }
+    int count = 0;
+    EXPECT_EQ(VEK(vek_Conv_BinToArrayChar)("1", nullptr, &count), 0);
+    EXPECT_EQ(VEK_STATUS(), -99);
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+#include "types/C_ArrayChar.h"
+
+C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType) {
+    if (targetType != kBinary && targetType != kHexadecimal) throw xWrongType{};
+    if (length > kMaxLength) throw xStringTooLong{};
+    if (length == 0) throw xEmptyString{};
+    if (length < 0) throw xInvalidType{};
+    if (bytes == nullptr) throw xEmptyString{};
+    const int perByte = targetType == kHexadecimal ? 2 : 8;
+    if (perByte * length > kMaxLength) throw xStringTooLong{};
+
+    m_text.resize(static_cast<std::size_t>(perByte * length));
+    char* out = m_text.data();
+    for (int k = 0; k < length; ++k) {
+        const unsigned byte = bytes[k];
+        if (targetType == kHexadecimal) {
+            *out++ = DigitChar(static_cast<int>(byte >> 4));
+            *out++ = DigitChar(static_cast<int>(byte & 0xF));
+        } else {
+            for (int bit = 7; bit >= 0; --bit) *out++ = (byte >> bit & 1) ? '1' : '0';
+        }
+    }
+}
+
+char C_ArrayChar::DigitChar(int value) {
+    if (value < 0 || value > 15) throw xWrongValue{};
+    return "0123456789ABCDEF"[value];
+}
