@@ -50,7 +50,45 @@ public:
 
     // ---- Transforms ----
 
+    // this := this + 1 and this := this - 1, without leading zeros (00FF + 1 is
+    // "100"). xResultTooBig past 60000 digits; xNegativeResult below zero.
+    void Increase();
+    void Decrease();
+    // Reverses the order of all 4n bits in place: "12" becomes "48".
+    void SwapBits();
+    // Overwrites the bits from the 0-based bit `position` on (position 0 is the most
+    // significant bit of the first digit) with `bits`, in place. xWrongPos below 0
+    // or above 239999, xInvalidPos past the last bit, xOverlap when the bits run
+    // past the end.
+    void SetBin(int position, const class C_StringBin& bits);
+    // The value with its bits moved `count` places toward position 0 (left) or away
+    // from it (right); the length is kept, zeros come in, bits going out are lost.
+    // A negative count shifts the other way.
+    C_StringHexa ShiftLeft(int count) const;
+    C_StringHexa ShiftRight(int count) const;
+
     // ---- Arithmetic and logic ----
+
+    // this + other and this - other, without leading zeros ("0" for zero).
+    // xResultTooBig when a sum needs more than 60000 digits; xNegativeResult when
+    // other is greater than this (by value: leading zeros do not count).
+    C_StringHexa Add(const C_StringHexa& other) const;
+    C_StringHexa Subtract(const C_StringHexa& other) const;
+    // The same with a decimal operand of at most 2^64 - 1 (else xNumberTooBig).
+    C_StringHexa AddDec(const class C_StringDec& other) const;
+    C_StringHexa SubtractDec(const class C_StringDec& other) const;
+    // Digit-wise logic of two values of the same length (else xDifferentLengths);
+    // the result keeps that length, leading zeros included.
+    C_StringHexa Xor(const C_StringHexa& other) const;
+    C_StringHexa And(const C_StringHexa& other) const;
+    C_StringHexa Or(const C_StringHexa& other) const;
+    // Every digit d replaced by 15 - d; same length.
+    C_StringHexa Complement() const;
+    // XOR of the consecutive blocks of `blockLength` digits: xWrongLength outside
+    // 1 to 30000, xModuloError when the length is not a multiple of it.
+    C_StringHexa Checksum(int blockLength) const;
+    // The number of one bits, or of zero bits when `mode` is 0.
+    int CountBits(short mode) const noexcept;
 
     // ---- BER-TLV extraction ----
 

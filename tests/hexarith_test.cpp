@@ -1,0 +1,487 @@
+// Hexadecimal arithmetic and logic: the class operations against an independent
+// oracle (64-bit integers everywhere, GMP on Linux for values up to 60000 digits),
+// and the exports as a caller sees them, status codes and check order included.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "support/api.h"
+#include "types/C_StringDec.h"
+#include "types/C_StringHexa.h"
+
+#if VEK_HAVE_GMP
+#include <gmpxx.h>
+#endif
+
+namespace {
+
+using S = C_StringType;
+using vek::test::call_text;
+
+C_StringHexa hexa(const std::string& text) { return C_StringHexa(text, S::kHexadecimal); }
+
+// `digits` random digits, of which the first `zeros` are '0'.
+std::string random_hexa(std::mt19937_64& rng, std::size_t digits, std::size_t zeros = 0) {
+    static const char kAlphabet[] = "0123456789ABCDEF";
+    std::string text(digits, '0');
+    for (std::size_t i = zeros; i < digits; ++i) text[i] = kAlphabet[rng() % 16];
+    return text;
+}
+
+std::string hex64(std::uint64_t v, std::size_t width = 0) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%llX", static_cast<unsigned long long>(v));
+    std::string s = text;
+    if (s.size() < width) s.insert(0, width - s.size(), '0');
+    return s;
+}
+
+std::uint64_t value64(const std::string& text) { return std::stoull(text, nullptr, 16); }
+
+// ---- Against 64-bit integers (runs everywhere) ----
+
+TEST(HexaArith, SmallValuesAgainstIntegers) {
+    std::mt19937_64 rng(20240601);
+    for (int round = 0; round < 3000; ++round) {
+        // Up to 12 random digits behind up to 4 leading zeros: at most 16 digits.
+        const std::string a = std::string(rng() % 5, '0') + random_hexa(rng, 1 + rng() % 12);
+        const std::string b = std::string(rng() % 5, '0') + random_hexa(rng, 1 + rng() % 12);
+        const std::uint64_t x = value64(a), y = value64(b);
+        SCOPED_TRACE(a + " " + b);
+        EXPECT_EQ(hexa(a).Add(hexa(b)).GetValue(), hex64(x + y));
+        if (x >= y) {
+            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), hex64(x - y));
+        } else {
+            EXPECT_THROW(hexa(a).Subtract(hexa(b)), S::xNegativeResult);
+        }
+
+        // Digit-wise logic on operands of the same length.
+        const std::string c = random_hexa(rng, a.size());
+        const std::uint64_t z = value64(c);
+        EXPECT_EQ(hexa(a).Xor(hexa(c)).GetValue(), hex64(x ^ z, a.size()));
+        EXPECT_EQ(hexa(a).And(hexa(c)).GetValue(), hex64(x & z, a.size()));
+        EXPECT_EQ(hexa(a).Or(hexa(c)).GetValue(), hex64(x | z, a.size()));
+        const std::uint64_t all = a.size() >= 16 ? ~std::uint64_t{0} : (std::uint64_t{1} << (4 * a.size())) - 1;
+        EXPECT_EQ(hexa(a).Complement().GetValue(), hex64(all & ~x, a.size()));
+
+        int ones = 0;
+        for (std::uint64_t v = x; v != 0; v &= v - 1) ++ones;
+        EXPECT_EQ(hexa(a).CountBits(1), ones);
+        EXPECT_EQ(hexa(a).CountBits(-7), ones);
+        EXPECT_EQ(hexa(a).CountBits(0), static_cast<int>(4 * a.size()) - ones);
+    }
+}
+
+TEST(HexaArith, DecimalOperandAgainstIntegers) {
+    std::mt19937_64 rng(77);
+    for (int round = 0; round < 1000; ++round) {
+        const std::uint64_t x = rng() >> 1, d = rng() >> (1 + rng() % 63);
+        const std::string h = std::string(rng() % 4, '0') + hex64(x);
+        const std::string dec = std::string(rng() % 4, '0') + std::to_string(d);
+        SCOPED_TRACE(h + " " + dec);
+        EXPECT_EQ(hexa(h).AddDec(C_StringDec(dec, S::kDecimal)).GetValue(), hex64(x + d));
+        if (x >= d) {
+            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), hex64(x - d));
+        } else {
+            EXPECT_THROW(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)), S::xNegativeResult);
+        }
+    }
+    // 2^64 - 1 is the largest decimal operand, whatever its leading zeros.
+    EXPECT_EQ(hexa("1").AddDec(C_StringDec("00018446744073709551615", S::kDecimal)).GetValue(),
+              "10000000000000000");
+    EXPECT_THROW(hexa("1").AddDec(C_StringDec("18446744073709551616", S::kDecimal)), S::xNumberTooBig);
+    EXPECT_THROW(hexa("1").SubtractDec(C_StringDec("100000000000000000000", S::kDecimal)), S::xNumberTooBig);
+}
+
+TEST(HexaArith, ChecksumAgainstIntegers) {
+    std::mt19937_64 rng(5);
+    for (int round = 0; round < 500; ++round) {
+        const std::size_t block = 1 + rng() % 16, blocks = 1 + rng() % 12;
+        const std::string text = random_hexa(rng, block * blocks, rng() % 3 == 0 ? block : 0);
+        std::uint64_t sum = 0;
+        for (std::size_t j = 0; j < text.size(); j += block) sum ^= value64(text.substr(j, block));
+        EXPECT_EQ(hexa(text).Checksum(static_cast<int>(block)).GetValue(), hex64(sum, block)) << text;
+    }
+}
+
+TEST(HexaArith, ChecksumChecksInOrder) {
+    const auto v = hexa("1122334455667788");
+    EXPECT_EQ(v.Checksum(4).GetValue(), "0088");
+    EXPECT_EQ(v.Checksum(16).GetValue(), "1122334455667788");
+    EXPECT_THROW(v.Checksum(3), S::xModuloError);
+    EXPECT_THROW(v.Checksum(32), S::xModuloError);  // a block longer than the text
+    EXPECT_THROW(v.Checksum(0), S::xWrongLength);
+    EXPECT_THROW(v.Checksum(30001), S::xWrongLength);  // before the modulo test
+    EXPECT_THROW(v.Checksum(-1), S::xWrongLength);
+    const auto longest = hexa(std::string(60000, 'A'));
+    EXPECT_EQ(longest.Checksum(30000).GetValue(), std::string(30000, '0'));
+}
+
+TEST(HexaArith, SumsAndDifferencesDropLeadingZeros) {
+    EXPECT_EQ(hexa("FFFF").Add(hexa("1")).GetValue(), "10000");
+    EXPECT_EQ(hexa("0001").Add(hexa("0001")).GetValue(), "2");
+    EXPECT_EQ(hexa("0").Add(hexa("0")).GetValue(), "0");
+    EXPECT_EQ(hexa("000").Add(hexa("00000")).GetValue(), "0");
+    EXPECT_EQ(hexa("10").Subtract(hexa("1")).GetValue(), "F");
+    EXPECT_EQ(hexa("5").Subtract(hexa("5")).GetValue(), "0");
+    EXPECT_EQ(hexa("0100").Subtract(hexa("FF")).GetValue(), "1");
+    EXPECT_THROW(hexa("1").Subtract(hexa("2")), S::xNegativeResult);
+    // Compared by value: leading zeros of the subtrahend do not make it greater.
+    EXPECT_EQ(hexa("10").Subtract(hexa("005")).GetValue(), "B");
+    EXPECT_EQ(hexa("5").Subtract(hexa("03")).GetValue(), "2");
+    EXPECT_THROW(hexa("5").Subtract(hexa("0006")), S::xNegativeResult);
+}
+
+TEST(HexaArith, SumAtTheLengthLimit) {
+    const std::string nines(60000, 'F');
+    EXPECT_THROW(hexa(nines).Add(hexa("1")), S::xResultTooBig);
+    EXPECT_THROW(hexa("1").Add(hexa(nines)), S::xResultTooBig);
+    // Without a carry out of the top digit the same length is fine.
+    const std::string below = "0" + std::string(59999, 'F');
+    EXPECT_EQ(hexa(below).Add(hexa("1")).GetValue(), "1" + std::string(59999, '0'));
+    // 59999 digits may grow to 60000.
+    EXPECT_EQ(hexa(std::string(59999, 'F')).Add(hexa("1")).GetValue(), "1" + std::string(59999, '0'));
+}
+
+TEST(HexaArith, LogicKeepsTheWidthAndRefusesDifferentLengths) {
+    EXPECT_EQ(hexa("0F").Xor(hexa("F0")).GetValue(), "FF");
+    EXPECT_EQ(hexa("0F").And(hexa("F0")).GetValue(), "00");
+    EXPECT_EQ(hexa("A0").Or(hexa("05")).GetValue(), "A5");
+    EXPECT_EQ(hexa("ABC").Complement().GetValue(), "543");
+    EXPECT_EQ(hexa("0F").Complement().GetValue(), "F0");
+    EXPECT_THROW(hexa("AB").Xor(hexa("ABCD")), C_StringHexa::xDifferentLengths);
+    EXPECT_THROW(hexa("AB").And(hexa("0AB")), C_StringHexa::xDifferentLengths);
+    EXPECT_THROW(hexa("AB").Or(hexa("A")), C_StringHexa::xDifferentLengths);
+}
+
+TEST(HexaArith, CountBitsPerDigit) {
+    const char* const kOnes[] = {"0", "1248", "3569AC", "7BDE", "F"};
+    for (int ones = 0; ones <= 4; ++ones)
+        for (const char* d = kOnes[ones]; *d != '\0'; ++d) {
+            EXPECT_EQ(hexa(std::string(1, *d)).CountBits(1), ones) << *d;
+            EXPECT_EQ(hexa(std::string(1, *d)).CountBits(0), 4 - ones) << *d;
+        }
+    EXPECT_EQ(hexa("F0").CountBits(1), 4);
+    EXPECT_EQ(hexa("F0").CountBits(0), 4);
+    EXPECT_EQ(hexa("FF").CountBits(0), 0);
+    EXPECT_EQ(hexa(std::string(60000, 'F')).CountBits(1), 240000);
+}
+
+#if VEK_HAVE_GMP
+
+mpz_class big(const std::string& text) { return mpz_class(text, 16); }
+
+std::string text_of(const mpz_class& v, std::size_t width = 0) {
+    std::string s = v.get_str(16);
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (s.size() < width) s.insert(0, width - s.size(), '0');
+    return s;
+}
+
+// Lengths that cross the eight-digit groups, and long ones up to the limit.
+std::size_t random_length(std::mt19937_64& rng) {
+    static const std::size_t kEdges[] = {1, 2, 7, 8, 9, 15, 16, 17, 63, 64, 65};
+    switch (rng() % 4) {
+        case 0: return kEdges[rng() % std::size(kEdges)];
+        case 1: return 1 + rng() % 200;
+        case 2: return 1 + rng() % 5000;
+        default: return 55000 + rng() % 5001;
+    }
+}
+
+TEST(HexaArith, LongValuesAgainstGmp) {
+    std::mt19937_64 rng(424242);
+    for (int round = 0; round < 200; ++round) {
+        const std::size_t na = random_length(rng), nb = random_length(rng);
+        const std::string a = random_hexa(rng, na, rng() % 3 == 0 ? rng() % na : 0);
+        const std::string b = random_hexa(rng, nb, rng() % 3 == 0 ? rng() % nb : 0);
+        const mpz_class x = big(a), y = big(b);
+        SCOPED_TRACE("lengths " + std::to_string(na) + " " + std::to_string(nb));
+        const mpz_class sum = x + y;
+        if (text_of(sum).size() > 60000) {
+            EXPECT_THROW(hexa(a).Add(hexa(b)), S::xResultTooBig);
+        } else {
+            EXPECT_EQ(hexa(a).Add(hexa(b)).GetValue(), text_of(sum));
+        }
+        if (x >= y) {
+            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), text_of(x - y));
+        } else {
+            EXPECT_THROW(hexa(a).Subtract(hexa(b)), S::xNegativeResult);
+        }
+        // Equal values, and values that differ only in the lowest digit, borrow through.
+        EXPECT_EQ(hexa(a).Subtract(hexa(a)).GetValue(), "0");
+
+        const std::string c = random_hexa(rng, na, rng() % 3 == 0 ? rng() % na : 0);
+        const mpz_class z = big(c);
+        EXPECT_EQ(hexa(a).Xor(hexa(c)).GetValue(), text_of(x ^ z, na));
+        EXPECT_EQ(hexa(a).And(hexa(c)).GetValue(), text_of(x & z, na));
+        EXPECT_EQ(hexa(a).Or(hexa(c)).GetValue(), text_of(x | z, na));
+        const mpz_class all = (mpz_class(1) << (4 * na)) - 1;
+        EXPECT_EQ(hexa(a).Complement().GetValue(), text_of(all - x, na));
+        const auto ones = static_cast<int>(mpz_popcount(x.get_mpz_t()));
+        EXPECT_EQ(hexa(a).CountBits(1), ones);
+        EXPECT_EQ(hexa(a).CountBits(0), static_cast<int>(4 * na) - ones);
+    }
+}
+
+TEST(HexaArith, CarriesAndBorrowsThroughLongRunsAgainstGmp) {
+    std::mt19937_64 rng(99);
+    for (int round = 0; round < 60; ++round) {
+        const std::size_t n = 1 + rng() % 60000;
+        // F...F plus a small value, and 10...0 minus one: a carry or borrow through every group.
+        const std::string f(n, 'F');
+        const std::string small = hex64(rng() % 1000 + 1);
+        std::string one(n, '0');
+        one[0] = '1';
+        if (n < 60000) {
+            EXPECT_EQ(hexa(f).Add(hexa(small)).GetValue(), text_of(big(f) + big(small)));
+        }
+        if (big(one) >= big(small)) {
+            EXPECT_EQ(hexa(one).Subtract(hexa(small)).GetValue(), text_of(big(one) - big(small)));
+        }
+        // A subtrahend longer than the minuend by leading zeros only.
+        const std::string padded = std::string(rng() % 40 + 1, '0') + small;
+        if (big(f) >= big(padded)) {
+            EXPECT_EQ(hexa(f).Subtract(hexa(padded)).GetValue(), text_of(big(f) - big(padded)));
+        }
+    }
+}
+
+TEST(HexaArith, DecimalOperandAgainstGmp) {
+    std::mt19937_64 rng(31337);
+    for (int round = 0; round < 100; ++round) {
+        const std::size_t n = random_length(rng);
+        const std::string h = random_hexa(rng, n, rng() % 3 == 0 ? rng() % n : 0);
+        const std::string dec = std::string(rng() % 3, '0') + std::to_string(rng() >> (rng() % 64));
+        const mpz_class x = big(h), d(dec, 10);
+        if (text_of(x + d).size() <= 60000) {
+            EXPECT_EQ(hexa(h).AddDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x + d));
+        }
+        if (x >= d) {
+            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x - d));
+        } else {
+            EXPECT_THROW(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)), S::xNegativeResult);
+        }
+    }
+}
+
+TEST(HexaArith, LongChecksumAgainstGmp) {
+    std::mt19937_64 rng(2718);
+    for (int round = 0; round < 60; ++round) {
+        const std::size_t block = 1 + rng() % (rng() % 2 == 0 ? 40 : 30000);
+        const std::size_t blocks = 1 + rng() % (60000 / block);
+        const std::string text = random_hexa(rng, block * blocks, rng() % 4 == 0 ? block : 0);
+        mpz_class sum = 0;
+        for (std::size_t j = 0; j < text.size(); j += block) sum ^= big(text.substr(j, block));
+        EXPECT_EQ(hexa(text).Checksum(static_cast<int>(block)).GetValue(), text_of(sum, block));
+    }
+}
+
+#endif  // VEK_HAVE_GMP
+
+// ---- The exports ----
+
+struct ExportCase {
+    std::string name;  // what the case shows
+    std::function<short(char*, int)> run;
+    short result;
+    short status;
+    std::string out;  // "" for every failure
+};
+
+void PrintTo(const ExportCase& c, std::ostream* os) { *os << c.name; }
+
+const std::string kTooLong(60001, 'A');
+const std::string kTooLongBad(60001, 'z');
+const std::string kLongest(60000, 'F');
+const std::string kOdd60000Minus1(59999, 'A');
+
+using AddFn = decltype(&vek_Calc_AddHexaToHexa);
+
+std::function<short(char*, int)> two(AddFn fn, std::string a, std::string b, int length) {
+    return [=](char* o, int n) { return fn(a.c_str(), b.c_str(), length, o, n); };
+}
+
+#define CALL2(fn, a, b, len) two(VEK(fn), a, b, len)
+
+std::vector<ExportCase> arithmetic_cases() {
+    std::vector<ExportCase> c = {
+        // Addition
+        {"add", CALL2(vek_Calc_AddHexaToHexa, "FFFF", "1", 0), -1, 0, "10000"},
+        {"add padded", CALL2(vek_Calc_AddHexaToHexa, "0001", "0001", 4), -1, 0, "0002"},
+        {"add zeros", CALL2(vek_Calc_AddHexaToHexa, "0", "0", 0), -1, 0, "0"},
+        {"add a invalid", CALL2(vek_Calc_AddHexaToHexa, "0a", "1", 0), 0, -1, ""},
+        {"add a empty", CALL2(vek_Calc_AddHexaToHexa, "", "1", 0), 0, -1, ""},
+        {"add a too long", CALL2(vek_Calc_AddHexaToHexa, kTooLong, "1", 0), 0, -1, ""},
+        {"add both bad: a first", CALL2(vek_Calc_AddHexaToHexa, "", "x", -1), 0, -1, ""},
+        {"add b invalid", CALL2(vek_Calc_AddHexaToHexa, "1", "G", 0), 0, -2, ""},
+        {"add b empty", CALL2(vek_Calc_AddHexaToHexa, "1", "", 0), 0, -2, ""},
+        {"add b too long", CALL2(vek_Calc_AddHexaToHexa, "1", kTooLongBad, -1), 0, -2, ""},
+        {"add length below 0", CALL2(vek_Calc_AddHexaToHexa, "1", "1", -1), 0, -3, ""},
+        {"add length above 60000", CALL2(vek_Calc_AddHexaToHexa, "1", "1", 60001), 0, -3, ""},
+        {"add length too small", CALL2(vek_Calc_AddHexaToHexa, "FFFF", "1", 4), 0, -4, ""},
+        {"add too big", CALL2(vek_Calc_AddHexaToHexa, kLongest, "1", 0), 0, -5, ""},
+        {"add too big before padding", CALL2(vek_Calc_AddHexaToHexa, "1", kLongest, -1), 0, -5, ""},
+        // Subtraction
+        {"sub", CALL2(vek_Calc_SubstractHexaToHexa, "10", "1", 0), -1, 0, "F"},
+        {"sub to zero", CALL2(vek_Calc_SubstractHexaToHexa, "5", "5", 0), -1, 0, "0"},
+        {"sub borrow", CALL2(vek_Calc_SubstractHexaToHexa, "0100", "FF", 4), -1, 0, "0001"},
+        {"sub by value", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 0), -1, 0, "B"},
+        {"sub a invalid", CALL2(vek_Calc_SubstractHexaToHexa, "-1", "1", 0), 0, -1, ""},
+        {"sub a too long, b empty", CALL2(vek_Calc_SubstractHexaToHexa, kTooLong, "", 0), 0, -1, ""},
+        {"sub b empty", CALL2(vek_Calc_SubstractHexaToHexa, "1", "", 0), 0, -2, ""},
+        {"sub length below 0", CALL2(vek_Calc_SubstractHexaToHexa, "2", "1", -5), 0, -3, ""},
+        {"sub length too small", CALL2(vek_Calc_SubstractHexaToHexa, "100", "1", 1), 0, -4, ""},
+        {"sub negative", CALL2(vek_Calc_SubstractHexaToHexa, "1", "2", 0), 0, -5, ""},
+        {"sub negative before padding", CALL2(vek_Calc_SubstractHexaToHexa, "1", "2", 60001), 0, -5, ""},
+        // Decimal operand: built first
+        {"add dec", CALL2(vek_Calc_AddDecToHexa, "FF", "1", 0), -1, 0, "100"},
+        {"add dec largest", CALL2(vek_Calc_AddDecToHexa, "0", "18446744073709551615", 0), -1, 0, "FFFFFFFFFFFFFFFF"},
+        {"add dec padded", CALL2(vek_Calc_AddDecToHexa, "F", "1", 6), -1, 0, "000010"},
+        {"add dec: dec invalid", CALL2(vek_Calc_AddDecToHexa, "FF", "1A", 0), 0, -1, ""},
+        {"add dec: dec empty", CALL2(vek_Calc_AddDecToHexa, "FF", "", 0), 0, -1, ""},
+        {"add dec: both bad, dec first", CALL2(vek_Calc_AddDecToHexa, "x", std::string(60001, '1'), 0), 0, -1, ""},
+        {"add dec: hexa invalid", CALL2(vek_Calc_AddDecToHexa, "ff", "1", 0), 0, -2, ""},
+        {"add dec: hexa too long", CALL2(vek_Calc_AddDecToHexa, kTooLong, "1", 0), 0, -2, ""},
+        {"add dec: length", CALL2(vek_Calc_AddDecToHexa, "F", "1", -1), 0, -3, ""},
+        {"add dec: length too small", CALL2(vek_Calc_AddDecToHexa, "F", "1", 1), 0, -4, ""},
+        {"add dec: 21 digits", CALL2(vek_Calc_AddDecToHexa, "F", "100000000000000000000", 0), 0, -5, ""},
+        {"add dec: above 2^64 - 1", CALL2(vek_Calc_AddDecToHexa, "F", "18446744073709551616", -1), 0, -5, ""},
+        {"add dec: too big", CALL2(vek_Calc_AddDecToHexa, kLongest, "1", 0), 0, -6, ""},
+        {"sub dec", CALL2(vek_Calc_SubstractDecToHexa, "100", "1", 0), -1, 0, "FF"},
+        {"sub dec: dec invalid", CALL2(vek_Calc_SubstractDecToHexa, "", "A", 0), 0, -1, ""},
+        {"sub dec: hexa empty", CALL2(vek_Calc_SubstractDecToHexa, "", "1", 0), 0, -2, ""},
+        {"sub dec: length", CALL2(vek_Calc_SubstractDecToHexa, "10", "1", 60001), 0, -3, ""},
+        {"sub dec: length too small", CALL2(vek_Calc_SubstractDecToHexa, "1000", "1", 2), 0, -4, ""},
+        {"sub dec: too big", CALL2(vek_Calc_SubstractDecToHexa, "F", "99999999999999999999", 0), 0, -5, ""},
+        {"sub dec: negative", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", 0), 0, -6, ""},
+        {"sub dec: negative before padding", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", -1), 0, -6, ""},
+        // Complement
+        {"complement", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("ABC", 0, o, n); }, -1, 0, "543"},
+        {"complement padded", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("0F", 4, o, n); }, -1, 0,
+         "00F0"},
+        {"complement invalid", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("0f", 0, o, n); }, 0, -1, ""},
+        {"complement empty", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)(nullptr, 0, o, n); }, 0, -1, ""},
+        {"complement length", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("1", -1, o, n); }, 0, -2, ""},
+        {"complement too long",
+         [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)(kTooLongBad.c_str(), -1, o, n); }, 0, -3, ""},
+        {"complement length too small", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("12", 1, o, n); },
+         0, -4, ""},
+        // Checksum
+        {"checksum", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 4, o, n); }, -1, 0,
+         "0088"},
+        {"checksum one block",
+         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 16, o, n); }, -1, 0,
+         "1122334455667788"},
+        {"checksum invalid", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("11G2", 2, o, n); }, 0, -1, ""},
+        {"checksum empty", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("", 2, o, n); }, 0, -2, ""},
+        {"checksum too long, before characters",
+         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)(kTooLongBad.c_str(), 2, o, n); }, 0, -2, ""},
+        {"checksum block 0", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122", 0, o, n); }, 0, -3, ""},
+        {"checksum block 30001, before modulo",
+         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("112", 30001, o, n); }, 0, -3, ""},
+        {"checksum modulo",
+         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 3, o, n); }, 0, -4, ""},
+    };
+    // The three digit-wise operations share their rules.
+    using LogicFn = decltype(&vek_Calc_XorHexa);
+    const struct {
+        const char* name;
+        LogicFn fn;
+        const char* result;  // of 0F and F0
+    } logic[] = {{"xor", VEK(vek_Calc_XorHexa), "FF"},
+                 {"and", VEK(vek_Calc_AndHexa), "00"},
+                 {"or", VEK(vek_Calc_OrHexa), "FF"}};
+    for (const auto& l : logic) {
+        const auto add = [&](const char* what, std::string a, std::string b, int length, short result, short status,
+                             std::string out) {
+            c.push_back({std::string(l.name) + " " + what, two(l.fn, std::move(a), std::move(b), length), result, status,
+                         std::move(out)});
+        };
+        add("ok", "0F", "F0", 0, -1, 0, l.result);
+        add("padded", "0F", "F0", 4, -1, 0, "00" + std::string(l.result));
+        add("a invalid", "0X", "F0", 0, 0, -1, "");
+        add("a empty", "", "F0", 0, 0, -1, "");
+        add("a invalid, b too long", "0X", kTooLong, 0, 0, -1, "");
+        add("b invalid", "0F", "f0", 0, 0, -2, "");
+        add("b empty", "0F", "", 0, 0, -2, "");
+        add("a odd, b invalid: operands first", "ABC", "x", 0, 0, -2, "");
+        add("lengths differ", "AB", "ABCD", 0, 0, -3, "");
+        add("lengths differ, before padding", "AB", "ABC", -1, 0, -3, "");
+        add("a odd, before lengths", "ABC", "AB", 0, 0, -4, "");
+        add("a odd", "ABC", "123", 0, 0, -4, "");
+        add("a too long", kTooLong, "AB", 0, 0, -5, "");
+        add("a too long, b invalid", kTooLongBad, "x", 0, 0, -5, "");
+        add("b too long", "AB", kTooLong, 0, 0, -5, "");
+        add("length below 0", "AB", "CD", -1, 0, -6, "");
+        add("length above 60000", "AB", "CD", 60001, 0, -6, "");
+        add("length too small", "AB", "CD", 1, 0, -7, "");
+    }
+    return c;
+}
+
+class HexaArithExport : public ::testing::TestWithParam<ExportCase> {};
+
+TEST_P(HexaArithExport, ResultStatusAndText) {
+    const auto& c = GetParam();
+    const auto o = call_text(c.run);
+    EXPECT_EQ(o.result, c.result);
+    EXPECT_EQ(o.status, c.status);
+    EXPECT_EQ(o.out, c.out);
+}
+
+INSTANTIATE_TEST_SUITE_P(HexaArith, HexaArithExport, ::testing::ValuesIn(arithmetic_cases()));
+
+TEST(HexaArith, CountBitsExport) {
+    int count = -5;
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("F0", 1, &count), -1);
+    EXPECT_EQ(VEK_STATUS(), 0);
+    EXPECT_EQ(count, 4);
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("FF", 0, &count), -1);
+    EXPECT_EQ(count, 0);
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("A", -1, &count), -1);
+    EXPECT_EQ(count, 2);
+    // Only the low 16 bits of the mode count: 65536 arrives as 0 and counts zeros.
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("A", static_cast<short>(65536 & 0xFFFF), &count), -1);
+    EXPECT_EQ(count, 2);
+    for (const char* bad : {"", "0a", "G", static_cast<const char*>(nullptr), kTooLong.c_str()}) {
+        count = 77;
+        EXPECT_EQ(VEK(vek_Calc_CountBits)(bad, 1, &count), 0);
+        EXPECT_EQ(VEK_STATUS(), -1);
+        EXPECT_EQ(count, 77);  // not written on failure
+    }
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("FF", 1, nullptr), -1);  // no place for the count: nothing written
+}
+
+TEST(HexaArith, ExportsOnLongestOperands) {
+    const std::string a = std::string(30000, '0') + std::string(30000, 'F');
+    auto o = call_text([&](char* out, int n) { return VEK(vek_Calc_AddHexaToHexa)(a.c_str(), "1", 60000, out, n); });
+    EXPECT_EQ(o.result, -1);
+    EXPECT_EQ(o.out, std::string(29999, '0') + "1" + std::string(30000, '0'));
+    o = call_text([&](char* out, int n) { return VEK(vek_Calc_XorHexa)(a.c_str(), kLongest.c_str(), 0, out, n); });
+    EXPECT_EQ(o.out, std::string(30000, 'F') + std::string(30000, '0'));
+}
+
+const vek::test::TextSamples kSamples{{
+    {"vek_Calc_AddHexaToHexa", [](char* o, int n) { return VEK(vek_Calc_AddHexaToHexa)("FFFF", "1", 0, o, n); },
+     "10000"},
+    {"vek_Calc_SubstractHexaToHexa",
+     [](char* o, int n) { return VEK(vek_Calc_SubstractHexaToHexa)("0100", "FF", 4, o, n); }, "0001"},
+    {"vek_Calc_AddDecToHexa", [](char* o, int n) { return VEK(vek_Calc_AddDecToHexa)("FF", "1", 0, o, n); }, "100"},
+    {"vek_Calc_SubstractDecToHexa",
+     [](char* o, int n) { return VEK(vek_Calc_SubstractDecToHexa)("100", "255", 0, o, n); }, "1"},
+    {"vek_Calc_XorHexa", [](char* o, int n) { return VEK(vek_Calc_XorHexa)("0F", "F0", 0, o, n); }, "FF"},
+    {"vek_Calc_AndHexa", [](char* o, int n) { return VEK(vek_Calc_AndHexa)("0F", "F0", 0, o, n); }, "00"},
+    {"vek_Calc_OrHexa", [](char* o, int n) { return VEK(vek_Calc_OrHexa)("A0", "05", 0, o, n); }, "A5"},
+    {"vek_Calc_ComplementHexa", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("ABC", 0, o, n); }, "543"},
+    {"vek_Calc_ChecksumHexa",
+     [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 4, o, n); }, "0088"},
+}};
+
+}  // namespace
