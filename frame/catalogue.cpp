@@ -138,6 +138,13 @@ constexpr Entry kEntries[] = {
     {"vek_Calc_CountBits", -1, "the text is not hexadecimal, is empty or is longer than 60000 characters"},
 
     // BER-TLV extraction
+    {"vek_Tran_ExtractTLV", -1, "a tag is not hexadecimal text"},
+    {"vek_Tran_ExtractTLV", -2, "the data is not hexadecimal text"},
+    {"vek_Tran_ExtractTLV", -3, "a tag is not 2 or 4 digits (tag 1), or not 0, 2 or 4 digits (tags 2 and 3), or is longer than 60000 characters"},
+    {"vek_Tran_ExtractTLV", -4, "tag 1 is empty"},
+    {"vek_Tran_ExtractTLV", -5, "the data is empty, or the element found has an empty value"},
+    {"vek_Tran_ExtractTLV", -6, "the data is longer than 60000 digits"},
+    {"vek_Tran_ExtractTLV", -7, "the tag path leads to no element of the data"},
 
     // Character arrays
     {"vek_Conv_ArrayCharToHexa", -1, "the length is 0 or negative, or there are no bytes"},

@@ -485,6 +485,37 @@ VEK_API short VEK_CALL vek_Calc_CountBits(const char* hexa, short mode, int* cou
  * BER-TLV extraction
  * ------------------------------------------------------------------------ */
 
+/*! vek_Tran_ExtractTLV() :
+ *  Finds one element of BER-TLV data by a path of one to three tags and writes
+ *  its value. The first tag is searched among the top-level elements of the
+ *  data, the second among the elements inside the first one's value, the third
+ *  inside the second one's value. Only the first matching element of each level
+ *  counts; filler bytes (00, FF) between elements are not skipped. Long-form
+ *  lengths of one to four bytes (81 to 84) are read; every element met must lie
+ *  wholly inside the data or the value that holds it.
+ *  @param 1 tag1    the first tag: 2 or 4 upper-case hexadecimal digits (5A, 9F36).
+ *  @param 2 tag2    the second tag, 2 or 4 digits; null or "" when the path ends at tag1.
+ *  @param 3 tag3    the third tag, 2 or 4 digits; null or "" when the path ends earlier.
+ *                   Ignored when tag2 is absent (but still checked).
+ *  @param 4 data    the encoded elements as hexadecimal text, 1 to 60000 digits;
+ *                   an odd trailing digit is ignored.
+ *  @param 5 out     receives the element's value as upper-case hexadecimal text.
+ *  @param 6 outSize size of `out` in bytes.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus():
+ *          -1 a tag is not hexadecimal text;
+ *          -2 data is not hexadecimal text;
+ *          -3 a tag is longer than 60000 characters, or tag1 is not 2 or 4
+ *             digits, or tag2 or tag3 is not 0, 2 or 4 digits;
+ *          -4 tag1 is empty or null;
+ *          -5 data is empty or null, or the element found has an empty value;
+ *          -6 data is longer than 60000 digits;
+ *          -7 the path leads to no element (a tag not found, or an element met
+ *             that runs past the end of the data or of its enclosing value).
+ *          The checks run in this order: tag1, tag2, tag3, data, the tags'
+ *          lengths, then the search. */
+VEK_API short VEK_CALL vek_Tran_ExtractTLV(const char* tag1, const char* tag2, const char* tag3, const char* data,
+                                           char* out, int outSize);
+
 /* ------------------------------------------------------------------------
  * Character arrays
  * ------------------------------------------------------------------------ */

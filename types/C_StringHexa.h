@@ -92,6 +92,14 @@ public:
 
     // ---- BER-TLV extraction ----
 
+    // The value of the element that the path tag1 / tag2 / tag3 designates in
+    // this value read as BER-TLV data: tag1 among the top-level elements, tag2
+    // inside its value, tag3 inside tag2's value. Tag 1 has 2 or 4 digits, tags 2
+    // and 3 have 0 (absent), 2 or 4, else xErrorTagLength (tag 1 tested first);
+    // tag 3 counts only when tag 2 is given. A path that leads to no element is
+    // xTagNotFound; an element with an empty value is xEmptyString.
+    C_StringHexa ExtractTLV(const C_StringHexa& tag1, const C_StringHexa& tag2, const C_StringHexa& tag3) const;
+
     // ---- Cryptography ----
 
     // ---- Random values ----
