@@ -1,10 +1,13 @@
 #!/bin/sh
 # Runs every fuzz target built in $1 for $2 seconds each, starting from its seed
-# corpus in fuzz/corpus/<target>/. Any crash, leak or sanitizer report fails.
+# corpus in fuzz/corpus/<target>/. Any crash, leak or sanitizer report fails; the
+# input that caused it is kept in $1/artifacts/.
 set -eu
 build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
+artifacts="$build/artifacts"
+mkdir -p "$artifacts"
 for target in "$build"/bin/fuzz_*; do
   [ -x "$target" ] || continue
   name=$(basename "$target")
@@ -12,7 +15,7 @@ for target in "$build"/bin/fuzz_*; do
   [ -d "$here/corpus/$name" ] && cp -r "$here/corpus/$name/." "$work/"
   echo "fuzz: $name for ${seconds}s"
   status=0
-  "$target" -max_total_time="$seconds" -artifact_prefix="$work/" "$work" >"$work.log" 2>&1 || status=$?
+  "$target" -max_total_time="$seconds" -artifact_prefix="$artifacts/$name-" "$work" >"$work.log" 2>&1 || status=$?
   tail -n 3 "$work.log"
   [ "$status" = 0 ] || cat "$work.log"
   rm -f "$work.log"
