@@ -9,8 +9,8 @@
 //    4: the expansion costs nothing;
 //  - round keys are stored in the same arrangement, groups 1, 3, 5, 7 in one
 //    word and 2, 4, 6, 8 in the other;
-//  - S-box and P are merged into eight tables of 64 words (SP tables) that give
-//    P(S(group)) directly in the register arrangement;
+//  - S-box and P are merged into eight tables (SP tables) that give P(S(group))
+//    directly in the register arrangement, indexed by a whole byte;
 //  - IP and its inverse are done by a sequence of swap-moves on the two words;
 //  - the key schedule runs on 7-bit chunk tables for PC-1 and PC-2.
 // static_asserts below check the derived forms against the standard's tables.
@@ -124,8 +124,10 @@ static_assert(extraction_matches_e());
 
 // ---- SP tables ----
 
+// Indexed by a whole byte: the field's upper two bits (neighbouring bits of R)
+// are ignored, so a round reads each group with a plain byte extraction.
 struct SPTables {
-    u32 t[8][64];
+    u32 t[8][256];
 };
 
 constexpr SPTables make_sp() {
@@ -139,7 +141,7 @@ constexpr SPTables make_sp() {
             u32 p = 0;
             for (int i = 0; i < 32; ++i)
                 if ((s >> (32 - kP[i])) & 1) p |= u32{1} << (31 - i);
-            sp.t[g][v] = to_reg(p);
+            for (int high = 0; high < 256; high += 64) sp.t[g][high | v] = to_reg(p);
         }
     return sp;
 }
@@ -234,7 +236,6 @@ constexpr KeyTables make_key_tables() {
 
 alignas(64) constexpr KeyTables kKeyTables = make_key_tables();
 
-constexpr u32 rotl28(u32 x, int s) { return ((x << s) | (x >> (28 - s))) & 0x0FFFFFFFu; }
 
 // ---- Rounds ----
 
@@ -247,8 +248,8 @@ constexpr u32 rotl28(u32 x, int s) { return ((x << s) | (x >> (28 - s))) & 0x0FF
 VEK_INLINE u32 feistel(u32 r, const u32* k) noexcept {
     const u32 a = std::rotr(r, 4) ^ k[0];
     const u32 b = r ^ k[1];
-    return kSP.t[0][(a >> 24) & 63] ^ kSP.t[2][(a >> 16) & 63] ^ kSP.t[4][(a >> 8) & 63] ^ kSP.t[6][a & 63] ^
-           kSP.t[1][(b >> 24) & 63] ^ kSP.t[3][(b >> 16) & 63] ^ kSP.t[5][(b >> 8) & 63] ^ kSP.t[7][b & 63];
+    return kSP.t[0][a >> 24] ^ kSP.t[2][(a >> 16) & 0xFF] ^ kSP.t[4][(a >> 8) & 0xFF] ^ kSP.t[6][a & 0xFF] ^
+           kSP.t[1][b >> 24] ^ kSP.t[3][(b >> 16) & 0xFF] ^ kSP.t[5][(b >> 8) & 0xFF] ^ kSP.t[7][b & 0xFF];
 }
 
 // Sixteen rounds on (l, r) = (L0, R0); afterwards l = L16, r = R16. Decryption
@@ -355,22 +356,75 @@ constinit C_DES g_engine;  // zero at load: all-zero keys and schedules, slot 0
 
 C_DES& C_DES::Instance() noexcept { return g_engine; }
 
-void C_DES::ComputeSchedule(int slot) noexcept {
-    const Byte* key = m_key[slot];
-    u64 cd = 0;
-    for (int b = 0; b < 8; ++b) cd |= kKeyTables.pc1[b][key[b] >> 1];
-    u32 c = static_cast<u32>(cd >> 28);
-    u32 d = static_cast<u32>(cd) & 0x0FFFFFFFu;
+namespace {
+
+// The rotation of C and D before round r is cumulative: C rotated left by the
+// sum of the first r + 1 shifts.
+constexpr int total_shift(int round) {
+    int sum = 0;
+    for (int i = 0; i <= round; ++i) sum += kShifts[i];
+    return sum;
+}
+
+// One round key of the key schedule. c2 and d2 hold C and D twice over (bits
+// 55..28 and 27..0), so C rotated left by n is simply c2 >> (28 - n): no
+// rotation is done, each 7-bit chunk of the rotated half is read at a fixed
+// shift, and every round key can be computed on its own, in any order.
+template <int Round>
+VEK_INLINE u64 round_key(u64 c2, u64 d2, u32* out) noexcept {
+    constexpr int base = 28 - total_shift(Round) % 28;
     const auto& t = kKeyTables.pc2;
-    u32* out = m_schedule[slot];
-    for (int round = 0; round < 16; ++round) {
-        c = rotl28(c, kShifts[round]);
-        d = rotl28(d, kShifts[round]);
-        const u64 k = t[0][c >> 21] | t[1][(c >> 14) & 127] | t[2][(c >> 7) & 127] | t[3][c & 127] |
-                      t[4][d >> 21] | t[5][(d >> 14) & 127] | t[6][(d >> 7) & 127] | t[7][d & 127];
-        out[2 * round] = static_cast<u32>(k >> 32);
-        out[2 * round + 1] = static_cast<u32>(k);
-    }
+    const u64 k = t[0][(c2 >> (base + 21)) & 127] | t[1][(c2 >> (base + 14)) & 127] |
+                  t[2][(c2 >> (base + 7)) & 127] | t[3][(c2 >> base) & 127] | t[4][(d2 >> (base + 21)) & 127] |
+                  t[5][(d2 >> (base + 14)) & 127] | t[6][(d2 >> (base + 7)) & 127] | t[7][(d2 >> base) & 127];
+    out[2 * Round] = static_cast<u32>(k >> 32);
+    out[2 * Round + 1] = static_cast<u32>(k);
+    return k;
+}
+
+// C and D of a key (PC-1), each held twice over.
+struct Halves {
+    u64 c2, d2;
+};
+
+VEK_INLINE Halves permuted_choice_1(const std::uint8_t* key) noexcept {
+    const auto& t = kKeyTables.pc1;
+    const u64 cd = t[0][key[0] >> 1] | t[1][key[1] >> 1] | t[2][key[2] >> 1] | t[3][key[3] >> 1] |
+                   t[4][key[4] >> 1] | t[5][key[5] >> 1] | t[6][key[6] >> 1] | t[7][key[7] >> 1];
+    const u64 c = cd >> 28, d = cd & 0x0FFFFFFFu;
+    return {c | c << 28, d | d << 28};
+}
+
+template <int... Round>
+VEK_INLINE void schedule(Halves h, u32* out, std::integer_sequence<int, Round...>) noexcept {
+    (round_key<Round>(h.c2, h.d2, out), ...);
+}
+
+// Round J of the first Triple-DES pass (with K1), with the key schedules of
+// both keys computed alongside: the pass's rounds wait on their table loads,
+// and the independent schedule work fills that time. Encrypting, the pass uses
+// K1's round keys first to last, decrypting last to first.
+template <bool Encrypt, int J>
+VEK_INLINE void first_pass_round(Halves k1, Halves k2, u32* s1, u32* s2, u32& l, u32& r) noexcept {
+    round_key<J>(k2.c2, k2.d2, s2);
+    const u64 k = round_key<Encrypt ? J : 15 - J>(k1.c2, k1.d2, s1);
+    const u32 pair[2] = {static_cast<u32>(k >> 32), static_cast<u32>(k)};
+    if constexpr (J % 2 == 0)
+        l ^= feistel(r, pair);
+    else
+        r ^= feistel(l, pair);
+}
+
+template <bool Encrypt, int... J>
+VEK_INLINE void first_pass(Halves k1, Halves k2, u32* s1, u32* s2, u32& l, u32& r,
+                           std::integer_sequence<int, J...>) noexcept {
+    (first_pass_round<Encrypt, J>(k1, k2, s1, s2, l, r), ...);
+}
+
+}  // namespace
+
+void C_DES::ComputeSchedule(int slot) noexcept {
+    schedule(permuted_choice_1(m_key[slot]), m_schedule[slot], std::make_integer_sequence<int, 16>{});
 }
 
 int C_DES::SelectKey(int slot) noexcept {
@@ -571,5 +625,28 @@ int C_DES::CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexc
         ecb_hexa_blocks<true>(m_schedule[m_current], text, blocks);
     else
         ecb_hexa_blocks<false>(m_schedule[m_current], text, blocks);
+    return 0;
+}
+
+int C_DES::SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept {
+    hexa_to_bytes(k1, m_key[0]);
+    hexa_to_bytes(k2, m_key[1]);
+    const Halves a = permuted_choice_1(m_key[0]), b = permuted_choice_1(m_key[1]);
+    u32 hi = decode8(text), lo = decode8(text + 8);
+    initial_permutation(hi, lo);
+    constexpr auto kRounds = std::make_integer_sequence<int, 16>{};
+    if (direction != 0) {
+        first_pass<true>(a, b, m_schedule[0], m_schedule[1], hi, lo, kRounds);
+        rounds<false>(m_schedule[1], lo, hi);
+        rounds<true>(m_schedule[0], hi, lo);
+    } else {
+        first_pass<false>(a, b, m_schedule[0], m_schedule[1], hi, lo, kRounds);
+        rounds<true>(m_schedule[1], lo, hi);
+        rounds<false>(m_schedule[0], hi, lo);
+    }
+    final_permutation(lo, hi);
+    encode8(lo, text);
+    encode8(hi, text + 8);
+    m_current = 0;
     return 0;
 }

@@ -57,6 +57,10 @@ public:
     int CalDESCBCHexa(int direction, char text[16]) noexcept;
     int CalTripleDESCBCHexa(int direction, char text[16]) noexcept;
 
+    // SetKeysHexa(k1, k2) then CalTripleDESHexa(direction, text), in one pass:
+    // the key schedules are computed while the first DES pass runs.
+    int SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept;
+
     // Electronic codebook over `blocks` consecutive blocks of 16 digits in place,
     // with the current slot: the same as CalDESHexa on each block in turn, but
     // with several blocks in flight.

@@ -21,9 +21,11 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
     return frame::text(out, outSize, [&] {
         const auto k = frame::stage([&] { return H(frame::in(key), S::kHexadecimal); }, On<S::xInvalidType>{-1},
                                     On<S::xEmptyString, S::xStringTooLong>{-2});
-        const auto d = frame::stage([&] { return H(frame::in(data), S::kHexadecimal); }, On<S::xInvalidType>{-3});
-        return frame::stage([&] { return d.TripleDES(k, mode).GetPadded(0); }, On<H::xWrongKeyLength>{-2},
-                            On<H::xWrongDataLength>{-4}, On<H::xWrongTDESMode>{-5});
+        // The export's own copy of the block, processed in place.
+        auto d = frame::stage([&] { return H(frame::in(data), S::kHexadecimal); }, On<S::xInvalidType>{-3});
+        frame::stage([&] { d.TripleDES(k, mode); }, On<H::xWrongKeyLength>{-2}, On<H::xWrongDataLength>{-4},
+                     On<H::xWrongTDESMode>{-5});
+        return d.GetPadded(0);
     });
 }
 

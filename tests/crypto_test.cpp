@@ -161,7 +161,26 @@ TEST_P(TripleDesVectors, EngineAndExportBothDirections) {
     EXPECT_EQ(text, v["Cipher"]);
     des.CalTripleDESHexa(0, text.data());
     EXPECT_EQ(text, v["Plain"]);
-    EXPECT_EQ(hexa(v["Plain"]).TripleDES(hexa(key), 1).GetValue(), v["Cipher"]);
+    // Keys loaded and the block processed in one step: the same block, and the
+    // same schedules as SetKeysHexa leaves.
+    C_DES fused;
+    text = v["Cipher"];
+    fused.SetKeysAndCalTripleDESHexa(0, key.c_str(), key.c_str() + 16, text.data());
+    EXPECT_EQ(text, v["Plain"]);
+    fused.SetKeysAndCalTripleDESHexa(1, key.c_str(), key.c_str() + 16, text.data());
+    EXPECT_EQ(text, v["Cipher"]);
+    for (int slot : {1, 0}) {
+        std::string a = v["Plain"], b = v["Plain"];
+        des.SelectKey(slot);
+        fused.SelectKey(slot);
+        des.CalDESHexa(1, a.data());
+        fused.CalDESHexa(1, b.data());
+        EXPECT_EQ(a, b);
+    }
+
+    auto block = hexa(v["Plain"]);
+    block.TripleDES(hexa(key), 1);
+    EXPECT_EQ(block.GetValue(), v["Cipher"]);
     expect_ok(tdes(key, v["Plain"], 1), v["Cipher"]);
     expect_ok(tdes(key, v["Cipher"], 0), v["Plain"]);
 }
@@ -301,11 +320,16 @@ TEST(Image, FastUsesSlotZeroOfTheSharedEngine) {
 TEST(TripleDES, ChecksInOrderAndKeysLoadedOnlyAfterThem) {
     const auto key = hexa("0123456789ABCDEF23456789ABCDEF01");
     C_Image::InitDES(hexa("133457799BBCDFF1"), 0);
-    EXPECT_THROW(hexa("4E6F7720697320").TripleDES(hexa("0123"), 2), C_StringHexa::xWrongKeyLength);
-    EXPECT_THROW(hexa("4E6F7720697320").TripleDES(key, 2), C_StringHexa::xWrongDataLength);
-    EXPECT_THROW(hexa("4E6F772069732074").TripleDES(key, 2), C_StringHexa::xWrongTDESMode);
+    auto shortBlock = hexa("4E6F7720697320");
+    EXPECT_THROW(shortBlock.TripleDES(hexa("0123"), 2), C_StringHexa::xWrongKeyLength);
+    EXPECT_THROW(shortBlock.TripleDES(key, 2), C_StringHexa::xWrongDataLength);
+    auto goodBlock = hexa("4E6F772069732074");
+    EXPECT_THROW(goodBlock.TripleDES(key, 2), C_StringHexa::xWrongTDESMode);
+    EXPECT_EQ(goodBlock.GetValue(), "4E6F772069732074");
     EXPECT_EQ(to_digits(C_DES::Instance().Key(0), 8), "133457799BBCDFF1");
-    EXPECT_EQ(hexa("B7835779EE26ACB7").TripleDES(key, 0).GetValue(), "4E6F772069732074");
+    auto block = hexa("B7835779EE26ACB7");
+    block.TripleDES(key, 0);
+    EXPECT_EQ(block.GetValue(), "4E6F772069732074");
     EXPECT_EQ(to_digits(C_DES::Instance().Key(0), 8), "0123456789ABCDEF");
     EXPECT_EQ(to_digits(C_DES::Instance().Key(1), 8), "23456789ABCDEF01");
 }
