@@ -310,6 +310,26 @@ TEST(Image, EncryptDecryptAndChecksInOrder) {
     EXPECT_THROW(C_Image(std::string(60001, 'x')), S::xStringTooLong);
 }
 
+// C_Image checks its text eight characters at a time; it must accept and refuse
+// exactly what C_StringHexa does, at every position of such a group and in the tail.
+TEST(Image, ValidatesLikeAHexadecimalString) {
+    for (int c = 1; c < 256; ++c)
+        for (const std::size_t at : {0u, 3u, 7u, 8u, 15u, 16u, 18u}) {
+            std::string text(19, 'A');
+            text[at] = static_cast<char>(c);
+            bool valid = true;
+            try {
+                hexa(text);
+            } catch (const S::xInvalidType&) {
+                valid = false;
+            }
+            if (valid)
+                EXPECT_EQ(C_Image(text).GetValue(), text);
+            else
+                EXPECT_THROW(C_Image{text}, S::xInvalidType) << c << " at " << at;
+        }
+}
+
 TEST(Image, FastUsesSlotZeroOfTheSharedEngine) {
     C_Image::InitDES(hexa("133457799BBCDFF1"), 0);
     C_Image img("0123456789ABCDEF");
