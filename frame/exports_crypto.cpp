@@ -19,13 +19,15 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, short mode, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto k = frame::stage([&] { return H(frame::in(key), S::kHexadecimal); }, On<S::xInvalidType>{-1},
+        // Key and block are hexadecimal strings; C_Image makes the same checks as
+        // C_StringHexa from hexadecimal text, in the same order, only faster.
+        const auto k = frame::stage([&] { return C_Image(frame::in(key)); }, On<S::xInvalidType>{-1},
                                     On<S::xEmptyString, S::xStringTooLong>{-2});
         // The export's own copy of the block, processed in place.
-        auto d = frame::stage([&] { return H(frame::in(data), S::kHexadecimal); }, On<S::xInvalidType>{-3});
+        auto d = frame::stage([&] { return C_Image(frame::in(data)); }, On<S::xInvalidType>{-3});
         frame::stage([&] { d.TripleDES(k, mode); }, On<H::xWrongKeyLength>{-2}, On<H::xWrongDataLength>{-4},
                      On<H::xWrongTDESMode>{-5});
-        return d.GetPadded(0);
+        return d.Release();
     });
 }
 
