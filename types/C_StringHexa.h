@@ -102,6 +102,13 @@ public:
 
     // ---- Cryptography ----
 
+    // Two-key Triple-DES of this value, one block of 16 digits, in place, with
+    // `key` of 32 digits (K1 then K2) on the shared DES engine: mode 1 encrypts
+    // E(K1, D(K2, E(K1, x))), mode 0 decrypts. Checks, in this order: key length
+    // (xWrongKeyLength), data length (xWrongDataLength), mode (xWrongTDESMode);
+    // only then are K1 and K2 loaded, leaving K1 in the engine's slot 0.
+    void TripleDES(const C_StringHexa& key, int mode);
+
     // ---- Random values ----
 
 protected:

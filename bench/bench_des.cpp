@@ -1,0 +1,130 @@
+// DES speed: vek's exports against OpenSSL's DES on the same data.
+//
+//   BM_Vek_CalDES_Fast / BM_OpenSSL_DesEcbHexa: a 60000-digit image (3750 blocks)
+//     under a key loaded once; OpenSSL's side also decodes the digits to bytes
+//     and encodes the result back, as the image travels as text.
+//   BM_Vek_TripleDES / BM_OpenSSL_TripleDesHexa: one block per call, the two key
+//     schedules computed afresh every call, digits in and out.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "vek.h"
+
+#if __has_include(<openssl/des.h>)
+#define VEK_BENCH_OPENSSL 1
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the low-level DES_* interface
+#endif
+#include <openssl/des.h>
+#endif
+
+namespace {
+
+const char* const kKey = "133457799BBCDFF1";
+const char* const kKey2 = "0123456789ABCDEFFEDCBA9876543210";
+const char* const kBlock = "4E6F772069732074";
+
+std::string random_image(std::size_t digits) {
+    static const char* const kDigits = "0123456789ABCDEF";
+    std::mt19937 rng(42);
+    std::string s(digits, '0');
+    for (auto& c : s) c = kDigits[rng() & 15];
+    return s;
+}
+
+// A plain, table-driven hexadecimal decode and encode for the OpenSSL side.
+struct Hexa {
+    std::uint8_t value[256] = {};
+    Hexa() {
+        for (int i = 0; i < 10; ++i) value['0' + i] = static_cast<std::uint8_t>(i);
+        for (int i = 0; i < 6; ++i) value['A' + i] = static_cast<std::uint8_t>(10 + i);
+    }
+    void decode(const char* text, std::size_t bytes, std::uint8_t* out) const {
+        for (std::size_t i = 0; i < bytes; ++i)
+            out[i] = static_cast<std::uint8_t>(value[static_cast<unsigned char>(text[2 * i])] << 4 |
+                                               value[static_cast<unsigned char>(text[2 * i + 1])]);
+    }
+    static void encode(const std::uint8_t* in, std::size_t bytes, char* text) {
+        static const char* const kDigits = "0123456789ABCDEF";
+        for (std::size_t i = 0; i < bytes; ++i) {
+            text[2 * i] = kDigits[in[i] >> 4];
+            text[2 * i + 1] = kDigits[in[i] & 15];
+        }
+        text[2 * bytes] = '\0';
+    }
+};
+const Hexa kHexa;
+
+void BM_Vek_CalDES_Fast(benchmark::State& state) {
+    const std::string image = random_image(60000);
+    std::vector<char> out(60001);
+    vek_Tran_InitDES(1, kKey, 0);
+    for (auto _ : state) {
+        const short ok = vek_Tran_CalDES_Fast(image.c_str(), 1, 0, out.data(), static_cast<int>(out.size()));
+        benchmark::DoNotOptimize(ok);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 30000);
+}
+BENCHMARK(BM_Vek_CalDES_Fast);
+
+void BM_Vek_TripleDES(benchmark::State& state) {
+    char out[17];
+    for (auto _ : state) {
+        const short ok = vek_Calc_TripleDES(kKey2, kBlock, 1, out, sizeof out);
+        benchmark::DoNotOptimize(ok);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Vek_TripleDES);
+
+#if VEK_BENCH_OPENSSL
+
+DES_key_schedule schedule_of(const char* digits) {
+    DES_cblock key;
+    kHexa.decode(digits, 8, key);
+    DES_key_schedule ks;
+    DES_set_key_unchecked(&key, &ks);
+    return ks;
+}
+
+void BM_OpenSSL_DesEcbHexa(benchmark::State& state) {
+    const std::string image = random_image(60000);
+    std::vector<std::uint8_t> bytes(30000);
+    std::vector<char> out(60001);
+    DES_key_schedule ks = schedule_of(kKey);
+    for (auto _ : state) {
+        kHexa.decode(image.c_str(), bytes.size(), bytes.data());
+        for (std::size_t at = 0; at < bytes.size(); at += 8) {
+            auto* block = reinterpret_cast<DES_cblock*>(&bytes[at]);
+            DES_ecb_encrypt(block, block, &ks, DES_ENCRYPT);
+        }
+        Hexa::encode(bytes.data(), bytes.size(), out.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 30000);
+}
+BENCHMARK(BM_OpenSSL_DesEcbHexa);
+
+void BM_OpenSSL_TripleDesHexa(benchmark::State& state) {
+    char out[17];
+    for (auto _ : state) {
+        DES_key_schedule k1 = schedule_of(kKey2), k2 = schedule_of(kKey2 + 16);
+        DES_cblock block;
+        kHexa.decode(kBlock, 8, block);
+        DES_ecb3_encrypt(&block, &block, &k1, &k2, &k1, DES_ENCRYPT);
+        Hexa::encode(block, 8, out);
+        benchmark::DoNotOptimize(out);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_OpenSSL_TripleDesHexa);
+
+#endif
+
+}  // namespace

@@ -1,0 +1,62 @@
+// Triple-DES and image encryption in the vek command.
+#include <string>
+
+#include "cli/command.h"
+#include "frame/catalogue.h"
+
+namespace vek::cli {
+namespace {
+
+// Each vek command is a process of its own, so a key loaded by a separate
+// `vek Tran_InitDES` is gone before the next command. Tran_CalDES_Fast therefore
+// takes an optional fourth argument, a key that vek_Tran_InitDES loads first in
+// the same process; without it the engine works with its initial all-zero key.
+Outcome cal_des_fast(const std::vector<std::string>& args, std::size_t capacity) {
+    if (args.size() != 3 && args.size() != 4)
+        throw UsageError{"expects 3 or 4 argument(s), got " + std::to_string(args.size())};
+    if (args.size() == 4) {
+        const std::string key = text_argument(args[3]);
+        if (vek_Tran_InitDES(1, key.c_str(), 0) == 0) {
+            const short status = vek_LastStatus();
+            throw UsageError{"key refused by vek_Tran_InitDES: status " + std::to_string(status) + ": " +
+                             std::string(catalogue::message("vek_Tran_InitDES", status))};
+        }
+    }
+    return bind(&vek_Tran_CalDES_Fast)({args.begin(), args.begin() + 3}, capacity);
+}
+
+const Register kCrypto{{
+    {.name = "Calc_TripleDES",
+     .params = {"key", "data", "mode"},
+     .summary = "two-key Triple-DES of one block (mode 1 encrypt, 0 decrypt)",
+     .kind = Kind::Text,
+     .details = "key: 32 hexadecimal digits, K1 then K2; data: 16 hexadecimal digits.\n"
+                "mode 1 gives E(K1, D(K2, E(K1, data))), mode 0 gives D(K1, E(K2, D(K1, data))).",
+     .invoke = bind(&vek_Calc_TripleDES)},
+    {.name = "Tran_DecryptOrEncryptImage",
+     .params = {"image", "mode", "key"},
+     .summary = "single-DES of an image, block by block (mode 1 encrypt, 0 decrypt)",
+     .kind = Kind::Text,
+     .details = "image: hexadecimal digits, a multiple of 16; key: 16 hexadecimal digits.\n"
+                "Each 8-byte block is processed on its own (electronic codebook).",
+     .invoke = bind(&vek_Tran_DecryptOrEncryptImage)},
+    {.name = "Tran_InitDES",
+     .params = {"mode", "key", "reserved"},
+     .summary = "load a single-DES key for Tran_CalDES_Fast (within one process)",
+     .kind = Kind::Action,
+     .details = "mode: 0 or 1 (no other effect); key: 16 hexadecimal digits; reserved: not read.\n"
+                "The key lasts as long as the process: from the shell, give it to Tran_CalDES_Fast.",
+     .invoke = bind(&vek_Tran_InitDES)},
+    {.name = "Tran_CalDES_Fast",
+     .params = {"image", "mode", "blockMode", "[key]"},
+     .summary = "single-DES of an image with the key already loaded (mode 1 encrypt, 0 decrypt)",
+     .kind = Kind::Text,
+     .details = "image: hexadecimal digits, a multiple of 16; blockMode: 0.\n"
+                "Uses the key loaded last in the process. Each vek command is its own process: give\n"
+                "the key as a fourth argument to load it first with vek_Tran_InitDES; without it the\n"
+                "engine's initial all-zero key is used.",
+     .invoke = cal_des_fast},
+}};
+
+}  // namespace
+}  // namespace vek::cli
