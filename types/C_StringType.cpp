@@ -4,13 +4,24 @@
 
 namespace {
 
-bool all_of(std::string_view text, bool (*allowed)(unsigned char)) noexcept {
-    return std::all_of(text.begin(), text.end(), [allowed](char c) { return allowed(static_cast<unsigned char>(c)); });
-}
+// One table a source type: whether each byte is a character of its alphabet.
+struct Alphabets final {
+    bool binary[256] = {};
+    bool decimal[256] = {};
+    bool hexadecimal[256] = {};
+    constexpr Alphabets() {
+        for (int c = '0'; c <= '9'; ++c) decimal[c] = hexadecimal[c] = true;
+        for (int c = 'A'; c <= 'F'; ++c) hexadecimal[c] = true;
+        binary['0'] = binary['1'] = true;
+    }
+};
+constexpr Alphabets kAlphabets;
 
-bool is_bin(unsigned char c) noexcept { return c == '0' || c == '1'; }
-bool is_dec(unsigned char c) noexcept { return c >= '0' && c <= '9'; }
-bool is_hexa(unsigned char c) noexcept { return is_dec(c) || (c >= 'A' && c <= 'F'); }
+bool all_in(std::string_view text, const bool (&alphabet)[256]) noexcept {
+    bool ok = true;  // no early exit: the loop stays branch-free and vectorizes
+    for (const char c : text) ok &= alphabet[static_cast<unsigned char>(c)];
+    return ok;
+}
 
 }  // namespace
 
@@ -55,9 +66,9 @@ bool C_StringType::IsValidText(std::string_view text, int sourceType) {
     if (text.size() > static_cast<std::size_t>(kMaxLength)) throw xStringTooLong{};
     if (text.empty()) throw xEmptyString{};
     switch (sourceType) {
-        case kBinary: return all_of(text, is_bin);
-        case kHexadecimal: return all_of(text, is_hexa);
-        case kDecimal: return all_of(text, is_dec);
+        case kBinary: return all_in(text, kAlphabets.binary);
+        case kHexadecimal: return all_in(text, kAlphabets.hexadecimal);
+        case kDecimal: return all_in(text, kAlphabets.decimal);
         default: return true;  // any character text is valid
     }
 }
