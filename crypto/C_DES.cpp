@@ -497,43 +497,32 @@ int C_DES::CalTripleDES(int direction, Byte block[8]) noexcept {
     return 0;
 }
 
-int C_DES::CalDESCBC(int direction, Byte block[8]) noexcept {
+void C_DES::Cbc(int direction, Byte block[8], void (C_DES::*cipher)(int, u32&, u32&) const noexcept) noexcept {
     u32 hi = load_be(block), lo = load_be(block + 4);
     const u32 ivHi = load_be(m_iv), ivLo = load_be(m_iv + 4);
     if (direction != 0) {
         hi ^= ivHi;
         lo ^= ivLo;
-        Des(1, hi, lo);
+        (this->*cipher)(1, hi, lo);
         store_be(hi, m_iv);
         store_be(lo, m_iv + 4);
     } else {
         std::memcpy(m_iv, block, 8);
-        Des(0, hi, lo);
+        (this->*cipher)(0, hi, lo);
         hi ^= ivHi;
         lo ^= ivLo;
     }
     store_be(hi, block);
     store_be(lo, block + 4);
+}
+
+int C_DES::CalDESCBC(int direction, Byte block[8]) noexcept {
+    Cbc(direction, block, &C_DES::Des);
     return 0;
 }
 
 int C_DES::CalTripleDESCBC(int direction, Byte block[8]) noexcept {
-    u32 hi = load_be(block), lo = load_be(block + 4);
-    const u32 ivHi = load_be(m_iv), ivLo = load_be(m_iv + 4);
-    if (direction != 0) {
-        hi ^= ivHi;
-        lo ^= ivLo;
-        TripleDes(1, hi, lo);
-        store_be(hi, m_iv);
-        store_be(lo, m_iv + 4);
-    } else {
-        std::memcpy(m_iv, block, 8);
-        TripleDes(0, hi, lo);
-        hi ^= ivHi;
-        lo ^= ivLo;
-    }
-    store_be(hi, block);
-    store_be(lo, block + 4);
+    Cbc(direction, block, &C_DES::TripleDes);
     m_current = 0;
     return 0;
 }

@@ -80,6 +80,9 @@ private:
     void ComputeSchedule(int slot) noexcept;
     void Des(int direction, std::uint32_t& hi, std::uint32_t& lo) const noexcept;
     void TripleDes(int direction, std::uint32_t& hi, std::uint32_t& lo) const noexcept;
+    // One CBC step of `cipher` on `block` with the chaining value.
+    void Cbc(int direction, Byte block[8],
+             void (C_DES::*cipher)(int, std::uint32_t&, std::uint32_t&) const noexcept) noexcept;
 
     Byte m_key[2][8] = {};
     Schedule m_schedule[2] = {};
