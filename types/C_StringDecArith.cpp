@@ -80,12 +80,14 @@ void trim(std::string& digits) {
         digits.erase(0, first);
 }
 
-// x + y for digit texts, one digit longer than the longer operand; `carryOut`
-// tells whether that first digit is 1. Leading zeros are kept.
+// x + y for digit texts, as long as the longer operand; `carryOut` tells
+// whether a carry leaves its first digit. Leading zeros are kept.
 std::string add(std::string_view x, std::string_view y, bool& carryOut) {
     if (x.size() < y.size()) std::swap(x, y);
-    std::string result(x.size() + 1, '0');
-    char* const out = result.data() + 1;
+    std::string result;
+    result.reserve(x.size() + 1);  // room for a carry digit in front
+    result.assign(x.size(), '0');
+    char* const out = result.data();
     std::size_t i = x.size();
     std::size_t j = y.size();
     unsigned carry = 0;
@@ -113,7 +115,6 @@ std::string add(std::string_view x, std::string_view y, bool& carryOut) {
     }
     std::memcpy(out, x.data(), i);
     carryOut = carry != 0;
-    if (carryOut) result[0] = '1';
     return result;
 }
 
@@ -159,9 +160,13 @@ C_StringDec C_StringDec::Add(const C_StringDec& other) const {
     bool carry = false;
     C_StringDec sum;
     sum.m_value = vek::decimal::add(m_value, other.m_value, carry);
-    // A carry out of a 60000-digit operand would need a 60001st digit.
-    if (carry && sum.m_value.size() > static_cast<std::size_t>(kMaxLength)) throw xResultTooBig{};
-    vek::decimal::trim(sum.m_value);
+    if (carry) {
+        // A carry out of a 60000-digit operand would need a 60001st digit.
+        if (sum.m_value.size() >= static_cast<std::size_t>(kMaxLength)) throw xResultTooBig{};
+        sum.m_value.insert(sum.m_value.begin(), '1');
+    } else {
+        vek::decimal::trim(sum.m_value);
+    }
     return sum;
 }
 
