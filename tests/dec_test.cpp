@@ -253,6 +253,17 @@ TEST(DecExports, CompareWritesOnlyOnSuccess) {
     EXPECT_EQ(VEK_STATUS(), -1);
 }
 
+// `value` written in base 2 to the `shift`, by shifts and masks.
+std::string digits_of(std::uint64_t value, int shift) {
+    char digits[64];
+    int first = 64;
+    do {
+        digits[--first] = "0123456789ABCDEF"[value & ((1u << shift) - 1)];
+        value >>= shift;
+    } while (value != 0);
+    return std::string(digits + first, digits + 64);
+}
+
 // Conversions at the 64-bit edges against plain integer arithmetic.
 TEST(DecExports, ConversionsAtThe64BitEdges) {
     std::mt19937_64 random(20240601);
@@ -260,11 +271,8 @@ TEST(DecExports, ConversionsAtThe64BitEdges) {
                                          0x8000000000000000ull, UINT64_MAX - 1, UINT64_MAX};
     for (int i = 0; i < 200; ++i) values.push_back(random() >> (random() % 64));
     for (const std::uint64_t value : values) {
-        std::string hexa;
-        std::string bits;
-        for (std::uint64_t v = value; v != 0; v >>= 4) hexa.insert(hexa.begin(), "0123456789ABCDEF"[v & 15]);
-        for (std::uint64_t v = value; v != 0; v >>= 1) bits.insert(bits.begin(), static_cast<char>('0' + (v & 1)));
-        if (value == 0) hexa = bits = "0";
+        const std::string hexa = digits_of(value, 4);
+        const std::string bits = digits_of(value, 1);
         const std::string expected = std::to_string(value);
         EXPECT_EQ(call_text([&](char* o, int n) { return VEK(vek_Conv_HexaToDec)(hexa.c_str(), 0, o, n); }).out,
                   expected);
