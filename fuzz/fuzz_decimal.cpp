@@ -38,10 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t cut = raw.find('\xFF');
     const std::string left = raw.substr(0, cut).c_str();
     const std::string right = cut == std::string::npos ? "" : std::string(raw.substr(cut + 1).c_str());
-    static char out[2 * 4096 + 2];
-    vek_Calc_AddDecToDec(left.c_str(), right.c_str(), 0, out, sizeof out);
-    vek_Calc_SubstractDecToDec(left.c_str(), right.c_str(), 0, out, sizeof out);
-    vek_Calc_XORBinary(left.c_str(), left.c_str(), out);
+    std::string out(left.size() + right.size() + 2, '\0');  // room for any sum and the raw result
+    const int outSize = static_cast<int>(out.size());
+    vek_Calc_AddDecToDec(left.c_str(), right.c_str(), 0, out.data(), outSize);
+    vek_Calc_SubstractDecToDec(left.c_str(), right.c_str(), 0, out.data(), outSize);
+    vek_Calc_XORBinary(left.c_str(), left.c_str(), out.data());
 
     // Two digit texts made from the bytes.
     std::string a;
