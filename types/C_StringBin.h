@@ -22,5 +22,16 @@ public:
 
     // ---- Bit operations ----
 
+    static constexpr int kMaxPosition = kMaxLength - 1;
+
+    // Reverses the order of the bits, in place.
+    void Reverse() noexcept;
+    // Overwrites the bits from the 0-based `position` on with the piece's bits;
+    // the length does not change. xWrongPos, xInvalidPos, xOverlap.
+    void SetBin(int position, const C_StringBin& piece);
+    // The `length` bits from the 0-based `position` on. xWrongPos, xWrongLength,
+    // xInvalidPos, xOverlap.
+    C_StringBin GetBin(int position, int length) const;
+
     // ---- Random values ----
 };

@@ -22,5 +22,17 @@ public:
 
     // ---- Arithmetic and the Luhn key ----
 
+    // The sum, without leading zeros. A carry out of a 60000-digit operand is
+    // xResultTooBig.
+    C_StringDec Add(const C_StringDec& other) const;
+    // This value minus `other`, without leading zeros; leading zeros of either
+    // operand do not count. Below zero is xNegativeResult.
+    C_StringDec Subtract(const C_StringDec& other) const;
+    // Value plus 1 (xResultTooBig) and minus 1 (xNegativeResult), in place.
+    void Increase();
+    void Decrease();
+    // The Luhn check digit that completes this value, '0' to '9'.
+    char LuhnKey() const;
+
     // ---- Random values ----
 };
