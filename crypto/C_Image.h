@@ -16,8 +16,6 @@ public:
     C_Image() = default;
     // From hexadecimal text: at most 60000 characters (xStringTooLong), not empty
     // (xEmptyString), '0'-'9' and 'A'-'F' only (xInvalidType).
-    // The same checks, in the same order, as C_StringHexa from a hexadecimal
-    // source; an image can be 60000 digits, so they run eight digits at a time.
     explicit C_Image(std::string_view text);
     explicit C_Image(const C_StringHexa& hexa) : C_StringHexa(hexa) {}
 

@@ -1,12 +1,18 @@
 // Triple-DES on hexadecimal strings, through the shared DES engine.
+#include <cstring>
+
 #include "crypto/C_DES.h"
 #include "types/C_StringHexa.h"
 
-void C_StringHexa::TripleDES(const C_StringHexa& key, int mode) {
-    if (key.GetLength() != 32) throw xWrongKeyLength{};
-    if (GetLength() != 16) throw xWrongDataLength{};
+void C_StringHexa::TripleDES(std::string_view key, std::string_view block, int mode, char result[16]) {
+    if (key.size() != 32) throw xWrongKeyLength{};
+    if (block.size() != 16) throw xWrongDataLength{};
     if (mode != 0 && mode != 1) throw xWrongTDESMode{};
     // SetKeysHexa with K1 and K2, then CalTripleDESHexa, as one engine step.
-    const char* k = key.m_value.data();
-    C_DES::Instance().SetKeysAndCalTripleDESHexa(mode, k, k + 16, m_value.data());
+    std::memcpy(result, block.data(), 16);
+    C_DES::Instance().SetKeysAndCalTripleDESHexa(mode, key.data(), key.data() + 16, result);
+}
+
+void C_StringHexa::TripleDES(const C_StringHexa& key, int mode) {
+    TripleDES(key.m_value, m_value, mode, m_value.data());
 }

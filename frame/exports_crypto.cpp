@@ -19,15 +19,15 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, short mode, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        // Key and block are hexadecimal strings; C_Image makes the same checks as
-        // C_StringHexa from hexadecimal text, in the same order, only faster.
-        const auto k = frame::stage([&] { return C_Image(frame::in(key)); }, On<S::xInvalidType>{-1},
+        // Key and block are checked as hexadecimal strings in place: one block per
+        // call is the hot path of a personalization job, so nothing is copied.
+        const auto k = frame::stage([&] { return H::Checked(frame::in(key)); }, On<S::xInvalidType>{-1},
                                     On<S::xEmptyString, S::xStringTooLong>{-2});
-        // The export's own copy of the block, processed in place.
-        auto d = frame::stage([&] { return C_Image(frame::in(data)); }, On<S::xInvalidType>{-3});
-        frame::stage([&] { d.TripleDES(k, mode); }, On<H::xWrongKeyLength>{-2}, On<H::xWrongDataLength>{-4},
-                     On<H::xWrongTDESMode>{-5});
-        return d.Release();
+        const auto d = frame::stage([&] { return H::Checked(frame::in(data)); }, On<S::xInvalidType>{-3});
+        frame::Fixed<16> result;
+        frame::stage([&] { H::TripleDES(k, d, mode, result.text); }, On<H::xWrongKeyLength>{-2},
+                     On<H::xWrongDataLength>{-4}, On<H::xWrongTDESMode>{-5});
+        return result;
     });
 }
 

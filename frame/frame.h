@@ -113,18 +113,26 @@ inline void write(char* out, int outSize, std::string_view text) {
     out[text.size()] = '\0';
 }
 
-// Shape 1: clear `out`, run `body` (which returns the result text), copy the
-// result back under the size rule. A failure leaves "" in `out`, or leaves `out`
+// Shape 1: clear `out`, run `body` (which returns the result text: a string, or
+// any value that converts to a string_view), copy the result back under the size rule. A failure leaves "" in `out`, or leaves `out`
 // untouched when `outSize` is below 1.
 template <class Body>
 short text(char* out, int outSize, Body&& body) noexcept {
     return call([&] {
         write(out, outSize, {});
-        const std::string result = std::forward<Body>(body)();
-        write(out, outSize, result);
+        const auto result = std::forward<Body>(body)();
+        write(out, outSize, std::string_view(result));
         return true;
     });
 }
+
+// A result of exactly N characters held in place, for hot paths that must not
+// allocate.
+template <std::size_t N>
+struct Fixed final {
+    char text[N];
+    operator std::string_view() const noexcept { return {text, N}; }
+};
 
 // A null input pointer reads as the empty text.
 inline const char* in(const char* text) noexcept { return text != nullptr ? text : ""; }

@@ -28,6 +28,13 @@ public:
     std::string DigitFromValue(int value) const override;
     std::string GetPadded(int length) const override;
 
+    // `text` itself, after the checks of construction from hexadecimal text
+    // (xStringTooLong, xEmptyString, xInvalidType), for callers that need no copy.
+    static std::string_view Checked(std::string_view text) {
+        CheckSource(text, kHexadecimal);
+        return text;
+    }
+
     // '0'-'9', 'A'-'F' to 0-15, and back; anything else is xWrongValue.
     static int DigitValue(char digit);
     static char DigitChar(int value);
@@ -108,6 +115,9 @@ public:
     // (xWrongKeyLength), data length (xWrongDataLength), mode (xWrongTDESMode);
     // only then are K1 and K2 loaded, leaving K1 in the engine's slot 0.
     void TripleDES(const C_StringHexa& key, int mode);
+    // The same on texts already checked as hexadecimal (see Checked), the result
+    // written to `result` (16 digits, no NUL): no copy of key or block is made.
+    static void TripleDES(std::string_view key, std::string_view block, int mode, char result[16]);
 
     // ---- Random values ----
 
