@@ -27,9 +27,29 @@ constexpr bool all_in_word(std::uint64_t x) noexcept {
     return (x & kTop) == 0 && ((in_range(x, R) | ...) & kTop) == kTop;
 }
 
+#if defined(__GNUC__)
+// Sixteen bytes at a time with the compiler's vector extension (SSE2 on x86).
+using Bytes16 = unsigned char __attribute__((vector_size(16)));
+
+template <Range... R>
+bool all_in_16(const char* p) noexcept {
+    Bytes16 x;
+    std::memcpy(&x, p, 16);
+    Bytes16 ok = {};
+    ((ok |= ((x >= R.first) & (x <= R.last))), ...);
+    std::uint64_t halves[2];
+    std::memcpy(halves, &ok, 16);
+    return (halves[0] & halves[1]) == ~std::uint64_t{0};
+}
+#endif
+
 template <Range... R>
 bool all_in(std::string_view text) noexcept {
     std::size_t i = 0;
+#if defined(__GNUC__)
+    for (; i + 16 <= text.size(); i += 16)
+        if (!all_in_16<R...>(text.data() + i)) return false;
+#endif
     for (; i + 8 <= text.size(); i += 8) {  // the check is per byte: byte order does not matter
         std::uint64_t x;
         std::memcpy(&x, text.data() + i, 8);
