@@ -28,10 +28,6 @@ short raw_bitwise(const char* a, const char* b, char* out, Op op) {
     });
 }
 
-// A position counted from 1 as the 0-based one; anything below 1 stays below 0
-// (without overflowing at the smallest int).
-int zero_based(int position) noexcept { return position > 0 ? position - 1 : -1; }
-
 }  // namespace
 
 extern "C" {
@@ -81,7 +77,7 @@ VEK_API short VEK_CALL vek_Tran_SetBinInBin(const char* target, int position, co
                                   On<S::xEmptyString, S::xStringTooLong>{-6});
         const auto bits = frame::stage([&] { return B(frame::in(piece), S::kBinary); }, On<S::xInvalidType>{-1},
                                        On<S::xEmptyString, S::xStringTooLong>{-2});
-        frame::stage([&] { value.SetBin(zero_based(position), bits); }, On<S::xWrongPos>{-3}, On<S::xInvalidPos>{-4},
+        frame::stage([&] { value.SetBin(frame::position(position), bits); }, On<S::xWrongPos>{-3}, On<S::xInvalidPos>{-4},
                      On<S::xOverlap>{-7});
         return value.GetPadded(0);
     });
@@ -91,7 +87,7 @@ VEK_API short VEK_CALL vek_Tran_GetBinInBin(const char* bin, int position, int l
     return frame::text(out, outSize, [&] {
         const auto value = frame::stage([&] { return B(frame::in(bin), S::kBinary); }, On<S::xInvalidType>{-1},
                                         On<S::xEmptyString, S::xStringTooLong>{-2});
-        const auto run = frame::stage([&] { return value.GetBin(zero_based(position), length); }, On<S::xWrongPos>{-3},
+        const auto run = frame::stage([&] { return value.GetBin(frame::position(position), length); }, On<S::xWrongPos>{-3},
                                       On<S::xInvalidPos>{-4}, On<S::xWrongLength>{-5}, On<S::xOverlap>{-6});
         return run.GetPadded(0);
     });

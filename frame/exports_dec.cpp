@@ -55,8 +55,7 @@ VEK_API short VEK_CALL vek_Comp_DecToDec(const char* a, const char* b, int* resu
     return frame::call([&] {
         const auto x = operand(a, -1);
         const auto y = operand(b, -2);
-        if (result == nullptr) frame::fail(-99);  // nowhere to put the answer
-        *result = x.Compare(y);
+        frame::target(result) = x.Compare(y);
         return true;
     });
 }

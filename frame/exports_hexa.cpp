@@ -13,17 +13,6 @@ using S = C_StringType;
 using vek::frame::On;
 namespace frame = vek::frame;
 
-// A 1-based position at the interface as the classes' 0-based one; positions
-// below 1 all become -1 (out of range), without overflow.
-int zero_based(int position) noexcept { return position >= 1 ? position - 1 : -1; }
-
-// A caller's output pointer that is null cannot be written: internal failure,
-// nothing written, rather than a crash.
-template <class T>
-T& target(T* pointer) {
-    if (pointer == nullptr) frame::fail(-99);
-    return *pointer;
-}
 
 }  // namespace
 
@@ -60,7 +49,7 @@ VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int positio
     return frame::text(out, outSize, [&] {
         const auto value = frame::stage([&] { return C_StringHexa(frame::in(hexa), S::kHexadecimal); },
                                         On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
-        return frame::stage([&] { return value.ExtractBin(zero_based(position), length).GetPadded(0); },
+        return frame::stage([&] { return value.ExtractBin(frame::position(position), length).GetPadded(0); },
                             On<S::xStringTooLong>{-1}, On<S::xWrongLength>{-2}, On<S::xWrongPos>{-3},
                             On<S::xOverlap>{-4}, On<S::xInvalidPos>{-5});
     });
@@ -81,7 +70,7 @@ VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* re
                                     On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
         const auto y = frame::stage([&] { return C_StringHexa(frame::in(b), S::kHexadecimal); },
                                     On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
-        target(result) = x.Compare(y);
+        frame::target(result) = x.Compare(y);
         return true;
     });
 }
@@ -93,7 +82,7 @@ VEK_API short VEK_CALL vek_Comp_HexaToDec(const char* hexa, const char* dec, int
         const auto y = frame::stage([&] { return C_StringDec(frame::in(dec), S::kDecimal); },
                                     On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
         const int order = frame::stage([&] { return x.CompareDec(y); }, On<S::xNumberTooBig>{-3});
-        target(result) = order;
+        frame::target(result) = order;
         return true;
     });
 }
@@ -102,7 +91,7 @@ VEK_API short VEK_CALL vek_Conv_HexaToArrayChar(const char* hexa, unsigned char*
     return frame::call([&] {
         const int n = frame::stage([&] { return vek::bytes::HexaCount(frame::in(hexa)); }, On<S::xEmptyString>{-1},
                                    On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
-        int& counted = target(count);
+        int& counted = frame::target(count);
         if (bytes == nullptr) frame::fail(-99);
         vek::bytes::FromHexa(frame::in(hexa), bytes);
         counted = n;
@@ -114,7 +103,7 @@ VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* b
     return frame::call([&] {
         const int n = frame::stage([&] { return vek::bytes::BinCount(frame::in(bin)); }, On<S::xEmptyString>{-1},
                                    On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
-        int& counted = target(count);
+        int& counted = frame::target(count);
         if (bytes == nullptr) frame::fail(-99);
         vek::bytes::FromBin(frame::in(bin), bytes);
         counted = n;

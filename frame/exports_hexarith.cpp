@@ -123,8 +123,7 @@ VEK_API short VEK_CALL vek_Calc_CountBits(const char* hexa, short mode, int* cou
     return vek::frame::call([&] {
         const auto x = operand(hexa, -1);
         const int bits = x.CountBits(mode);
-        if (count == nullptr) vek::frame::fail(-99);  // nowhere to put the count: not a success
-        *count = bits;
+        vek::frame::target(count) = bits;
         return true;
     });
 }

@@ -92,8 +92,7 @@ VEK_API short VEK_CALL vek_Tran_SetBinInHexa(const char* bin, int position, cons
                                             On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-4});
         auto x = vek::frame::stage([&] { return C_StringHexa(vek::frame::in(hexa), S::kHexadecimal); },
                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-3});
-        // Positions count from 1 here; every position below 1 is refused alike.
-        const int p = position > 0 ? position - 1 : -1;
+        const int p = vek::frame::position(position);
         vek::frame::stage([&] { x.SetBin(p, bits); }, On<S::xWrongPos, S::xInvalidPos>{-2}, On<S::xOverlap>{-5});
         return x.GetPadded(0);
     });

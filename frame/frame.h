@@ -134,6 +134,18 @@ struct Fixed final {
     operator std::string_view() const noexcept { return {text, N}; }
 };
 
+// A 1-based position at the interface as the classes' 0-based one; every
+// position below 1 becomes -1 (out of range), without overflow.
+constexpr int position(int oneBased) noexcept { return oneBased >= 1 ? oneBased - 1 : -1; }
+
+// What a caller's output pointer points to; a null pointer cannot be written, so
+// the call ends as an internal failure (-99) with nothing written, not a crash.
+template <class T>
+T& target(T* pointer) {
+    if (pointer == nullptr) fail(-99);
+    return *pointer;
+}
+
 // A null input pointer reads as the empty text.
 inline const char* in(const char* text) noexcept { return text != nullptr ? text : ""; }
 

@@ -31,15 +31,7 @@ C_StringBin::C_StringBin(std::string_view text, int sourceType) {
             break;
         }
         default: {  // decimal, up to 2^64 - 1
-            const std::size_t first = text.find_first_not_of('0');
-            const std::string_view digits = first == std::string_view::npos ? std::string_view{} : text.substr(first);
-            if (digits.size() > 20) throw xNumberTooBig{};
-            std::uint64_t value = 0;
-            for (const char c : digits) {
-                const auto d = static_cast<std::uint64_t>(c - '0');
-                if (value > (UINT64_MAX - d) / 10) throw xNumberTooBig{};
-                value = value * 10 + d;
-            }
+            const std::uint64_t value = DecimalValue(text);
             if (value == 0) {
                 m_value.assign(1, '0');
                 break;

@@ -7,6 +7,9 @@
 
 #include "types/C_StringType.h"
 
+class C_StringBin;
+class C_StringDec;
+
 class C_StringHexa : public C_StringType {
 public:
     // Failures owned by the hexadecimal strings.
@@ -45,15 +48,14 @@ public:
     // ---- Conversions and comparison ----
 
     // Numeric order against a decimal number: its text is converted to hexadecimal
-    // first, so a value above 2^64 - 1 is xNumberTooBig. (C_StringDec, C_StringBin:
-    // types/C_StringDec.h, types/C_StringBin.h.)
-    int CompareDec(const class C_StringDec& dec) const;
+    // first, so a value above 2^64 - 1 is xNumberTooBig.
+    int CompareDec(const C_StringDec& dec) const;
     // The `length` bits from 0-based bit `position` on (position 0 is the most
     // significant bit of the first digit), as binary text. Checks in order:
     // xWrongPos (position outside 0 to 239999), xWrongLength (length outside 1 to
     // 240000), xInvalidPos (position past the last bit), xOverlap (the run passes
     // the end), then xStringTooLong for more than 60000 bits.
-    class C_StringBin ExtractBin(int position, int length) const;
+    C_StringBin ExtractBin(int position, int length) const;
 
     // ---- Transforms ----
 
@@ -67,7 +69,7 @@ public:
     // significant bit of the first digit) with `bits`, in place. xWrongPos below 0
     // or above 239999, xInvalidPos past the last bit, xOverlap when the bits run
     // past the end.
-    void SetBin(int position, const class C_StringBin& bits);
+    void SetBin(int position, const C_StringBin& bits);
     // The value with its bits moved `count` places toward position 0 (left) or away
     // from it (right); the length is kept, zeros come in, bits going out are lost.
     // A negative count shifts the other way.
@@ -82,8 +84,8 @@ public:
     C_StringHexa Add(const C_StringHexa& other) const;
     C_StringHexa Subtract(const C_StringHexa& other) const;
     // The same with a decimal operand of at most 2^64 - 1 (else xNumberTooBig).
-    C_StringHexa AddDec(const class C_StringDec& other) const;
-    C_StringHexa SubtractDec(const class C_StringDec& other) const;
+    C_StringHexa AddDec(const C_StringDec& other) const;
+    C_StringHexa SubtractDec(const C_StringDec& other) const;
     // Digit-wise logic of two values of the same length (else xDifferentLengths);
     // the result keeps that length, leading zeros included.
     C_StringHexa Xor(const C_StringHexa& other) const;

@@ -137,3 +137,17 @@ void C_StringType::CheckRun(int position, int run, int bits, int maxPosition, in
     if (position > bits - 1) throw xInvalidPos{};
     if (static_cast<long long>(bits) < static_cast<long long>(position) + run) throw xOverlap{};
 }
+
+std::uint64_t C_StringType::DecimalValue(std::string_view digits) {
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string_view::npos) return 0;
+    digits.remove_prefix(first);
+    if (digits.size() > 20) throw xNumberTooBig{};
+    std::uint64_t value = 0;
+    for (const char c : digits) {
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (value > (UINT64_MAX - d) / 10) throw xNumberTooBig{};
+        value = value * 10 + d;
+    }
+    return value;
+}

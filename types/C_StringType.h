@@ -2,6 +2,7 @@
 // The abstract base of every typed string: a text of at most 60000 8-bit
 // characters that knows its type and checks itself.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,11 @@ protected:
     C_StringType& operator=(const C_StringType&) = default;
     C_StringType(C_StringType&&) noexcept = default;
     C_StringType& operator=(C_StringType&&) noexcept = default;
+
+    // The value of decimal text already checked as decimal, up to 2^64 - 1:
+    // leading zeros do not count; more than 20 other digits, or a larger value,
+    // is xNumberTooBig.
+    static std::uint64_t DecimalValue(std::string_view digits);
 
     // Construction steps 3 and 4 for caller text of `sourceType`: more than
     // `limit` characters is xStringTooLong; then the source type's own
