@@ -221,6 +221,13 @@ constexpr Entry kEntries[] = {
     {"vek_Conv_ArrayCharToBin", -2, "the length is above 7500 bytes"},
 
     // Random values
+    {"vek_Calc_RndByMinMax", -1, "the length is below 1 or above 60000"},
+    {"vek_Calc_RndByMinMax", -2, "the minimum or the maximum is outside the bounds of its type"},
+    {"vek_Calc_RndByMinMax", -3, "the length is odd for type HEXA2"},
+    {"vek_Calc_RndByMinMax", -4, "the minimum is not below the maximum"},
+    {"vek_Calc_RndByMinMax", -5, "the type is missing or not one of BIN, DEC, HEXA, HEXA2, CHAR"},
+    {"vek_Calc_RndByMinMax", -6, "a bound is not 2 characters for HEXA2, or longer than 1 character for another type"},
+    {"vek_Calc_RndByMinMax", -7, "the minimum and the maximum have different lengths"},
 
     // Triple-DES and image encryption
     {"vek_Calc_TripleDES", -1, "the key holds a character other than 0-9, A-F"},

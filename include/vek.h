@@ -724,6 +724,47 @@ VEK_API short VEK_CALL vek_Conv_ArrayCharToBin(const unsigned char* bytes, int l
  * Random values
  * ------------------------------------------------------------------------ */
 
+/*! vek_Calc_RndByMinMax() :
+ *  Writes `length` random characters, unit after unit, each unit between the
+ *  minimum and the maximum (both included). The units by type:
+ *    "BIN"   one binary digit;     minimum "0", maximum "1"
+ *    "DEC"   one decimal digit;    minimum "0" to "8", maximum "1" to "9"
+ *    "HEXA"  one hexadecimal digit; minimum "0" to "E", maximum "1" to "F"
+ *    "HEXA2" one byte as two hexadecimal digits; minimum "00" to "FE",
+ *            maximum "01" to "FF"; `length` counts digits and must be even
+ *    "CHAR"  one character, bounds compared by code; minimum any character,
+ *            maximum a character of code 2 or above (the result holds no NUL)
+ *  When both bounds are empty (or null) the whole range of the type is used:
+ *  "0"-"1", "0"-"9", "0"-"F", "00"-"FF", codes 1 to 255.
+ *  The random bytes come from an ANSI X9.17-style generator on single DES,
+ *  seeded from the operating system's random source on the first call of the
+ *  process; each byte b gives the unit minimum + (b mod (maximum - minimum + 1)).
+ *  The generator uses the shared DES engine: after a successful call its key
+ *  slot 0 holds the generator's own key, which vek_Tran_CalDES_Fast() then uses.
+ *  A call that fails leaves the engine and the generator as they were.
+ *  @param 1 minimum  the lower bound of each unit: one character, or two digits
+ *                    for "HEXA2"; "" or null, with maximum "", for the default.
+ *  @param 2 maximum  the upper bound, of the same length as minimum.
+ *  @param 3 type     "BIN", "DEC", "HEXA", "HEXA2" or "CHAR", in any letter case.
+ *  @param 4 length   the number of characters to write, 1 to 60000.
+ *  @param 5 out      receives the random text.
+ *  @param 6 outSize  size of `out` in bytes: at least length + 1.
+ *  @return -1 on success; 0 on failure, then vek_LastStatus():
+ *          -1 length below 1 or above 60000;
+ *          -2 minimum or maximum outside the bounds of its type;
+ *          -3 odd length for "HEXA2";
+ *          -4 minimum not below maximum;
+ *          -5 type null or not one of the five;
+ *          -6 a bound not of 2 characters for "HEXA2", or longer than one
+ *             character for another type;
+ *          -7 minimum and maximum of different lengths.
+ *          Checked in this order: bound lengths (-7); type null (-5); for
+ *          "HEXA2" length (-1), parity (-3), bound lengths (-6), bounds (-2);
+ *          for the others bound lengths (-6), type (-5), bounds (-2), length
+ *          (-1); then the order of the bounds (-4). */
+VEK_API short VEK_CALL vek_Calc_RndByMinMax(const char* minimum, const char* maximum, const char* type, int length,
+                                            char* out, int outSize);
+
 /* ------------------------------------------------------------------------
  * Triple-DES and image encryption
  * ------------------------------------------------------------------------ */

@@ -34,4 +34,9 @@ public:
     C_StringBin GetBin(int position, int length) const;
 
     // ---- Random values ----
+
+    // Random bits between two bounds given as one character each: the minimum
+    // must be "0" (else xWrongMin), then the maximum "1" (else xWrongMax); then the
+    // length check of RandomFillValues (xWrongLength).
+    virtual void RandomFill(int length, std::string_view minimum, std::string_view maximum);
 };

@@ -37,4 +37,11 @@ public:
     void CheckNoNullChar() const;
 
     // ---- Random values ----
+
+    // Random characters between two bounds, each given as one character and
+    // compared by code (0 to 255): the minimum any code but 0, the maximum a code
+    // of 2 or above. A bad minimum is xWrongMin, then a bad maximum xWrongMax; then
+    // the checks of RandomFillValues (xWrongLength, xWrongMinMax when the minimum is
+    // not below the maximum).
+    virtual void RandomFill(int length, std::string_view minimum, std::string_view maximum);
 };

@@ -35,4 +35,11 @@ public:
     char LuhnKey() const;
 
     // ---- Random values ----
+
+    // Random digits between two bounds, each given as one character: the minimum
+    // '0' to '8', the maximum '1' to '9'.
+    // A bad minimum is xWrongMin, then a bad maximum xWrongMax; then the checks of
+    // RandomFillValues: xWrongLength, and xWrongMinMax when the minimum is not
+    // below the maximum.
+    virtual void RandomFill(int length, std::string_view minimum, std::string_view maximum);
 };

@@ -18,4 +18,12 @@ public:
     std::string DigitFromValue(int value) const override;
 
     // ---- Random values ----
+
+    // Random bytes between two bounds, each given as two hexadecimal digits, as
+    // `length` digits (two a byte). Checks, in this order: xWrongLength (length
+    // outside 1 to 60000), xModuloError (odd length), xWrongMinLength and
+    // xWrongMaxLength (a bound not exactly two characters), xWrongMin and xWrongMax
+    // (a bound not hexadecimal), xWrongMin (minimum above FE), xWrongMax (maximum
+    // 00); then xWrongMinMax when the minimum is not below the maximum.
+    void RandomFill(int length, std::string_view minimum, std::string_view maximum) override;
 };

@@ -123,6 +123,13 @@ public:
 
     // ---- Random values ----
 
+    // Random digits between two bounds, each given as one character: the minimum
+    // '0' to '9' or 'A' to 'E', the maximum '1' to '9' or 'A' to 'F'.
+    // A bad minimum is xWrongMin, then a bad maximum xWrongMax; then the checks of
+    // RandomFillValues: xWrongLength, and xWrongMinMax when the minimum is not
+    // below the maximum.
+    virtual void RandomFill(int length, std::string_view minimum, std::string_view maximum);
+
 protected:
     // Takes `digits` as the value without any check (the caller guarantees them).
     struct Trusted final {};
