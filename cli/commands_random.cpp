@@ -1,4 +1,5 @@
 // Random values in the vek command.
+#include "cli/bytes_text.h"
 #include "cli/command.h"
 
 namespace vek::cli {
@@ -13,8 +14,10 @@ const Register kRandom{{
                 "unit written as two digits, bounds of two digits, even length) or CHAR (one\n"
                 "character a unit, bounds compared by code). Give \"\" \"\" as bounds for the whole\n"
                 "range of the type. length: characters to write, 1 to 60000.\n"
-                "The generator is seeded afresh in every process: each run gives new values.",
-     .invoke = bind(&vek_Calc_RndByMinMax)},
+                "The generator is seeded afresh in every process: each run gives new values.\n"
+                "Printable ASCII is printed as it is; any other byte, and the backslash, as \\xHH.",
+     .invoke = bind(&vek_Calc_RndByMinMax),
+     .print = print_escaped},
 }};
 
 }  // namespace
