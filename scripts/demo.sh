@@ -10,7 +10,9 @@ vek=build/linux/bin/vek
 
 show() {
   printf '$ vek'
-  for a in "$@"; do printf ' %s' "$a"; done
+  for a in "$@"; do
+    if [ -z "$a" ]; then printf " ''"; else printf ' %s' "$a"; fi
+  done
   printf '\n'
   "$vek" "$@" || printf '  (exit status %d)\n' "$?"
 }
