@@ -2,6 +2,7 @@
 # The vek command end to end: output, exit codes, usage errors.
 set -u
 vek=$1
+exports=$2
 fails=0
 
 expect() {  # expect EXIT STDOUT -- ARGS...
@@ -22,6 +23,11 @@ expect 2 "" --
 "$vek" --list | grep -q '^vek Version' || { echo "FAIL: --list"; fails=$((fails + 1)); }
 "$vek" help Version | grep -q 'interface version' || { echo "FAIL: help"; fails=$((fails + 1)); }
 "$vek" --version | grep -q 'interface 13' || { echo "FAIL: --version"; fails=$((fails + 1)); }
+
+# Every exported function is a command, and nothing else is.
+want=$(grep -v -e '^#' -e '^$' "$exports" | sed 's/^vek_//' | sort)
+have=$("$vek" --list | awk '{print $2}' | sort)
+[ "$want" = "$have" ] || { echo "FAIL: --list differs from the export table"; fails=$((fails + 1)); }
 
 # Families add their cases in tests/cli/*.sh, sourced here with expect defined.
 for part in "$(dirname "$0")"/cli/*.sh; do

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <set>
 #include <stdexcept>
 #include <string>
 
+#include "frame/catalogue.h"
 #include "frame/frame.h"
 #include "support/api.h"
 #include "types/C_StringType.h"
@@ -138,6 +141,32 @@ TEST(Frame, EveryTextExportKeepsTheSizeRule) {
 
         EXPECT_EQ(vek::test::call_text(sample.run).status, 0);  // reset after a failure
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Every exported function has its codes in the catalogue, and the catalogue
+// speaks of no other function.
+TEST(Catalogue, CoversExactlyTheExportTable) {
+    std::ifstream table(VEK_EXPORT_TABLE);
+    ASSERT_TRUE(table) << VEK_EXPORT_TABLE;
+    std::set<std::string> exported;
+    for (std::string line; std::getline(table, line);)
+        if (!line.empty() && line[0] != '#') exported.insert(line);
+    std::set<std::string> described;
+    for (const auto& e : vek::catalogue::entries()) {
+        described.insert(std::string(e.function));
+        EXPECT_TRUE(exported.count(std::string(e.function))) << e.function << " is not exported";
+        EXPECT_TRUE(e.code < 0 && (e.code >= -7 || e.code == -50)) << e.function << " " << e.code;
+        EXPECT_FALSE(e.message.empty()) << e.function << " " << e.code;
+    }
+    for (const auto& name : exported) {
+        if (name == "vek_LastStatus" || name == "vek_Version") continue;
+        EXPECT_TRUE(described.count(name)) << name << " has no status codes in the catalogue";
+    }
+    EXPECT_EQ(vek::catalogue::message("Conv_HexaToDec", -50), vek::catalogue::message("vek_Conv_HexaToDec", -50));
 }
 
 }  // namespace
