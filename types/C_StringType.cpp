@@ -143,11 +143,14 @@ std::uint64_t C_StringType::DecimalValue(std::string_view digits) {
     if (first == std::string_view::npos) return 0;
     digits.remove_prefix(first);
     if (digits.size() > 20) throw xNumberTooBig{};
+    // Nineteen digits always fit in 64 bits; only a twentieth can overflow.
+    const std::size_t safe = digits.size() < 19 ? digits.size() : 19;
     std::uint64_t value = 0;
-    for (const char c : digits) {
-        const auto d = static_cast<std::uint64_t>(c - '0');
-        if (value > (UINT64_MAX - d) / 10) throw xNumberTooBig{};
-        value = value * 10 + d;
+    for (std::size_t i = 0; i < safe; ++i) value = value * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    if (digits.size() == 20) {
+        const auto last = static_cast<std::uint64_t>(digits[19] - '0');
+        if (value > (UINT64_MAX - last) / 10) throw xNumberTooBig{};
+        value = value * 10 + last;
     }
     return value;
 }
