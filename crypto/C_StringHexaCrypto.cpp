@@ -9,7 +9,7 @@ void C_StringHexa::TripleDES(std::string_view key, std::string_view block, int m
     if (block.size() != 16) throw xWrongDataLength{};
     if (mode != 0 && mode != 1) throw xWrongTDESMode{};
     // SetKeysHexa with K1 and K2, then CalTripleDESHexa, as one engine step.
-    std::memcpy(result, block.data(), 16);
+    if (result != block.data()) std::memcpy(result, block.data(), 16);
     C_DES::Instance().SetKeysAndCalTripleDESHexa(mode, key.data(), key.data() + 16, result);
 }
 
