@@ -460,6 +460,23 @@ TEST(HexaArith, CountBitsExport) {
     EXPECT_EQ(VEK_STATUS(), -99);
 }
 
+// A caller that pushes the mode as a full 32-bit value: the function reads only the
+// low 16 bits of that argument slot, so 65536 counts zero bits and 65537 one bits.
+// (The slot is the same for a short and an int on both calling conventions.)
+TEST(HexaArith, CountBitsReadsTheLowHalfOfTheModeSlot) {
+    using WideMode = short(VEK_CALL*)(const char*, int, int*);
+    const auto countBits = reinterpret_cast<WideMode>(vek::test::symbol("vek_Calc_CountBits"));
+    int count = -5;
+    EXPECT_EQ(countBits("A", 65536, &count), -1);
+    EXPECT_EQ(count, 2);  // zero bits of A (1010)
+    EXPECT_EQ(countBits("1", 65536, &count), -1);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(countBits("1", 65537, &count), -1);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(countBits("1", 0x7FFF0000, &count), -1);
+    EXPECT_EQ(count, 3);
+}
+
 TEST(HexaArith, ExportsOnLongestOperands) {
     const std::string a = std::string(30000, '0') + std::string(30000, 'F');
     auto o = call_text([&](char* out, int n) { return VEK(vek_Calc_AddHexaToHexa)(a.c_str(), "1", 60000, out, n); });
