@@ -88,6 +88,14 @@ TEST(ArrayCharExports, LimitsAndStatusCodes) {
     EXPECT_EQ(o.status, -1);
 }
 
+// A null output buffer cannot be written: -99, not a crash.
+TEST(ArrayCharExports, NullOutputIsAnInternalFailure) {
+    EXPECT_EQ(VEK(vek_Conv_ArrayCharToHexa)(kSample, 3, nullptr, 64), 0);
+    EXPECT_EQ(VEK_STATUS(), -99);
+    EXPECT_EQ(VEK(vek_Conv_ArrayCharToBin)(kSample, 3, nullptr, 64), 0);
+    EXPECT_EQ(VEK_STATUS(), -99);
+}
+
 // Text to bytes and back gives the text again.
 TEST(ArrayCharExports, RoundTripWithTheTextToBytesConversions) {
     const std::string hexa = "00017F80FEFF0A1B2C3D4E5F";

@@ -146,6 +146,15 @@ TEST(CharExports, NullInputIsTheEmptyText) {
     EXPECT_EQ(VEK_STATUS(), -1);
 }
 
+// A null output buffer cannot be written: -99, not a crash.
+TEST(CharExports, NullOutputIsAnInternalFailure) {
+    for (const auto fn : {VEK(vek_Conv_HexaToChar), VEK(vek_Conv_BinToChar), VEK(vek_Tran_SwapCharInPairs),
+                          VEK(vek_Tran_SwapChar)}) {
+        EXPECT_EQ(fn("01000001", nullptr, 16), 0);
+        EXPECT_EQ(VEK_STATUS(), -99);
+    }
+}
+
 TEST(CharExports, SwapsUndoThemselves) {
     const std::string text = "\x01\x7F\x80\xFE card 4970";
     char once[64];

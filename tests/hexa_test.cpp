@@ -213,6 +213,23 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Extract past the end", extract("A5", 9, 1), -5, ""},
         TextCase{"Extract past the end before overlap", extract("A5", 9, 4), -5, ""}));
 
+// A null output buffer cannot be written: -99, not a crash; a size below 1 is
+// still -50 first.
+TEST(HexaExports, NullOutputIsAnInternalFailure) {
+    const std::function<short(char*, int)> calls[] = {
+        [](char* o, int n) { return VEK(vek_Conv_DecToHexa)("255", 0, o, n); },
+        [](char* o, int n) { return VEK(vek_Conv_CharToHexa)("AB", o, n); },
+        [](char* o, int n) { return VEK(vek_Conv_BinToHexa)("11111", 0, o, n); },
+        [](char* o, int n) { return VEK(vek_Conv_ExtractBinFromHexa)("A5", 1, 4, o, n); },
+    };
+    for (const auto& call : calls) {
+        EXPECT_EQ(call(nullptr, 16), 0);
+        EXPECT_EQ(VEK_STATUS(), -99);
+        EXPECT_EQ(call(nullptr, 0), 0);
+        EXPECT_EQ(VEK_STATUS(), -50);
+    }
+}
+
 static const vek::test::TextSamples kSamples{{
     {"vek_Conv_DecToHexa", [](char* o, int n) { return VEK(vek_Conv_DecToHexa)("255", 4, o, n); }, "00FF"},
     {"vek_Conv_CharToHexa", [](char* o, int n) { return VEK(vek_Conv_CharToHexa)("AB", o, n); }, "4142"},
