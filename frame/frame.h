@@ -106,9 +106,11 @@ short call(Body&& body) noexcept {
 }
 
 // The size rule: `text` and its NUL are copied into `out` when they fit in
-// `outSize` bytes; otherwise xBufferTooSmall and `out` is not written.
+// `outSize` bytes; otherwise xBufferTooSmall and `out` is not written. A null
+// `out` with a size of 1 or more cannot be written: an internal failure (-99).
 inline void write(char* out, int outSize, std::string_view text) {
     if (outSize < 1 || static_cast<unsigned>(outSize) - 1u < text.size()) throw xBufferTooSmall{};
+    if (out == nullptr) fail(-99);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out[text.size()] = '\0';
 }
