@@ -7,6 +7,8 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/api.h"
 #include "support/vectors.h"
@@ -244,6 +246,24 @@ TEST(BinExports, DecimalToBitsAtThe64BitEdges) {
     // Just past 2^64 - 1 at the last digit, and 2^64 - 1 times 10.
     for (const char* over : {"18446744073709551616", "18446744073709551620", "184467440737095516150"}) {
         EXPECT_EQ(call_text([&](char* o, int n) { return VEK(vek_Conv_DecToBin)(over, 0, o, n); }).status, -4) << over;
+    }
+}
+
+// A null output buffer with a positive size cannot be written: -99, not a crash.
+TEST(BinExports, NullOutputIsAnInternalFailure) {
+    const std::vector<std::pair<const char*, std::function<short(int)>>> calls = {
+        {"DecToBin", [](int n) { return VEK(vek_Conv_DecToBin)("10", 0, nullptr, n); }},
+        {"HexaToBin", [](int n) { return VEK(vek_Conv_HexaToBin)("0F", 0, nullptr, n); }},
+        {"CharToBin", [](int n) { return VEK(vek_Conv_CharToBin)("A", nullptr, n); }},
+        {"SetBinInBin", [](int n) { return VEK(vek_Tran_SetBinInBin)("0000", 2, "1", nullptr, n); }},
+        {"GetBinInBin", [](int n) { return VEK(vek_Tran_GetBinInBin)("0110", 2, 2, nullptr, n); }},
+        {"ReverseBin", [](int n) { return VEK(vek_Tran_ReverseBin)("0011", nullptr, n); }},
+    };
+    for (const auto& [name, fn] : calls) {
+        EXPECT_EQ(fn(64), 0) << name;
+        EXPECT_EQ(VEK_STATUS(), -99) << name;
+        EXPECT_EQ(fn(0), 0) << name;  // no room at all: the size rule answers first
+        EXPECT_EQ(VEK_STATUS(), -50) << name;
     }
 }
 

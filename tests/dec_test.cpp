@@ -7,6 +7,8 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "support/api.h"
 #include "support/vectors.h"
@@ -239,6 +241,25 @@ TEST(DecExports, LimitsAndCheckOrder) {
     EXPECT_EQ(binary(tooLong).status, -5);
     EXPECT_EQ(call_text([](char* o, int n) { return VEK(vek_Calc_LuhnKey)(nullptr, o, n); }).status, -1);
     EXPECT_EQ(call_text([&](char* o, int n) { return VEK(vek_Calc_LuhnKey)(tooLong.c_str(), o, n); }).status, -1);
+}
+
+// A null output buffer with a positive size cannot be written: -99, not a crash.
+TEST(DecExports, NullOutputIsAnInternalFailure) {
+    const std::vector<std::pair<const char*, std::function<short(int)>>> calls = {
+        {"HexaToDec", [](int n) { return VEK(vek_Conv_HexaToDec)("FF", 0, nullptr, n); }},
+        {"BinToDec", [](int n) { return VEK(vek_Conv_BinToDec)("101", 0, nullptr, n); }},
+        {"IncreaseDec", [](int n) { return VEK(vek_Tran_IncreaseDec)("9", 0, nullptr, n); }},
+        {"DecreaseDec", [](int n) { return VEK(vek_Tran_DecreaseDec)("10", 0, nullptr, n); }},
+        {"AddDecToDec", [](int n) { return VEK(vek_Calc_AddDecToDec)("1", "2", 0, nullptr, n); }},
+        {"SubstractDecToDec", [](int n) { return VEK(vek_Calc_SubstractDecToDec)("3", "2", 0, nullptr, n); }},
+        {"LuhnKey", [](int n) { return VEK(vek_Calc_LuhnKey)("7992739871", nullptr, n); }},
+    };
+    for (const auto& [name, fn] : calls) {
+        EXPECT_EQ(fn(64), 0) << name;
+        EXPECT_EQ(VEK_STATUS(), -99) << name;
+        EXPECT_EQ(fn(0), 0) << name;  // no room at all: the size rule answers first
+        EXPECT_EQ(VEK_STATUS(), -50) << name;
+    }
 }
 
 TEST(DecExports, CompareWritesOnlyOnSuccess) {
