@@ -358,9 +358,9 @@ TEST_F(DecArithmeticOracle, CarryAndBorrowEdgesAtEveryChunkBoundary) {
     for (std::size_t n = 1; n <= 40; ++n) {
         for (std::size_t m = 1; m <= n + 1; ++m) {
             const std::string nines(n, '9');
-            const std::string power = "1" + std::string(n, '0');
-            const std::string one = std::string(m - 1, '0') + "1";
-            const std::string a = "0" + nines;  // a leading zero counts in nothing
+            const std::string power = std::string(n + 1, '0').replace(0, 1, 1, '1');
+            const std::string one = std::string(m, '0').replace(m - 1, 1, 1, '1');
+            const std::string a = std::string(n + 1, '9').replace(0, 1, 1, '0');  // a leading zero counts in nothing
             ASSERT_EQ(dec(nines).Add(dec(one)).GetValue(), text_of(big(nines) + 1));
             ASSERT_EQ(dec(a).Add(dec(one)).GetValue(), text_of(big(nines) + 1));
             ASSERT_EQ(dec(power).Subtract(dec(one)).GetValue(), nines);
