@@ -22,4 +22,4 @@ case " $(dpkg --print-foreign-architectures | tr '\n' ' ') " in
   *) $sudo dpkg --add-architecture i386 ;;
 esac
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing >/dev/null
