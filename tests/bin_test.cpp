@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
 #include "support/vectors.h"
 #include "types/C_StringBin.h"
 
@@ -84,16 +85,7 @@ TEST_P(BinVectors, AsACallerSeesThem) {
     const Vector& v = GetParam();
     const auto runner = runners().find(v.section);
     ASSERT_NE(runner, runners().end()) << "no runner for " << v.section;
-    const Outcome got = runner->second(v);
-    if (v.has("Status")) {
-        EXPECT_EQ(got.result, 0);
-        EXPECT_EQ(got.status, v.integer("Status"));
-        EXPECT_EQ(got.out, "");
-    } else {
-        EXPECT_EQ(got.result, -1);
-        EXPECT_EQ(got.status, 0);
-        EXPECT_EQ(got.out, v["Out"]);
-    }
+    vek::test::expect_vector_outcome(runner->second(v), v);
 }
 
 INSTANTIATE_TEST_SUITE_P(Bin, BinVectors, ::testing::ValuesIn(vek::test::load_vectors("bin.vec")));

@@ -1,12 +1,6 @@
 # Compares the names a built library exports with the export table.
-file(STRINGS ${TABLE} lines)
-set(expected "")
-foreach(line IN LISTS lines)
-  string(STRIP "${line}" line)
-  if(line AND NOT line MATCHES "^#")
-    list(APPEND expected ${line})
-  endif()
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/ExportTable.cmake)
+vek_read_export_table(${TABLE} expected)
 
 set(actual "")
 if(WINDOWS)

@@ -1,5 +1,7 @@
 #include "types/C_ArrayChar.h"
 
+#include "types/hexa_digits.h"
+
 C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType) {
     if (targetType != kBinary && targetType != kHexadecimal) throw xWrongType{};
     if (length > kMaxLength) throw xStringTooLong{};
@@ -24,5 +26,5 @@ C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType)
 
 char C_ArrayChar::DigitChar(int value) {
     if (value < 0 || value > 15) throw xWrongValue{};
-    return "0123456789ABCDEF"[value];
+    return vek::hexa::kDigits[value];
 }

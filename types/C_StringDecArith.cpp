@@ -71,15 +71,6 @@ std::string_view significant(std::string_view text) noexcept {
     return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
-// Drops the leading zeros of a result; all zeros give "0".
-void trim(std::string& digits) {
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        digits.assign(1, '0');
-    else if (first != 0)
-        digits.erase(0, first);
-}
-
 // x + y for digit texts, as long as the longer operand; `carryOut` tells
 // whether a carry leaves its first digit. Leading zeros are kept.
 std::string add(std::string_view x, std::string_view y, bool& carryOut) {
@@ -165,7 +156,7 @@ C_StringDec C_StringDec::Add(const C_StringDec& other) const {
         if (sum.m_value.size() >= static_cast<std::size_t>(kMaxLength)) throw xResultTooBig{};
         sum.m_value.insert(sum.m_value.begin(), '1');
     } else {
-        vek::decimal::trim(sum.m_value);
+        sum.TrimLeading('0');
     }
     return sum;
 }
@@ -178,7 +169,7 @@ C_StringDec C_StringDec::Subtract(const C_StringDec& other) const {
     C_StringDec difference;
     difference.m_value = vek::decimal::subtract(m_value, subtrahend, borrow);
     if (borrow) throw xNegativeResult{};
-    vek::decimal::trim(difference.m_value);
+    difference.TrimLeading('0');
     return difference;
 }
 

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 
+#include "types/hexa_digits.h"
+
 namespace {
 
-constexpr char kDigits[] = "0123456789ABCDEF";
+using vek::hexa::kDigits;
 
 std::string to_hexa(std::uint64_t value) {
     char text[16];

@@ -134,4 +134,10 @@ protected:
     // Takes `digits` as the value without any check (the caller guarantees them).
     struct Trusted final {};
     C_StringHexa(Trusted, std::string digits) { m_value = std::move(digits); }
+
+private:
+    // op(this digit, other digit) for digit values, at the common width; operands
+    // of different lengths are xDifferentLengths.
+    template <class Op>
+    C_StringHexa Digitwise(const C_StringHexa& other, Op op) const;
 };

@@ -65,18 +65,18 @@ void digitwise(const char* a, const char* b, char* out, std::size_t n, Op op) no
     for (; i < n; ++i) out[i] = digit(static_cast<unsigned>(op(value(a[i]), value(b[i]))));
 }
 
-// The text without its leading zeros, "0" when nothing else is left.
-std::string trimmed(std::string digits) {
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos) return std::string(1, '0');
-    digits.erase(0, first);
-    return digits;
-}
-
 }  // namespace
 }  // namespace vek::hexa
 
 using namespace vek::hexa;
+
+template <class Op>
+C_StringHexa C_StringHexa::Digitwise(const C_StringHexa& other, Op op) const {
+    if (m_value.size() != other.m_value.size()) throw xDifferentLengths{};
+    std::string result(m_value.size(), '0');
+    digitwise(m_value.data(), other.m_value.data(), result.data(), result.size(), op);
+    return C_StringHexa(Trusted{}, std::move(result));
+}
 
 C_StringHexa C_StringHexa::Add(const C_StringHexa& other) const {
     const std::size_t field = m_value.size() > other.m_value.size() ? m_value.size() : other.m_value.size();
@@ -85,8 +85,10 @@ C_StringHexa C_StringHexa::Add(const C_StringHexa& other) const {
         if (field >= static_cast<std::size_t>(kMaxLength)) throw xResultTooBig{};
         return C_StringHexa(Trusted{}, std::move(sum));
     }
-    sum.erase(0, 1);
-    return C_StringHexa(Trusted{}, trimmed(std::move(sum)));
+    sum[0] = '0';  // no carry: the spare top digit goes with the leading zeros
+    C_StringHexa result(Trusted{}, std::move(sum));
+    result.TrimLeading('0');
+    return result;
 }
 
 C_StringHexa C_StringHexa::Subtract(const C_StringHexa& other) const {
@@ -95,7 +97,9 @@ C_StringHexa C_StringHexa::Subtract(const C_StringHexa& other) const {
     const std::size_t field = m_value.size() > other.m_value.size() ? m_value.size() : other.m_value.size();
     std::string difference(field, '0');
     if (combine<true>(m_value, other.m_value, difference.data()) != 0) throw xNegativeResult{};
-    return C_StringHexa(Trusted{}, trimmed(std::move(difference)));
+    C_StringHexa result(Trusted{}, std::move(difference));
+    result.TrimLeading('0');
+    return result;
 }
 
 C_StringHexa C_StringHexa::AddDec(const C_StringDec& other) const {
@@ -107,27 +111,15 @@ C_StringHexa C_StringHexa::SubtractDec(const C_StringDec& other) const {
 }
 
 C_StringHexa C_StringHexa::Xor(const C_StringHexa& other) const {
-    if (m_value.size() != other.m_value.size()) throw xDifferentLengths{};
-    std::string result(m_value.size(), '0');
-    digitwise(m_value.data(), other.m_value.data(), result.data(), result.size(),
-              [](auto x, auto y) { return x ^ y; });
-    return C_StringHexa(Trusted{}, std::move(result));
+    return Digitwise(other, [](auto x, auto y) { return x ^ y; });
 }
 
 C_StringHexa C_StringHexa::And(const C_StringHexa& other) const {
-    if (m_value.size() != other.m_value.size()) throw xDifferentLengths{};
-    std::string result(m_value.size(), '0');
-    digitwise(m_value.data(), other.m_value.data(), result.data(), result.size(),
-              [](auto x, auto y) { return x & y; });
-    return C_StringHexa(Trusted{}, std::move(result));
+    return Digitwise(other, [](auto x, auto y) { return x & y; });
 }
 
 C_StringHexa C_StringHexa::Or(const C_StringHexa& other) const {
-    if (m_value.size() != other.m_value.size()) throw xDifferentLengths{};
-    std::string result(m_value.size(), '0');
-    digitwise(m_value.data(), other.m_value.data(), result.data(), result.size(),
-              [](auto x, auto y) { return x | y; });
-    return C_StringHexa(Trusted{}, std::move(result));
+    return Digitwise(other, [](auto x, auto y) { return x | y; });
 }
 
 C_StringHexa C_StringHexa::Complement() const {

@@ -118,6 +118,10 @@ bool C_StringType::IsValidText(std::string_view text, int sourceType) {
     if (sourceType < kBinary || sourceType > kDecimal) throw xWrongType{};
     if (text.size() > static_cast<std::size_t>(kMaxLength)) throw xStringTooLong{};
     if (text.empty()) throw xEmptyString{};
+    return InAlphabet(text, sourceType);
+}
+
+bool C_StringType::InAlphabet(std::string_view text, int sourceType) noexcept {
     switch (sourceType) {
         case kBinary: return all_in<kBinaryDigits>(text);
         case kHexadecimal: return all_in<kDecimalDigits, kHexaLetters>(text);

@@ -65,6 +65,9 @@ public:
     // type's IsValid: xStringTooLong above 60000 characters, then xEmptyString.
     // Unknown source types are xWrongType.
     static bool IsValidText(std::string_view text, int sourceType);
+    // Whether every character of `text` is in the alphabet of `sourceType`, with
+    // no length check (the empty text passes).
+    static bool InAlphabet(std::string_view text, int sourceType) noexcept;
 
     // The position rule for a run of `run` bits at 0-based bit position `position`
     // in a value of `bits` bits: xWrongPos, then (reading only) xWrongLength,

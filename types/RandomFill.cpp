@@ -10,10 +10,6 @@ namespace {
 
 using S = C_StringType;
 
-bool is_hexa_digit(char c) noexcept { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
-
-int hexa_value(char c) noexcept { return c <= '9' ? c - '0' : c - 'A' + 10; }
-
 // The one character of a bound when it is exactly one character within
 // [first, last] (as unsigned codes); else X.
 template <class X>
@@ -27,8 +23,8 @@ unsigned char single(std::string_view bound, unsigned char first, unsigned char 
 // A one-digit hexadecimal bound whose value lies within [first, last]; else X.
 template <class X>
 int hexa_digit(std::string_view bound, int first, int last) {
-    if (bound.size() != 1 || !is_hexa_digit(bound[0])) throw X{};
-    const int v = hexa_value(bound[0]);
+    if (bound.size() != 1 || !S::InAlphabet(bound, S::kHexadecimal)) throw X{};
+    const int v = C_StringHexa::DigitValue(bound[0]);
     if (v < first || v > last) throw X{};
     return v;
 }
@@ -64,10 +60,10 @@ void C_StringEvenHexa::RandomFill(int length, std::string_view minimum, std::str
     if (length % 2 != 0) throw xModuloError{};
     if (minimum.size() != 2) throw xWrongMinLength{};
     if (maximum.size() != 2) throw xWrongMaxLength{};
-    if (!is_hexa_digit(minimum[0]) || !is_hexa_digit(minimum[1])) throw xWrongMin{};
-    if (!is_hexa_digit(maximum[0]) || !is_hexa_digit(maximum[1])) throw xWrongMax{};
-    const int lo = hexa_value(minimum[0]) << 4 | hexa_value(minimum[1]);
-    const int hi = hexa_value(maximum[0]) << 4 | hexa_value(maximum[1]);
+    if (!InAlphabet(minimum, kHexadecimal)) throw xWrongMin{};
+    if (!InAlphabet(maximum, kHexadecimal)) throw xWrongMax{};
+    const int lo = DigitValue(minimum[0]) << 4 | DigitValue(minimum[1]);
+    const int hi = DigitValue(maximum[0]) << 4 | DigitValue(maximum[1]);
     if (lo > 254) throw xWrongMin{};
     if (hi == 0) throw xWrongMax{};
     RandomFillValues(length, lo, hi);

@@ -1,5 +1,7 @@
 #include "types/Tlv.h"
 
+#include "types/hexa_digits.h"
+
 #include <array>
 #include <cstring>
 #include <limits>
@@ -7,7 +9,7 @@
 namespace vek::tlv {
 namespace {
 
-constexpr char kDigits[] = "0123456789ABCDEF";
+using vek::hexa::kDigits;
 
 // 0-15 for an upper-case hexadecimal digit, -1 for anything else.
 constexpr int digit_value(char c) noexcept {

@@ -1,6 +1,5 @@
 #include "types/text_bytes.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "types/C_StringHexa.h"
@@ -9,9 +8,6 @@ namespace vek::bytes {
 namespace {
 
 using S = C_StringType;
-
-bool is_hexa(char c) noexcept { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
-bool is_bin(char c) noexcept { return c == '0' || c == '1'; }
 
 // The count for a text of `length` digits of `perByte` digits a byte, or
 // xStringTooLong; computed without overflow whatever the length.
@@ -25,12 +21,12 @@ int count_of(std::size_t length, std::size_t perByte) {
 
 int HexaCount(std::string_view text) {
     if (text.empty()) throw S::xEmptyString{};
-    if (!std::all_of(text.begin(), text.end(), is_hexa)) throw S::xInvalidType{};
+    if (!S::InAlphabet(text, S::kHexadecimal)) throw S::xInvalidType{};
     return count_of(text.size(), 2);
 }
 
 int BinCount(std::string_view text) {
-    if (!std::all_of(text.begin(), text.end(), is_bin)) throw S::xInvalidType{};
+    if (!S::InAlphabet(text, S::kBinary)) throw S::xInvalidType{};
     if (text.empty()) throw S::xEmptyString{};
     return count_of(text.size(), 8);
 }
