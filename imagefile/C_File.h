@@ -1,0 +1,51 @@
+#pragma once
+// One file, open for the length of one exported call. The image-file and DC9
+// modules reach the file system only through this class, so that 64-bit sizes
+// and offsets, directories given as files, the never-truncate rule and write
+// errors are handled once, on Linux and on Windows alike.
+//
+// Streams are binary on every platform: no newline translation. Line ends are
+// written and read by the callers themselves.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <string_view>
+
+class C_File final {
+public:
+    class xOpenFailed final {};   // missing, a directory, or not permitted
+    class xReadFailed final {};   // an I/O error while reading
+    class xWriteFailed final {};  // an I/O error while writing or closing (a full disk)
+    class xSeekFailed final {};   // a position below 0 or past the end, or an I/O error
+
+    enum class Mode {
+        Read,    // an existing regular file, read from its start
+        Append,  // created when missing, written at its end, never truncated
+    };
+
+    C_File(const char* path, Mode mode);
+    ~C_File();
+    C_File(C_File&& other) noexcept;
+    C_File& operator=(C_File&& other) noexcept;
+    C_File(const C_File&) = delete;
+    C_File& operator=(const C_File&) = delete;
+
+    // The size in bytes now, written data included.
+    std::int64_t Size();
+    // The next read starts at `offset` (0 to Size()).
+    void Seek(std::int64_t offset);
+    std::int64_t Tell();
+    // Reads up to `size` bytes; fewer only at the end of the file.
+    std::size_t Read(void* data, std::size_t size);
+    // Writes all of `data`, or throws xWriteFailed.
+    void Write(const void* data, std::size_t size);
+    void Write(std::string_view text) { Write(text.data(), text.size()); }
+    // Flushes and closes; xWriteFailed when written data could not be kept.
+    void Close();
+
+private:
+    std::FILE* m_file = nullptr;
+    bool m_reading = false;  // the last operation on the stream was a read
+    bool m_writing = false;  // the last operation on the stream was a write
+};
