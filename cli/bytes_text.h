@@ -1,6 +1,7 @@
 #pragma once
 // How the vek command shows raw bytes: as hexadecimal text for byte blocks, and
-// with \xHH escapes for character results that hold unprintable bytes.
+// with \xHH escapes (escaped(), cli/command.h) for character results that hold
+// unprintable bytes.
 
 #include <cstdio>
 #include <string>
@@ -10,23 +11,6 @@
 #include "cli/command.h"
 
 namespace vek::cli {
-
-// Printable ASCII as it is; any other byte, and the backslash, as \xHH.
-inline std::string escaped(std::string_view bytes) {
-    std::string s;
-    s.reserve(bytes.size());
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c < 0x7F && c != '\\') {
-            s += ch;
-        } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            s += hex;
-        }
-    }
-    return s;
-}
 
 // Bytes as upper-case hexadecimal text, two digits a byte.
 inline std::string hexa_of(const unsigned char* bytes, std::size_t count) {
@@ -46,10 +30,10 @@ inline std::vector<unsigned char> bytes_of(std::string_view hexa) {
         if (c >= '0' && c <= '9') return c - '0';
         if (c >= 'A' && c <= 'F') return c - 'A' + 10;
         if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        throw UsageError{"'" + std::string(hexa) + "' is not a byte block in hexadecimal (two digits a byte)"};
+        throw UsageError{quoted(hexa) + " is not a byte block in hexadecimal (two digits a byte)"};
     };
     if (hexa.size() % 2 != 0)
-        throw UsageError{"'" + std::string(hexa) + "' has an odd number of digits (two digits a byte)"};
+        throw UsageError{quoted(hexa) + " has an odd number of digits (two digits a byte)"};
     std::vector<unsigned char> bytes(hexa.size() / 2);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<unsigned char>(digit(hexa[2 * i]) << 4 | digit(hexa[2 * i + 1]));

@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include <charconv>
+#include <cstdio>
 #include <iostream>
 #include <iterator>
 
@@ -15,12 +16,51 @@ Register::Register(std::vector<Command> entries) {
     for (auto& e : entries) commands().push_back(std::move(e));
 }
 
-std::string text_argument(const std::string& arg) {
-    if (arg != "-") return arg;
-    std::string all{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    if (!all.empty() && all.back() == '\n') all.pop_back();
-    if (!all.empty() && all.back() == '\r') all.pop_back();
-    return all;
+std::string escaped(std::string_view bytes) {
+    std::string s;
+    s.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x20 && c < 0x7F && c != '\\') {
+            s += ch;
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            s += hex;
+        }
+    }
+    return s;
+}
+
+std::string quoted(std::string_view text) { return "'" + escaped(text) + "'"; }
+
+namespace {
+
+// Standard input, read whole at its first use. The command may run a function
+// more than once (to grow the output buffer), so the text is kept.
+const std::string& standard_input() {
+    static const std::string text = [] {
+        std::string all{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
+        if (!all.empty() && all.back() == '\n') all.pop_back();
+        if (!all.empty() && all.back() == '\r') all.pop_back();
+        return all;
+    }();
+    return text;
+}
+
+}  // namespace
+
+std::string text_argument(const std::string& arg) { return arg == "-" ? standard_input() : arg; }
+
+void check_standard_input(const std::vector<std::string>& args, const std::vector<std::string>& params) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] != "-") continue;
+        const std::size_t at = standard_input().find('\0');
+        if (at == std::string::npos) continue;
+        const std::string name = i < params.size() ? params[i] : "argument " + std::to_string(i + 1);
+        throw UsageError{name + " (argument " + std::to_string(i + 1) + ", -) holds a 0x00 byte at offset " +
+                         std::to_string(at) + " of standard input; the function would see only the text before it"};
+    }
 }
 
 long long integer_argument(const std::string& arg, long long min, long long max) {
@@ -29,9 +69,9 @@ long long integer_argument(const std::string& arg, long long min, long long max)
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (text.empty() || ec != std::errc{} || ptr != end)
-        throw UsageError{"'" + text + "' is not a whole number"};
+        throw UsageError{quoted(text) + " is not a whole number"};
     if (value < min || value > max)
-        throw UsageError{"'" + text + "' is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")"};
+        throw UsageError{quoted(text) + " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")"};
     return value;
 }
 

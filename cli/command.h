@@ -34,6 +34,9 @@ struct Outcome final {
     short status = 0;
     std::optional<std::string> text;  // the output text, when the function writes one
     std::optional<int> number;        // the number written through an int*
+    // The exported function whose status this is, when it is not the command's
+    // own (a key loaded first by another function); empty for the command's own.
+    std::string failedFunction;
 };
 
 enum class Kind {
@@ -64,8 +67,17 @@ struct Register final {
     explicit Register(std::vector<Command> entries);
 };
 
-// An argument as text; "-" is the whole of standard input (one final newline dropped).
+// An argument as text; "-" is the whole of standard input (one final newline
+// dropped), read once: every "-" and every later call gets the same text.
 std::string text_argument(const std::string& arg);
+// Refuses, as UsageError, an argument "-" whose text holds a 0x00 byte: the
+// functions take texts that end at the first 0x00 byte, so such a text cannot
+// be passed on whole. `params` names the arguments in the messages.
+void check_standard_input(const std::vector<std::string>& args, const std::vector<std::string>& params);
+// Text as the command shows it: printable ASCII as it is, other bytes as \xHH.
+std::string escaped(std::string_view bytes);
+// Text in quotes, escaped: for messages that repeat what the user gave.
+std::string quoted(std::string_view text);
 // An argument as a decimal integer in [min, max], else UsageError.
 long long integer_argument(const std::string& arg, long long min, long long max);
 

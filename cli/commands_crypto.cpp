@@ -2,7 +2,6 @@
 #include <string>
 
 #include "cli/command.h"
-#include "frame/catalogue.h"
 
 namespace vek::cli {
 namespace {
@@ -16,11 +15,9 @@ Outcome cal_des_fast(const std::vector<std::string>& args, std::size_t capacity)
         throw UsageError{"expects 3 or 4 argument(s), got " + std::to_string(args.size())};
     if (args.size() == 4) {
         const std::string key = text_argument(args[3]);
-        if (vek_Tran_InitDES(1, key.c_str(), 0) == 0) {
-            const short status = vek_LastStatus();
-            throw UsageError{"key refused by vek_Tran_InitDES: status " + std::to_string(status) + ": " +
-                             std::string(catalogue::message("vek_Tran_InitDES", status))};
-        }
+        // A refused key is a failure of the function that refused it, not bad usage.
+        if (vek_Tran_InitDES(1, key.c_str(), 0) == 0)
+            return Outcome{.result = 0, .status = vek_LastStatus(), .failedFunction = "vek_Tran_InitDES"};
     }
     return bind(&vek_Tran_CalDES_Fast)({args.begin(), args.begin() + 3}, capacity);
 }

@@ -46,8 +46,10 @@ const Register kDec{{
      .invoke = bind(&vek_Calc_AddDecToDec)},
     {.name = "Calc_SubstractDecToDec",
      .params = {"A", "B", "LENGTH"},
-     .summary = "decimal A minus B, up to 60000 digits (B must not be larger)",
-     .details = kLength,
+     .summary = "decimal A minus B, up to 60000 digits (B must not be larger or have more digits)",
+     .details = std::string("B with more digits than A fails whatever the values, leading zeros counted:\n"
+                            "10 minus 005 fails (status -4), 010 minus 005 gives 5.\n") +
+                kLength,
      .invoke = bind(&vek_Calc_SubstractDecToDec)},
     {.name = "Calc_LuhnKey",
      .params = {"NUMBER"},

@@ -18,8 +18,9 @@ const Register kHexaArith{{
      .invoke = bind(&vek_Calc_AddHexaToHexa)},
     {.name = "Calc_SubstractHexaToHexa",
      .params = {"A", "B", "LENGTH"},
-     .summary = "A - B in hexadecimal; fails when B is greater than A",
-     .details = std::string("The difference has no leading zeros; leading zeros of the operands do not count.\n") +
+     .summary = "A - B in hexadecimal; fails when B is greater than A or has more digits",
+     .details = std::string("B with more digits than A fails whatever the values, leading zeros counted:\n"
+                            "5 - 03 fails (status -5), 05 - 03 gives 2. The difference has no leading zeros.\n") +
                 kLength,
      .invoke = bind(&vek_Calc_SubstractHexaToHexa)},
     {.name = "Calc_AddDecToHexa",
@@ -30,7 +31,10 @@ const Register kHexaArith{{
     {.name = "Calc_SubstractDecToHexa",
      .params = {"HEXA", "DEC", "LENGTH"},
      .summary = "HEXA - DEC, in hexadecimal (DEC up to 18446744073709551615)",
-     .details = std::string("The difference has no leading zeros.\n") + kLength,
+     .details = std::string("DEC is written in hexadecimal without leading zeros, then subtracted as in\n"
+                            "Calc_SubstractHexaToHexa: more digits than HEXA (whose leading zeros count),\n"
+                            "or a greater value, fails (status -6). The difference has no leading zeros.\n") +
+                kLength,
      .invoke = bind(&vek_Calc_SubstractDecToHexa)},
     {.name = "Calc_XorHexa",
      .params = {"A", "B", "LENGTH"},

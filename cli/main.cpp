@@ -6,7 +6,9 @@
 //   vek --version           the versions
 //
 // Exit status: 0 success (or true), 1 the function returned 0 (failure, or
-// false for a predicate), 2 bad command-line use.
+// false for a predicate), 2 bad command-line use that the command refuses
+// itself (an unknown function, a wrong argument count, a number that does not
+// parse, standard input holding a 0x00 byte).
 
 #include <algorithm>
 #include <cstdio>
@@ -32,7 +34,9 @@ const char* const kUsageText =
     "       vek --list              list the functions and their parameters\n"
     "       vek help FUNCTION       explain one function and its status codes\n"
     "       vek --version           print the versions\n"
-    "An argument - is read from standard input.\n";
+    "An argument - is read from standard input (every - gets the same text); text that\n"
+    "holds a 0x00 byte is refused.\n"
+    "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n";
 
 std::string_view bare(std::string_view name) {
     return name.starts_with("vek_") ? name.substr(4) : name;
@@ -60,7 +64,7 @@ int list() {
 int help(std::string_view name) {
     const Command* c = find(name);
     if (c == nullptr) {
-        std::fprintf(stderr, "vek: no function named %.*s (see vek --list)\n", static_cast<int>(name.size()), name.data());
+        std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(name).c_str());
         return kUsage;
     }
     std::printf("%s\n    %s\n", signature(*c).c_str(), c->summary.c_str());
@@ -102,6 +106,12 @@ int run(const Command& c, const std::vector<std::string>& args) {
         std::printf("false\n");
         return kFailure;
     }
+    if (!o.failedFunction.empty()) {
+        const std::string_view message = vek::catalogue::message(o.failedFunction, o.status);
+        std::fprintf(stderr, "vek %s: %s failed: status %d: %.*s\n", c.name.c_str(), o.failedFunction.c_str(),
+                     o.status, static_cast<int>(message.size()), message.data());
+        return kFailure;
+    }
     const std::string_view message = vek::catalogue::message(c.name, o.status);
     std::fprintf(stderr, "vek %s: status %d: %.*s\n", c.name.c_str(), o.status, static_cast<int>(message.size()),
                  message.data());
@@ -130,11 +140,13 @@ int main(int argc, char** argv) {
     }
     const Command* c = find(args[0]);
     if (c == nullptr) {
-        std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", args[0].c_str());
+        std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(args[0]).c_str());
         return kUsage;
     }
     try {
-        return run(*c, {args.begin() + 1, args.end()});
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        vek::cli::check_standard_input(rest, c->params);
+        return run(*c, rest);
     } catch (const vek::cli::UsageError& e) {
         std::fprintf(stderr, "vek %s: %s\nusage: %s\n", c->name.c_str(), e.message.c_str(), signature(*c).c_str());
         return kUsage;

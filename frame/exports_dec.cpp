@@ -94,12 +94,12 @@ VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int le
     });
 }
 
-VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, int length, char* out,
+VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, int resultLength, char* out,
                                                   int outSize) {
     return frame::text(out, outSize, [&] {
         const auto x = operand(a, -1);
         const auto y = operand(b, -2);
-        return frame::stage([&] { return x.Subtract(y).GetPadded(length); }, On<S::xWrongLength>{-3},
+        return frame::stage([&] { return x.Subtract(y).GetPadded(resultLength); }, On<S::xWrongLength>{-3},
                             On<S::xNegativeResult>{-4}, On<S::xLengthTooSmall>{-5});
     });
 }

@@ -272,16 +272,25 @@ VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int length, char* o
 VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length, char* out, int outSize);
 
 /*! vek_Calc_SubstractDecToDec() :
- *  Writes @a minus @b for unsigned decimal numbers of any length up to 60000
- *  digits, without leading zeros unless padded. Leading zeros of either
- *  operand do not count: 10 minus 005 is 5.
- *  @a, @b   decimal texts, 1 to 60000 characters each (@a is checked first).
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 @a not decimal, empty or longer than 60000 characters; -2 the
- *          same for @b; -3 @length below 0 or above 60000; -4 @b is larger
- *          than @a; -5 @length shorter than the result. */
-VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, int length, char* out,
+ *  Subtracts one unsigned decimal number from another, digit by digit: "1000" -
+ *  "1" gives "999". The difference has no leading zeros unless padded by
+ *  resultLength. A subtrahend with more digits than the minuend is a negative
+ *  result whatever the two values, leading zeros included: "10" - "005" fails
+ *  with -4, "010" - "005" gives "5".
+ *  @param 1 a            decimal number, 1 to 60000 digits
+ *  @param 2 b            decimal number, 1 to 60000 digits
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the difference
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a not decimal, empty or over 60000 characters;
+ *          -2 the same for b;
+ *          -4 b has more digits than a, or is larger than a;
+ *          -3 resultLength below 0 or above 60000;
+ *          -5 resultLength shorter than the difference;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, int resultLength, char* out,
                                                   int outSize);
 
 /*! vek_Calc_LuhnKey() :
@@ -529,17 +538,24 @@ VEK_API short VEK_CALL vek_Calc_AddHexaToHexa(const char* a, const char* b, int 
                                               int outSize);
 
 /*! vek_Calc_SubstractHexaToHexa() :
- *  Subtracts `b` from `a`: "0100" - "FF" gives "1". Leading zeros do not count:
- *  "10" - "005" gives "B". The difference has no leading zeros unless padded.
- *  @a            (1) hexadecimal number, 1 to 60000 digits
- *  @b            (2) hexadecimal number, 1 to 60000 digits
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the difference
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `a` not hexadecimal, empty or over 60000 characters; -2 the same
- *          for `b`; -3 `resultLength` below 0 or above 60000; -4 `resultLength`
- *          shorter than the difference; -5 `b` is greater than `a`. */
+ *  Subtracts one hexadecimal number from another, digit by digit: "0100" - "FF"
+ *  gives "1". The difference has no leading zeros unless padded by resultLength.
+ *  A subtrahend with more digits than the minuend is a negative result whatever
+ *  the two values, leading zeros included: "5" - "03" fails with -5, "05" - "03"
+ *  gives "2".
+ *  @param 1 a            hexadecimal number, 1 to 60000 digits
+ *  @param 2 b            hexadecimal number, 1 to 60000 digits
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the difference
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a not hexadecimal, empty or over 60000 characters;
+ *          -2 the same for b;
+ *          -5 b has more digits than a, or is greater than a;
+ *          -3 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the difference;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_SubstractHexaToHexa(const char* a, const char* b, int resultLength, char* out,
                                                     int outSize);
 
@@ -561,17 +577,26 @@ VEK_API short VEK_CALL vek_Calc_AddDecToHexa(const char* hexa, const char* dec, 
 
 /*! vek_Calc_SubstractDecToHexa() :
  *  Subtracts a decimal number from a hexadecimal one, in hexadecimal: "100" -
- *  "1" gives "FF".
- *  @hexa         (1) hexadecimal number, 1 to 60000 digits
- *  @dec          (2) decimal number up to 18446744073709551615; built first
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the difference
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `dec` not decimal, empty or over 60000 characters; -2 `hexa` not
- *          hexadecimal, empty or over 60000 characters; -3 `resultLength` below
- *          0 or above 60000; -4 `resultLength` shorter than the difference;
- *          -5 `dec` above 2^64 - 1; -6 `dec` is greater than `hexa`. */
+ *  "1" gives "FF". The decimal number is first written in hexadecimal at its
+ *  natural length, without leading zeros, so its own leading zeros never count:
+ *  "F" - "0010" gives "5". Then the rule of vek_Calc_SubstractHexaToHexa
+ *  applies: if that has more digits than hexa (whose leading zeros count), or
+ *  is greater, the result is negative: "F" - "16" fails with -6. The difference
+ *  has no leading zeros unless padded by resultLength.
+ *  @param 1 hexa         hexadecimal number, 1 to 60000 digits
+ *  @param 2 dec          decimal number, 1 to 60000 characters, value up to 18446744073709551615
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the difference
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 dec not decimal, empty or over 60000 characters (dec is built first);
+ *          -2 hexa not hexadecimal, empty or over 60000 characters;
+ *          -5 dec above 18446744073709551615;
+ *          -6 dec in hexadecimal has more digits than hexa, or is greater than hexa;
+ *          -3 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the difference;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_SubstractDecToHexa(const char* hexa, const char* dec, int resultLength, char* out,
                                                    int outSize);
 

@@ -44,6 +44,15 @@ std::string hex64(std::uint64_t v, std::size_t width = 0) {
 
 std::uint64_t value64(const std::string& text) { return std::stoull(text, nullptr, 16); }
 
+// The oracle's sign rule for a - b: b with more digits than a (leading zeros
+// count) is negative whatever the values; otherwise the values decide.
+bool negative(const std::string& a, const std::string& b, bool aBelowB) { return a.size() < b.size() || aBelowB; }
+
+// `text` behind zeros up to `width` digits.
+std::string widened(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), '0') + text : text;
+}
+
 // ---- Against 64-bit integers (runs everywhere) ----
 
 TEST(HexaArith, SmallValuesAgainstIntegers) {
@@ -55,10 +64,17 @@ TEST(HexaArith, SmallValuesAgainstIntegers) {
         const std::uint64_t x = value64(a), y = value64(b);
         SCOPED_TRACE(a + " " + b);
         EXPECT_EQ(hexa(a).Add(hexa(b)).GetValue(), hex64(x + y));
-        if (x >= y) {
-            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), hex64(x - y));
-        } else {
+        if (negative(a, b, x < y)) {
             EXPECT_THROW(hexa(a).Subtract(hexa(b)), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), hex64(x - y));
+        }
+        // At a common width only the values decide.
+        const std::size_t width = a.size() > b.size() ? a.size() : b.size();
+        if (x < y) {
+            EXPECT_THROW(hexa(widened(a, width)).Subtract(hexa(widened(b, width))), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(widened(a, width)).Subtract(hexa(widened(b, width))).GetValue(), hex64(x - y));
         }
 
         // Digit-wise logic on operands of the same length.
@@ -86,10 +102,11 @@ TEST(HexaArith, DecimalOperandAgainstIntegers) {
         const std::string dec = std::string(rng() % 4, '0') + std::to_string(d);
         SCOPED_TRACE(h + " " + dec);
         EXPECT_EQ(hexa(h).AddDec(C_StringDec(dec, S::kDecimal)).GetValue(), hex64(x + d));
-        if (x >= d) {
-            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), hex64(x - d));
-        } else {
+        // The decimal operand counts at its natural length in hexadecimal.
+        if (negative(h, hex64(d), x < d)) {
             EXPECT_THROW(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), hex64(x - d));
         }
     }
     // 2^64 - 1 is the largest decimal operand, whatever its leading zeros.
@@ -132,10 +149,25 @@ TEST(HexaArith, SumsAndDifferencesDropLeadingZeros) {
     EXPECT_EQ(hexa("5").Subtract(hexa("5")).GetValue(), "0");
     EXPECT_EQ(hexa("0100").Subtract(hexa("FF")).GetValue(), "1");
     EXPECT_THROW(hexa("1").Subtract(hexa("2")), S::xNegativeResult);
-    // Compared by value: leading zeros of the subtrahend do not make it greater.
-    EXPECT_EQ(hexa("10").Subtract(hexa("005")).GetValue(), "B");
-    EXPECT_EQ(hexa("5").Subtract(hexa("03")).GetValue(), "2");
-    EXPECT_THROW(hexa("5").Subtract(hexa("0006")), S::xNegativeResult);
+    EXPECT_EQ(hexa("05").Subtract(hexa("03")).GetValue(), "2");
+    EXPECT_EQ(hexa("0010").Subtract(hexa("005")).GetValue(), "B");
+}
+
+// A subtrahend with more digits than the minuend is a negative result whatever
+// the values: its leading zeros count, so a field-width mismatch shows.
+TEST(HexaArith, SubtrahendWithMoreDigitsIsNegative) {
+    EXPECT_THROW(hexa("5").Subtract(hexa("03")), S::xNegativeResult);
+    EXPECT_THROW(hexa("10").Subtract(hexa("005")), S::xNegativeResult);
+    EXPECT_THROW(hexa("F").Subtract(hexa("00")), S::xNegativeResult);
+    EXPECT_THROW(hexa(std::string(59999, 'F')).Subtract(hexa(std::string(60000, '0'))), S::xNegativeResult);
+    EXPECT_EQ(hexa(std::string(60000, 'F')).Subtract(hexa(std::string(60000, '0'))).GetValue(), std::string(60000, 'F'));
+    auto one = hexa("1");
+    one.Decrease();  // "1" has one digit: no value is too short for a decrement
+    EXPECT_EQ(one.GetValue(), "0");
+    // A decimal operand counts at its natural length: its own leading zeros never do.
+    EXPECT_EQ(hexa("F").SubtractDec(C_StringDec("0010", S::kDecimal)).GetValue(), "5");
+    EXPECT_EQ(hexa("00F").SubtractDec(C_StringDec("15", S::kDecimal)).GetValue(), "0");
+    EXPECT_THROW(hexa("F").SubtractDec(C_StringDec("16", S::kDecimal)), S::xNegativeResult);
 }
 
 TEST(HexaArith, SumAtTheLengthLimit) {
@@ -209,10 +241,16 @@ TEST(HexaArith, LongValuesAgainstGmp) {
         } else {
             EXPECT_EQ(hexa(a).Add(hexa(b)).GetValue(), text_of(sum));
         }
-        if (x >= y) {
-            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), text_of(x - y));
-        } else {
+        if (negative(a, b, x < y)) {
             EXPECT_THROW(hexa(a).Subtract(hexa(b)), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(a).Subtract(hexa(b)).GetValue(), text_of(x - y));
+        }
+        const std::size_t width = na > nb ? na : nb;
+        if (x < y) {
+            EXPECT_THROW(hexa(widened(a, width)).Subtract(hexa(widened(b, width))), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(widened(a, width)).Subtract(hexa(widened(b, width))).GetValue(), text_of(x - y));
         }
         // Equal values, and values that differ only in the lowest digit, borrow through.
         EXPECT_EQ(hexa(a).Subtract(hexa(a)).GetValue(), "0");
@@ -242,14 +280,17 @@ TEST(HexaArith, CarriesAndBorrowsThroughLongRunsAgainstGmp) {
         if (n < 60000) {
             EXPECT_EQ(hexa(f).Add(hexa(small)).GetValue(), text_of(big(f) + big(small)));
         }
-        if (big(one) >= big(small)) {
+        if (!negative(one, small, big(one) < big(small))) {
             EXPECT_EQ(hexa(one).Subtract(hexa(small)).GetValue(), text_of(big(one) - big(small)));
         }
-        // A subtrahend longer than the minuend by leading zeros only.
-        const std::string padded = std::string(rng() % 40 + 1, '0') + small;
+        // A subtrahend padded with zeros to the minuend's width borrows through every group.
+        const std::string padded = widened(small, n);
         if (big(f) >= big(padded)) {
             EXPECT_EQ(hexa(f).Subtract(hexa(padded)).GetValue(), text_of(big(f) - big(padded)));
+            EXPECT_EQ(hexa(one).Subtract(hexa(padded)).GetValue(), text_of(big(one) - big(padded)));
         }
+        // One zero more than the minuend has digits: refused whatever the values.
+        EXPECT_THROW(hexa(f).Subtract(hexa("0" + padded)), S::xNegativeResult);
     }
 }
 
@@ -263,10 +304,10 @@ TEST(HexaArith, DecimalOperandAgainstGmp) {
         if (text_of(x + d).size() <= 60000) {
             EXPECT_EQ(hexa(h).AddDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x + d));
         }
-        if (x >= d) {
-            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x - d));
-        } else {
+        if (negative(h, text_of(d), x < d)) {
             EXPECT_THROW(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)), S::xNegativeResult);
+        } else {
+            EXPECT_EQ(hexa(h).SubtractDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x - d));
         }
     }
 }
@@ -332,7 +373,10 @@ std::vector<ExportCase> arithmetic_cases() {
         {"sub", CALL2(vek_Calc_SubstractHexaToHexa, "10", "1", 0), -1, 0, "F"},
         {"sub to zero", CALL2(vek_Calc_SubstractHexaToHexa, "5", "5", 0), -1, 0, "0"},
         {"sub borrow", CALL2(vek_Calc_SubstractHexaToHexa, "0100", "FF", 4), -1, 0, "0001"},
-        {"sub by value", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 0), -1, 0, "B"},
+        {"sub same width", CALL2(vek_Calc_SubstractHexaToHexa, "05", "03", 0), -1, 0, "2"},
+        {"sub more digits", CALL2(vek_Calc_SubstractHexaToHexa, "5", "03", 0), 0, -5, ""},
+        {"sub more digits, larger value", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 0), 0, -5, ""},
+        {"sub more digits before padding", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 60001), 0, -5, ""},
         {"sub a invalid", CALL2(vek_Calc_SubstractHexaToHexa, "-1", "1", 0), 0, -1, ""},
         {"sub a too long, b empty", CALL2(vek_Calc_SubstractHexaToHexa, kTooLong, "", 0), 0, -1, ""},
         {"sub b empty", CALL2(vek_Calc_SubstractHexaToHexa, "1", "", 0), 0, -2, ""},
@@ -361,6 +405,8 @@ std::vector<ExportCase> arithmetic_cases() {
         {"sub dec: length too small", CALL2(vek_Calc_SubstractDecToHexa, "1000", "1", 2), 0, -4, ""},
         {"sub dec: too big", CALL2(vek_Calc_SubstractDecToHexa, "F", "99999999999999999999", 0), 0, -5, ""},
         {"sub dec: negative", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", 0), 0, -6, ""},
+        {"sub dec: its leading zeros do not count", CALL2(vek_Calc_SubstractDecToHexa, "F", "0010", 0), -1, 0, "5"},
+        {"sub dec: hexa's leading zeros count", CALL2(vek_Calc_SubstractDecToHexa, "00F", "15", 3), -1, 0, "000"},
         {"sub dec: negative before padding", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", -1), 0, -6, ""},
         // Complement
         {"complement", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("ABC", 0, o, n); }, -1, 0, "543"},

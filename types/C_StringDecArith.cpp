@@ -65,12 +65,6 @@ inline Word sub8(Word a, Word b, unsigned& borrow) noexcept {
     return settle(total);
 }
 
-// The digits of `text` after its leading zeros (empty when it is all zeros).
-std::string_view significant(std::string_view text) noexcept {
-    const std::size_t first = text.find_first_not_of('0');
-    return first == std::string_view::npos ? std::string_view{} : text.substr(first);
-}
-
 // x + y for digit texts, as long as the longer operand; `carryOut` tells
 // whether a carry leaves its first digit. Leading zeros are kept.
 std::string add(std::string_view x, std::string_view y, bool& carryOut) {
@@ -162,12 +156,13 @@ C_StringDec C_StringDec::Add(const C_StringDec& other) const {
 }
 
 C_StringDec C_StringDec::Subtract(const C_StringDec& other) const {
-    // By value: the subtrahend's leading zeros do not make it larger ("10" - "005" is 5).
-    const std::string_view subtrahend = vek::decimal::significant(other.m_value);
-    if (subtrahend.size() > m_value.size()) throw xNegativeResult{};
+    // A subtrahend with more digits than this value is a negative result whatever
+    // the two values: leading zeros count ("10" - "005" is refused), so that a
+    // field-width mismatch shows. Otherwise a final borrow means this < other.
+    if (other.m_value.size() > m_value.size()) throw xNegativeResult{};
     bool borrow = false;
     C_StringDec difference;
-    difference.m_value = vek::decimal::subtract(m_value, subtrahend, borrow);
+    difference.m_value = vek::decimal::subtract(m_value, other.m_value, borrow);
     if (borrow) throw xNegativeResult{};
     difference.TrimLeading('0');
     return difference;

@@ -92,10 +92,11 @@ C_StringHexa C_StringHexa::Add(const C_StringHexa& other) const {
 }
 
 C_StringHexa C_StringHexa::Subtract(const C_StringHexa& other) const {
-    // Leading zeros of the subtrahend do not count: "10" minus "005" is "B". A
-    // borrow out of the widest digit is the only sign of a negative difference.
-    const std::size_t field = m_value.size() > other.m_value.size() ? m_value.size() : other.m_value.size();
-    std::string difference(field, '0');
+    // A subtrahend with more digits than this value is a negative result whatever
+    // the two values: leading zeros count ("5" minus "03" is refused), so that a
+    // field-width mismatch shows. Otherwise a final borrow means this < other.
+    if (other.m_value.size() > m_value.size()) throw xNegativeResult{};
+    std::string difference(m_value.size(), '0');
     if (combine<true>(m_value, other.m_value, difference.data()) != 0) throw xNegativeResult{};
     C_StringHexa result(Trusted{}, std::move(difference));
     result.TrimLeading('0');

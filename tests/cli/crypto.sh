@@ -12,7 +12,13 @@ expect 1 "" -- Tran_InitDES 1 133457799BBCDF 0
 expect 0 8CA64DE9C1B123A7 -- Tran_CalDES_Fast 0000000000000000 1 0
 expect 0 85E813540F0AB405 -- Tran_CalDES_Fast 0123456789ABCDEF 1 0 133457799BBCDFF1
 expect 1 "" -- Tran_CalDES_Fast 0123456789ABCDEF 1 1 133457799BBCDFF1
-expect 2 "" -- Tran_CalDES_Fast 0123456789ABCDEF 1 0 1334
+# A key that vek_Tran_InitDES refuses is a failure of the function (exit 1), with its own status.
+expect 1 "" -- Tran_CalDES_Fast 0123456789ABCDEF 1 0 1334
+expect 1 "" -- Tran_CalDES_Fast 0123456789ABCDEF 1 0 G
+"$vek" Tran_CalDES_Fast 0123456789ABCDEF 1 0 1334 2>&1 | grep -q 'vek_Tran_InitDES failed: status -4: ' ||
+    { echo "FAIL: Tran_CalDES_Fast refused key message"; fails=$((fails + 1)); }
+"$vek" Tran_CalDES_Fast 0123456789ABCDEF 1 0 G 2>&1 | grep -q 'vek_Tran_InitDES failed: status -99: ' ||
+    { echo "FAIL: Tran_CalDES_Fast invalid key message"; fails=$((fails + 1)); }
 expect 2 "" -- Tran_CalDES_Fast 0123456789ABCDEF 1
 "$vek" Tran_CalDES_Fast 0123456789ABCDEF 7 0 2>&1 | grep -q 'status -4: the mode is neither' ||
     { echo "FAIL: Tran_CalDES_Fast status message"; fails=$((fails + 1)); }

@@ -11,7 +11,12 @@ expect 0 1000 -- Tran_IncreaseDec 0999 0
 expect 0 999 -- Tran_DecreaseDec 1000 0
 expect 1 "" -- Tran_DecreaseDec 0 0
 expect 0 100000000000000000000000 -- Calc_AddDecToDec 99999999999999999999999 1 0
-expect 0 5 -- Calc_SubstractDecToDec 10 005 0
+expect 0 5 -- Calc_SubstractDecToDec 010 005 0
+# B with more digits than A is negative whatever the values (leading zeros count).
+expect 1 "" -- Calc_SubstractDecToDec 10 005 0
+"$vek" Calc_SubstractDecToDec 10 005 0 2>&1 | grep -q 'status -4: the second number has more digits' ||
+    { echo "FAIL: Calc_SubstractDecToDec more digits message"; fails=$((fails + 1)); }
+"$vek" help Calc_SubstractDecToDec | grep -q '10 minus 005 fails' || { echo "FAIL: help Calc_SubstractDecToDec"; fails=$((fails + 1)); }
 expect 1 "" -- Calc_SubstractDecToDec 5 6 0
 expect 0 3 -- Calc_LuhnKey 7992739871
 expect 2 "" -- Calc_AddDecToDec 1 2 x

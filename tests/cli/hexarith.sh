@@ -2,7 +2,11 @@
 expect 0 10000 -- Calc_AddHexaToHexa FFFF 1 0
 expect 0 0002 -- vek_Calc_AddHexaToHexa 0001 0001 4
 expect 1 "" -- Calc_AddHexaToHexa FFFF 1 4
-expect 0 B -- Calc_SubstractHexaToHexa 10 005 0
+expect 0 2 -- Calc_SubstractHexaToHexa 05 03 0
+expect 1 "" -- Calc_SubstractHexaToHexa 5 03 0
+expect 1 "" -- Calc_SubstractHexaToHexa 10 005 0
+expect 0 5 -- Calc_SubstractDecToHexa F 0010 0
+"$vek" help Calc_SubstractHexaToHexa | grep -q '5 - 03 fails' || { echo "FAIL: help Calc_SubstractHexaToHexa"; fails=$((fails + 1)); }
 expect 1 "" -- Calc_SubstractHexaToHexa 1 2 0
 expect 0 100 -- Calc_AddDecToHexa FF 1 0
 expect 1 "" -- Calc_AddDecToHexa FF 100000000000000000000 0
