@@ -693,27 +693,37 @@ VEK_API short VEK_CALL vek_Calc_CountBits(const char* hexa, short mode, int* cou
  *  inside the second one's value. Only the first matching element of each level
  *  counts; filler bytes (00, FF) between elements are not skipped. Long-form
  *  lengths of one to four bytes (81 to 84) are read; every element met must lie
- *  wholly inside the data or the value that holds it.
- *  @param 1 tag1    the first tag: 2 or 4 upper-case hexadecimal digits (5A, 9F36).
- *  @param 2 tag2    the second tag, 2 or 4 digits; null or "" when the path ends at tag1.
- *  @param 3 tag3    the third tag, 2 or 4 digits; null or "" when the path ends earlier.
- *                   Ignored when tag2 is absent (but still checked).
+ *  wholly inside the data or the value that holds it. Data 9F360200015A021234
+ *  with tag1 5A gives 1234.
+ *  The inputs are built one by one, tag1, tag2, tag3, then data, each with its
+ *  own checks (over 60000 characters, empty, not hexadecimal); the tag lengths
+ *  are checked only after that. So tag1 of 3 digits with empty data gives -5,
+ *  and an invalid tag3 gives -1 even when tag2 is absent.
+ *  @param 1 tag1    the first tag: 2 or 4 upper-case hexadecimal digits (5A, 9F36)
+ *  @param 2 tag2    the second tag, 2 or 4 digits; null or "" when the path ends at tag1
+ *  @param 3 tag3    the third tag, 2 or 4 digits; null or "" when the path ends earlier;
+ *                   ignored when tag2 is absent, but still checked
  *  @param 4 data    the encoded elements as hexadecimal text, 1 to 60000 digits;
- *                   an odd trailing digit is ignored.
- *  @param 5 out     receives the element's value as upper-case hexadecimal text.
- *  @param 6 outSize size of `out` in bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 a tag is not hexadecimal text;
- *          -2 data is not hexadecimal text;
- *          -3 a tag is longer than 60000 characters, or tag1 is not 2 or 4
- *             digits, or tag2 or tag3 is not 0, 2 or 4 digits;
- *          -4 tag1 is empty or null;
- *          -5 data is empty or null, or the element found has an empty value;
- *          -6 data is longer than 60000 digits;
+ *                   an odd trailing digit is ignored
+ *  @param 5 out     receives the element's value as upper-case hexadecimal text
+ *  @param 6 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 tag1 over 60000 characters;
+ *          -4 tag1 empty or null;
+ *          -1 tag1 not hexadecimal;
+ *          -3 tag2 over 60000 characters (when given);
+ *          -1 tag2 not hexadecimal (when given);
+ *          -3 tag3 over 60000 characters (when given);
+ *          -1 tag3 not hexadecimal (when given);
+ *          -6 data over 60000 characters;
+ *          -5 data empty or null;
+ *          -2 data not hexadecimal;
+ *          -3 tag1 not 2 or 4 digits, then tag2 or tag3 not 0, 2 or 4 digits;
  *          -7 the path leads to no element (a tag not found, or an element met
- *             that runs past the end of the data or of its enclosing value).
- *          The checks run in this order: tag1, tag2, tag3, data, the tags'
- *          lengths, then the search. */
+ *             that runs past the end of the data or of its enclosing value);
+ *          -5 the element found has an empty value;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_ExtractTLV(const char* tag1, const char* tag2, const char* tag3, const char* data,
                                            char* out, int outSize);
 
@@ -804,36 +814,51 @@ VEK_API short VEK_CALL vek_Calc_RndByMinMax(const char* minimum, const char* max
  *  Encrypts or decrypts one 8-byte block with two-key Triple-DES: mode 1 gives
  *  E(K1, D(K2, E(K1, data))), mode 0 gives D(K1, E(K2, D(K1, data))).
  *  Afterwards the engine holds K1 in slot 0 (used by vek_Tran_CalDES_Fast()).
- *  @param 1 key     32 hexadecimal digits, K1 then K2
- *  @param 2 data    the block, 16 hexadecimal digits
+ *  The key is built first, then the data, each with its own checks (over 60000
+ *  characters, empty, not hexadecimal); the lengths and the mode are checked
+ *  after both. So a key of 30 digits with data holding a 'g' gives -3, and an
+ *  empty data ends with -99 even when the key has the wrong length.
+ *  @param 1 key     the Triple-DES key: 32 hexadecimal digits, K1 then K2
+ *  @param 2 data    the block: 16 hexadecimal digits
  *  @param 3 mode    1 encrypt, 0 decrypt
- *  @param 4 out     receives the resulting 16 digits
- *  @param 5 outSize size of out, at least 17
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
+ *  @param 4 out     receives the resulting block, 16 digits
+ *  @param 5 outSize size of out in bytes, at least 17
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 key over 60000 characters or empty;
  *          -1 key holds a character other than 0-9, A-F;
- *          -2 key empty, longer than 60000 characters or not exactly 32 digits;
- *          -3 data holds a character other than 0-9, A-F;
- *          -4 data not exactly 16 digits; -5 mode neither 0 nor 1.
- *          Empty or over-long data ends with -99. Checked in the order
- *          key characters, data characters, key length, data length, mode. */
+ *          -3 data holds a character other than 0-9, A-F (data over 60000
+ *             characters or empty stops here too, with -99);
+ *          -2 key not exactly 32 digits;
+ *          -4 data not exactly 16 digits;
+ *          -5 mode neither 0 nor 1;
+ *          -50 out too small for the result (the engine's keys are replaced by then);
+ *          -99 internal failure, or data over 60000 characters or empty. */
 VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, short mode, char* out, int outSize);
 
 /*! vek_Tran_DecryptOrEncryptImage() :
  *  Encrypts or decrypts an image with single DES, each block of 16 digits on
  *  its own (electronic codebook). The key is loaded into the engine's slot 0
  *  and stays there for vek_Tran_CalDES_Fast().
- *  @param 1 image   the image, hexadecimal digits, a multiple of 16
+ *  The image is built first, then the key, each with its own checks (over 60000
+ *  characters, empty, not hexadecimal); the mode, the key length and the image
+ *  length are checked after both, in that order. So an empty key with mode 5
+ *  gives -1, a key of 15 digits with mode 5 gives -4, and a key of 15 digits
+ *  with an image of 20 digits gives -1.
+ *  @param 1 image   the image, hexadecimal digits, a multiple of 16, 1 to 60000 digits
  *  @param 2 mode    1 encrypt, 0 decrypt
  *  @param 3 key     16 hexadecimal digits
  *  @param 4 out     receives the processed image (as many digits)
- *  @param 5 outSize size of out, at least the image length + 1
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 key empty, longer than 60000 characters or not 16 digits;
+ *  @param 5 outSize size of out in bytes, at least the image length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -6 image over 60000 characters;
+ *          -3 image empty, or holding a character other than 0-9, A-F;
+ *          -1 key over 60000 characters or empty;
  *          -2 key holds a character other than 0-9, A-F;
- *          -3 image empty or holds a character other than 0-9, A-F;
- *          -4 mode neither 0 nor 1; -5 image length not a multiple of 16;
- *          -6 image longer than 60000 characters.
- *          Checked in the order image, key, mode, key length, image length. */
+ *          -4 mode neither 0 nor 1;
+ *          -1 key not exactly 16 digits;
+ *          -5 image length not a multiple of 16;
+ *          -50 out too small for the result (the key is loaded by then);
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short mode, const char* key, char* out,
                                                       int outSize);
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -468,6 +469,57 @@ TEST(TripleDesExport, StatusCodesAndOrder) {
     expect_fail(tdes(key, data.substr(1), 2), -4);
     expect_fail(tdes("", "", 1), -2);
 }
+
+// ---------------------------------------------------------------------------
+// Check order where a reader of the status list could expect another code: each
+// input is built with its own checks (too long, empty, characters) before the
+// mode and length checks that follow.
+
+struct OrderCase {
+    const char* name;
+    std::function<vek::test::Outcome()> call;
+    short status;
+};
+
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
+
+class CheckOrder : public testing::TestWithParam<OrderCase> {};
+
+TEST_P(CheckOrder, FirstBrokenRuleGivesTheCode) { expect_fail(GetParam().call(), GetParam().status); }
+
+const std::string kImage = "0123456789ABCDEF", kKey = "133457799BBCDFF1";
+const std::string kKey2 = "0123456789ABCDEF23456789ABCDEF01", kBlock = "4E6F772069732074";
+const std::string k60001Zeros(60001, '0'), k60001Xs(60001, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CheckOrder,
+    testing::Values(
+        // vek_Tran_DecryptOrEncryptImage: image, key, mode, key length, image length.
+        OrderCase{"image: empty key before mode", [] { return image(kImage, 5, ""); }, -1},
+        OrderCase{"image: too long key before mode", [] { return image(kImage, 5, k60001Zeros); }, -1},
+        OrderCase{"image: invalid key before mode", [] { return image(kImage, 5, "133457799bbcdff1"); }, -2},
+        OrderCase{"image: invalid key before key length", [] { return image(kImage, 1, "13345779G"); }, -2},
+        OrderCase{"image: mode before key length", [] { return image(kImage, 5, "133457799BBCDFF"); }, -4},
+        OrderCase{"image: mode before image length", [] { return image(kImage + "0123", 5, kKey); }, -4},
+        OrderCase{"image: key length before image length",
+                  [] { return image(kImage + "0123", 1, "133457799BBCDFF"); }, -1},
+        OrderCase{"image: image length last", [] { return image(kImage + "0123", 1, kKey); }, -5},
+        OrderCase{"image: image before key", [] { return image("", 5, ""); }, -3},
+        OrderCase{"image: invalid image before key", [] { return image("0123456789abcdef", 1, "x"); }, -3},
+        OrderCase{"image: too long image before key", [] { return image(k60001Zeros, 1, ""); }, -6},
+        OrderCase{"image: too long before its characters", [] { return image(k60001Xs, 1, kKey); }, -6},
+        OrderCase{"image: too long key before its characters", [] { return image(kImage, 1, k60001Xs); }, -1},
+        // vek_Calc_TripleDES: key, data, key length, data length, mode.
+        OrderCase{"tdes: short key, invalid data", [] { return tdes(kKey2.substr(2), "4E6F77206973207g", 1); }, -3},
+        OrderCase{"tdes: short key, short data", [] { return tdes(kKey2.substr(2), kBlock.substr(1), 2); }, -2},
+        OrderCase{"tdes: short key, empty data", [] { return tdes(kKey2.substr(2), "", 1); }, -99},
+        OrderCase{"tdes: empty data before mode", [] { return tdes(kKey2, "", 2); }, -99},
+        OrderCase{"tdes: empty key before invalid data", [] { return tdes("", "zz", 1); }, -2},
+        OrderCase{"tdes: too long key before its characters", [] { return tdes(k60001Xs, kBlock, 1); }, -2},
+        OrderCase{"tdes: invalid key before invalid data", [] { return tdes("g", "g", 2); }, -1},
+        OrderCase{"tdes: invalid short key", [] { return tdes("0123456789abcdef", kBlock, 1); }, -1},
+        OrderCase{"tdes: data length before mode", [] { return tdes(kKey2, kBlock.substr(1), 2); }, -4},
+        OrderCase{"tdes: mode last", [] { return tdes(kKey2, kBlock, 2); }, -5}));
 
 // ---------------------------------------------------------------------------
 // The shared key, across exports.

@@ -397,7 +397,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"empty data before tag length", "5", nullptr, nullptr, "", "", -5},
         Case{"long data before tag length", "5", nullptr, nullptr, k60001, "", -6},
         Case{"tag 1 length before tag 2 length", "5", "5F2", nullptr, "5A0112", "", -3},
-        Case{"tag length before search", "5A", "5F2", nullptr, "9F0101", "", -3}));
+        Case{"tag length before search", "5A", "5F2", nullptr, "9F0101", "", -3},
+        Case{"data before tag 2 length", "5A", "5F2", nullptr, "zz", "", -2},
+        Case{"empty data before tag 3 length", "5A", "", "5F2", "", "", -5},
+        Case{"tag 1 empty before data", nullptr, nullptr, nullptr, "zz", "", -4},
+        Case{"tag 3 before data, tag 2 absent", "5A", nullptr, "zz", "zz", "", -1}));
 
 TEST(ExtractTlvCalls, TooLongTagsAndNullData) {
     const std::string longTag(60001, 'z');  // too long is told before the digits
