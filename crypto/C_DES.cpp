@@ -21,6 +21,8 @@
 #include <cstring>
 #include <utility>
 
+#include "types/hexa_codec.h"
+
 namespace vek::des {
 namespace {
 
@@ -284,14 +286,6 @@ VEK_INLINE void rounds2(const u32* ks, u32& l0, u32& r0, u32& l1, u32& r1) noexc
 
 // ---- Bytes and hexadecimal digits ----
 
-VEK_INLINE u32 bswap32(u32 v) noexcept {
-#if defined(__GNUC__)
-    return __builtin_bswap32(v);
-#else
-    return (v >> 24) | ((v >> 8) & 0xFF00u) | ((v << 8) & 0xFF0000u) | (v << 24);
-#endif
-}
-
 VEK_INLINE u32 load_be(const std::uint8_t* p) noexcept {
     return (u32{p[0]} << 24) | (u32{p[1]} << 16) | (u32{p[2]} << 8) | u32{p[3]};
 }
@@ -303,42 +297,9 @@ VEK_INLINE void store_be(u32 v, std::uint8_t* p) noexcept {
     p[3] = static_cast<std::uint8_t>(v);
 }
 
-// Eight upper-case digits to their 32-bit value (first digit most significant).
-// All eight are converted at once in one 64-bit word: '0'-'9' are 0x30-0x39 and
-// 'A'-'F' 0x41-0x46, so a digit's value is its low nibble, plus 9 when bit 6 is set.
-VEK_INLINE u32 decode8(const char* p) noexcept {
-    if constexpr (std::endian::native == std::endian::little) {
-        u64 x;
-        std::memcpy(&x, p, 8);
-        const u64 v = (x & 0x0F0F0F0F0F0F0F0Full) + ((x >> 6) & 0x0101010101010101ull) * 9;
-        u64 t = ((v << 4) | (v >> 8)) & 0x00FF00FF00FF00FFull;  // byte k in 16-bit lane k
-        t = (t | (t >> 8)) & 0x0000FFFF0000FFFFull;
-        t = (t | (t >> 16)) & 0xFFFFFFFFull;  // bytes in memory order
-        return bswap32(static_cast<u32>(t));
-    } else {
-        u32 v = 0;
-        for (int i = 0; i < 8; ++i) {
-            const auto c = static_cast<unsigned char>(p[i]);
-            v = (v << 4) | ((c & 0xF) + ((c >> 6) & 1) * 9);
-        }
-        return v;
-    }
-}
-
-// A 32-bit value to eight upper-case digits, the reverse of decode8.
-VEK_INLINE void encode8(u32 value, char* p) noexcept {
-    if constexpr (std::endian::native == std::endian::little) {
-        u64 x = bswap32(value);  // first byte lowest
-        x = (x | (x << 16)) & 0x0000FFFF0000FFFFull;
-        x = (x | (x << 8)) & 0x00FF00FF00FF00FFull;  // byte k in 16-bit lane k
-        const u64 n = ((x >> 4) & 0x000F000F000F000Full) | ((x & 0x000F000F000F000Full) << 8);
-        // '0' + n, and 7 more from 10 on (n + 6 reaches 16 exactly then).
-        const u64 c = n + 0x3030303030303030ull + (((n + 0x0606060606060606ull) >> 4) & 0x0101010101010101ull) * 7;
-        std::memcpy(p, &c, 8);
-    } else {
-        for (int i = 7; i >= 0; --i, value >>= 4) p[i] = "0123456789ABCDEF"[value & 0xF];
-    }
-}
+// Digits to numbers and back through the hexadecimal codec, eight at a time.
+using vek::hexa::decode8;
+using vek::hexa::encode8;
 
 VEK_INLINE void hexa_to_bytes(const char* text, std::uint8_t* bytes) noexcept {
     store_be(decode8(text), bytes);

@@ -1,6 +1,6 @@
 #include "types/C_ArrayChar.h"
 
-#include "types/hexa_digits.h"
+#include "types/hexa_codec.h"
 
 C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType) {
     if (targetType != kBinary && targetType != kHexadecimal) throw xWrongType{};
@@ -13,18 +13,15 @@ C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType)
 
     m_text.resize(static_cast<std::size_t>(perByte * length));
     char* out = m_text.data();
-    for (int k = 0; k < length; ++k) {
-        const unsigned byte = bytes[k];
-        if (targetType == kHexadecimal) {
-            *out++ = DigitChar(static_cast<int>(byte >> 4));
-            *out++ = DigitChar(static_cast<int>(byte & 0xF));
-        } else {
-            for (int bit = 7; bit >= 0; --bit) *out++ = (byte >> bit & 1) ? '1' : '0';
-        }
+    if (targetType == kHexadecimal) {
+        vek::hexa::encode(bytes, static_cast<std::size_t>(length), out);
+        return;
     }
+    for (int k = 0; k < length; ++k)
+        for (int bit = 7; bit >= 0; --bit) *out++ = (bytes[k] >> bit & 1) ? '1' : '0';
 }
 
 char C_ArrayChar::DigitChar(int value) {
     if (value < 0 || value > 15) throw xWrongValue{};
-    return vek::hexa::kDigits[value];
+    return vek::hexa::digit(static_cast<unsigned>(value));
 }

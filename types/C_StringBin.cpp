@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "types/C_StringHexa.h"
+#include "types/hexa_codec.h"
 
 C_StringBin::C_StringBin(std::string_view text, int sourceType) {
     if (sourceType < kBinary || sourceType > kDecimal) throw xWrongType{};
@@ -24,7 +25,7 @@ C_StringBin::C_StringBin(std::string_view text, int sourceType) {
             if (digits.size() > 15000) throw xNumberTooBig{};
             m_value.reserve(digits.size() * 4);
             for (const char c : digits) {
-                const int v = C_StringHexa::DigitValue(c);
+                const unsigned v = vek::hexa::value(c);
                 for (int bit = 3; bit >= 0; --bit) m_value += (v >> bit & 1) ? '1' : '0';
             }
             m_value.erase(0, m_value.find('1'));  // the first digit is not 0, so a '1' exists

@@ -1,6 +1,6 @@
 #include "types/C_StringChar.h"
 
-#include "types/C_StringHexa.h"
+#include "types/hexa_codec.h"
 
 C_StringChar::C_StringChar(std::string_view text, int sourceType) {
     if (sourceType < kBinary || sourceType > kHexadecimal) throw xWrongType{};
@@ -19,9 +19,7 @@ C_StringChar::C_StringChar(std::string_view text, int sourceType) {
         case kCharacter: m_value.assign(text); break;
         default:  // hexadecimal
             m_value.resize(text.size() / 2);
-            for (std::size_t i = 0; i < m_value.size(); ++i)
-                m_value[i] = static_cast<char>(C_StringHexa::DigitValue(text[2 * i]) << 4 |
-                                               C_StringHexa::DigitValue(text[2 * i + 1]));
+            vek::hexa::decode(text.substr(0, 2 * m_value.size()), reinterpret_cast<std::uint8_t*>(m_value.data()));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "types/hexa_codec.h"
+
 namespace {
 
 constexpr char kPairs[] =
@@ -55,7 +57,7 @@ C_StringDec::C_StringDec(std::string_view text, int sourceType) {
     } else {
         if (digits.size() > 16) throw xNumberTooBig{};
         // The text is valid upper-case hexadecimal here.
-        for (const char c : digits) value = value << 4 | static_cast<std::uint64_t>(c <= '9' ? c - '0' : c - 'A' + 10);
+        for (const char c : digits) value = value << 4 | vek::hexa::value(c);
     }
     m_value = to_decimal(value);
 }

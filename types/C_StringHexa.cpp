@@ -1,20 +1,17 @@
 #include "types/C_StringHexa.h"
 
+#include <bit>
 #include <cstdint>
 
-#include "types/hexa_digits.h"
+#include "types/hexa_codec.h"
 
 namespace {
 
-using vek::hexa::kDigits;
-
+// Hexadecimal without leading zeros (one "0" for zero).
 std::string to_hexa(std::uint64_t value) {
     char text[16];
-    int first = 16;
-    do {
-        text[--first] = kDigits[value & 0xF];
-        value >>= 4;
-    } while (value != 0);
+    vek::hexa::encode16(value, text);
+    const int first = value == 0 ? 15 : std::countl_zero(value) / 4;
     return std::string(text + first, text + 16);
 }
 
@@ -38,18 +35,14 @@ C_StringHexa::C_StringHexa(std::string_view text, int sourceType) {
             for (std::size_t i = 0; i < bits.size(); ++i) {
                 if (bits[i] == '1') {
                     const std::size_t bit = i + shift;
-                    m_value[bit / 4] = kDigits[DigitValue(m_value[bit / 4]) | (8 >> (bit % 4))];
+                    m_value[bit / 4] = vek::hexa::digit(vek::hexa::value(m_value[bit / 4]) | (8u >> (bit % 4)));
                 }
             }
             break;
         }
         case kCharacter:
             m_value.resize(text.size() * 2);
-            for (std::size_t i = 0; i < text.size(); ++i) {
-                const auto c = static_cast<unsigned char>(text[i]);
-                m_value[2 * i] = kDigits[c >> 4];
-                m_value[2 * i + 1] = kDigits[c & 0xF];
-            }
+            vek::hexa::encode(reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), m_value.data());
             break;
         case kHexadecimal: m_value.assign(text); break;
         default: {  // decimal, up to 2^64 - 1
@@ -66,12 +59,12 @@ std::string C_StringHexa::DigitFromValue(int value) const { return std::string(1
 std::string C_StringHexa::GetPadded(int length) const { return GetPaddedWith(length, '0'); }
 
 int C_StringHexa::DigitValue(char digit) {
-    if (digit >= '0' && digit <= '9') return digit - '0';
-    if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-    throw xWrongValue{};
+    const int value = vek::hexa::checked_value(digit);
+    if (value < 0) throw xWrongValue{};
+    return value;
 }
 
 char C_StringHexa::DigitChar(int value) {
     if (value < 0 || value > 15) throw xWrongValue{};
-    return kDigits[value];
+    return vek::hexa::digit(static_cast<unsigned>(value));
 }

@@ -11,7 +11,7 @@
 
 #include "types/C_StringDec.h"
 #include "types/C_StringHexa.h"
-#include "types/hexa_digits.h"
+#include "types/hexa_codec.h"
 
 namespace vek::hexa {
 namespace {

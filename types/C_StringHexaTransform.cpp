@@ -9,7 +9,7 @@
 
 #include "types/C_StringBin.h"
 #include "types/C_StringHexa.h"
-#include "types/hexa_digits.h"
+#include "types/hexa_codec.h"
 
 namespace vek::hexa {
 namespace {

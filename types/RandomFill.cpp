@@ -5,6 +5,7 @@
 #include "types/C_StringDec.h"
 #include "types/C_StringEvenHexa.h"
 #include "types/C_StringHexa.h"
+#include "types/hexa_codec.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ unsigned char single(std::string_view bound, unsigned char first, unsigned char 
 template <class X>
 int hexa_digit(std::string_view bound, int first, int last) {
     if (bound.size() != 1 || !S::InAlphabet(bound, S::kHexadecimal)) throw X{};
-    const int v = C_StringHexa::DigitValue(bound[0]);
+    const int v = static_cast<int>(vek::hexa::value(bound[0]));
     if (v < first || v > last) throw X{};
     return v;
 }
@@ -62,8 +63,8 @@ void C_StringEvenHexa::RandomFill(int length, std::string_view minimum, std::str
     if (maximum.size() != 2) throw xWrongMaxLength{};
     if (!InAlphabet(minimum, kHexadecimal)) throw xWrongMin{};
     if (!InAlphabet(maximum, kHexadecimal)) throw xWrongMax{};
-    const int lo = DigitValue(minimum[0]) << 4 | DigitValue(minimum[1]);
-    const int hi = DigitValue(maximum[0]) << 4 | DigitValue(maximum[1]);
+    const int lo = vek::hexa::byte(minimum[0], minimum[1]);
+    const int hi = vek::hexa::byte(maximum[0], maximum[1]);
     if (lo > 254) throw xWrongMin{};
     if (hi == 0) throw xWrongMax{};
     RandomFillValues(length, lo, hi);

@@ -1,6 +1,6 @@
 #include "types/Tlv.h"
 
-#include "types/hexa_digits.h"
+#include "types/hexa_codec.h"
 
 #include <array>
 #include <cstring>
@@ -9,21 +9,13 @@
 namespace vek::tlv {
 namespace {
 
-using vek::hexa::kDigits;
-
-// 0-15 for an upper-case hexadecimal digit, -1 for anything else.
-constexpr int digit_value(char c) noexcept {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+using vek::hexa::checked_value;
 
 // A searched tag as bytes: kFound with its bytes, kNotFound for an unusable
 // length, kInvalidText for a character that is not a digit.
 int tag_bytes(std::string_view text, std::array<std::uint8_t, kMaxTagBytes>& bytes, std::size_t* count) noexcept {
     if (text.size() % 2 != 0 || text.size() > 2 * kMaxTagBytes) return kNotFound;
-    for (const char c : text)
-        if (digit_value(c) < 0) return kInvalidText;
+    if (!vek::hexa::valid(text)) return kInvalidText;
     std::size_t n = 0;
     HexToBytes(text, bytes.data(), bytes.size(), &n);
     *count = n;
@@ -33,28 +25,24 @@ int tag_bytes(std::string_view text, std::array<std::uint8_t, kMaxTagBytes>& byt
 }  // namespace
 
 int HexPairToByte(char high, char low, std::uint8_t* byte) noexcept {
-    const int h = digit_value(high);
-    const int l = digit_value(low);
+    const int h = checked_value(high);
+    const int l = checked_value(low);
     if (h < 0 || l < 0) return kInvalidText;
     *byte = static_cast<std::uint8_t>(h << 4 | l);
     return kFound;
 }
 
 int HexToBytes(std::string_view text, std::uint8_t* bytes, std::size_t capacity, std::size_t* count) noexcept {
-    if (text.size() % 2 != 0 && digit_value(text.back()) < 0) return kInvalidText;
+    if (text.size() % 2 != 0 && checked_value(text.back()) < 0) return kInvalidText;
     const std::size_t n = text.size() / 2;
     if (n > capacity) return kInconsistent;
-    for (std::size_t i = 0; i < n; ++i)
-        if (HexPairToByte(text[2 * i], text[2 * i + 1], &bytes[i]) != kFound) return kInvalidText;
+    if (!vek::hexa::to_bytes(text.substr(0, 2 * n), bytes)) return kInvalidText;
     *count = n;
     return kFound;
 }
 
 void BytesToHex(const std::uint8_t* bytes, std::size_t size, char* text) noexcept {
-    for (std::size_t i = 0; i < size; ++i) {
-        text[2 * i] = kDigits[bytes[i] >> 4];
-        text[2 * i + 1] = kDigits[bytes[i] & 0xF];
-    }
+    vek::hexa::encode(bytes, size, text);
     text[2 * size] = '\0';
 }
 

@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "types/C_StringHexa.h"
+#include "types/C_StringType.h"
+#include "types/hexa_codec.h"
 
 namespace vek::bytes {
 namespace {
@@ -33,11 +34,8 @@ int BinCount(std::string_view text) {
 
 int FromHexa(std::string_view text, unsigned char* bytes) {
     const int count = HexaCount(text);
-    std::memset(bytes, 0, static_cast<std::size_t>(count) + 1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const int digit = C_StringHexa::DigitValue(text[i]);
-        bytes[i / 2] |= static_cast<unsigned char>(i % 2 == 0 ? digit << 4 : digit);
-    }
+    vek::hexa::decode(text, bytes);
+    bytes[count] = 0;
     return count;
 }
 

@@ -1,0 +1,157 @@
+#pragma once
+// The hexadecimal codec: every conversion between hexadecimal digit text and
+// values or bytes goes through here.
+//
+// Digits are upper-case only ('0'-'9', 'A'-'F'). Two kinds of functions:
+// - checked ones (`is_digit`, `checked_value`, `valid`, `to_bytes`) accept any
+//   character and say when it is not a digit;
+// - trusted ones (`value`, `decode8`, `nibbles`, ...) expect valid digits, which
+//   the typed strings guarantee, and use neither a table nor a branch per digit.
+//
+// The hot paths (DES blocks, long arithmetic, logic) handle eight digits at a
+// time in one 64-bit word: eight characters are loaded into a word, turned into
+// eight nibble values (one a byte), combined, and turned back into characters.
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#if defined(__GNUC__)
+#define VEK_HEXA_INLINE inline __attribute__((always_inline))
+#else
+#define VEK_HEXA_INLINE inline
+#endif
+
+namespace vek::hexa {
+
+inline constexpr char kDigits[] = "0123456789ABCDEF";
+inline constexpr std::uint64_t kOnes = 0x0101010101010101ULL;   // 0x01 in every byte
+inline constexpr std::uint64_t kLow = 0x0F0F0F0F0F0F0F0FULL;    // 0x0F in every byte
+
+// ---- One digit ----
+
+constexpr bool is_digit(char c) noexcept { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
+
+// The value 0-15 of one valid digit: '0'-'9' are 0x30-0x39, 'A'-'F' are 0x41-0x46,
+// and bit 6 is set only for the letters.
+constexpr unsigned value(char digit) noexcept {
+    const auto c = static_cast<unsigned char>(digit);
+    return (c & 0xFu) + 9u * (c >> 6);
+}
+
+// The value 0-15 of `c`, or -1 when it is not a digit.
+constexpr int checked_value(char c) noexcept { return is_digit(c) ? static_cast<int>(value(c)) : -1; }
+
+// The digit of the low four bits of `value`.
+constexpr char digit(unsigned value) noexcept { return kDigits[value & 0xFu]; }
+
+// ---- Bytes ----
+
+// The byte that two valid digits write, the first the high half.
+constexpr std::uint8_t byte(char high, char low) noexcept {
+    return static_cast<std::uint8_t>(value(high) << 4 | value(low));
+}
+
+// The two digits of `b`, high half first.
+inline void put_byte(std::uint8_t b, char* text) noexcept {
+    text[0] = kDigits[b >> 4];
+    text[1] = kDigits[b & 0xF];
+}
+
+// 2 * `size` digits for `size` bytes (no terminating zero).
+inline void encode(const std::uint8_t* bytes, std::size_t size, char* text) noexcept {
+    for (std::size_t i = 0; i < size; ++i) put_byte(bytes[i], text + 2 * i);
+}
+
+// True when every character of `text` is a digit; the empty text is valid here
+// (the typed strings refuse it themselves).
+bool valid(std::string_view text) noexcept;
+
+// The bytes of `text`, two digits a byte; an odd last digit is a high half with
+// a zero low half. Writes (size + 1) / 2 bytes. `text` must be valid.
+inline void decode(std::string_view text, std::uint8_t* bytes) noexcept {
+    const std::size_t pairs = text.size() / 2;
+    for (std::size_t i = 0; i < pairs; ++i) bytes[i] = byte(text[2 * i], text[2 * i + 1]);
+    if (text.size() % 2 != 0) bytes[pairs] = static_cast<std::uint8_t>(value(text.back()) << 4);
+}
+
+// The checked form of `decode` for an even `text`: false, with `bytes` partly
+// written, at the first character that is not a digit.
+inline bool to_bytes(std::string_view text, std::uint8_t* bytes) noexcept {
+    for (std::size_t i = 0; i + 1 < text.size(); i += 2) {
+        const int h = checked_value(text[i]);
+        const int l = checked_value(text[i + 1]);
+        if (h < 0 || l < 0) return false;
+        bytes[i / 2] = static_cast<std::uint8_t>(h << 4 | l);
+    }
+    return true;
+}
+
+// ---- Eight digits in a word ----
+
+// Eight bytes as they lie in memory, the first byte in the low-order position.
+VEK_HEXA_INLINE std::uint64_t load(const char* p) noexcept {
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+    return w;
+}
+
+VEK_HEXA_INLINE void store(char* p, std::uint64_t w) noexcept {
+    if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
+    std::memcpy(p, &w, sizeof w);
+}
+
+// Eight digit characters to their eight values, byte by byte (the same formula as
+// `value`; no byte carries into its neighbour).
+constexpr std::uint64_t nibbles(std::uint64_t chars) noexcept {
+    return (chars & kLow) + ((chars >> 6) & kOnes) * 9;
+}
+
+// Eight values 0-15 back to digit characters: '0' + v, and 7 more above 9
+// (v + 6 reaches bit 4 exactly when v > 9).
+constexpr std::uint64_t chars(std::uint64_t values) noexcept {
+    return values + 0x30 * kOnes + ((((values + 6 * kOnes) >> 4) & kOnes) * 7);
+}
+
+// Eight nibble values in memory order (the first the most significant digit) to
+// the 32-bit number they write, and back.
+constexpr std::uint32_t pack(std::uint64_t values) noexcept {
+    // Pairs of digits into bytes (byte k in 16-bit lane k), the bytes into 32-bit
+    // lanes, then into one word with the first byte lowest.
+    std::uint64_t t = ((values << 4) | (values >> 8)) & 0x00FF00FF00FF00FFULL;
+    t = (t | (t >> 8)) & 0x0000FFFF0000FFFFULL;
+    t = (t | (t >> 16)) & 0xFFFFFFFFULL;
+    return __builtin_bswap32(static_cast<std::uint32_t>(t));
+}
+
+constexpr std::uint64_t unpack(std::uint32_t number) noexcept {
+    std::uint64_t x = __builtin_bswap32(number);  // the first byte lowest
+    x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
+    x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;  // byte k in 16-bit lane k
+    // The high half of each byte first in memory.
+    return ((x >> 4) & 0x000F000F000F000FULL) | ((x & 0x000F000F000F000FULL) << 8);
+}
+
+// Eight valid digits to the 32-bit number they write (the first digit most
+// significant), and back.
+VEK_HEXA_INLINE std::uint32_t decode8(const char* p) noexcept { return pack(nibbles(load(p))); }
+VEK_HEXA_INLINE void encode8(std::uint32_t number, char* p) noexcept { store(p, chars(unpack(number))); }
+
+// Sixteen digits: one 64-bit number, one DES block.
+VEK_HEXA_INLINE std::uint64_t decode16(const char* p) noexcept {
+    return std::uint64_t{decode8(p)} << 32 | decode8(p + 8);
+}
+VEK_HEXA_INLINE void encode16(std::uint64_t number, char* p) noexcept {
+    encode8(static_cast<std::uint32_t>(number >> 32), p);
+    encode8(static_cast<std::uint32_t>(number), p + 8);
+}
+
+static_assert(value('7') == 7 && value('C') == 12 && checked_value('c') == -1 && checked_value('G') == -1);
+static_assert(nibbles(0x3041) == 0x000A && chars(0x000A) == 0x3030303030303041ULL);
+static_assert(pack(0x0706050403020100ULL) == 0x01234567u && pack(0x000F0E0D0C0B0A09ULL) == 0x9ABCDEF0u);
+static_assert(unpack(0x01234567u) == 0x0706050403020100ULL && unpack(0x9ABCDEF0u) == 0x000F0E0D0C0B0A09ULL);
+
+}  // namespace vek::hexa
