@@ -30,8 +30,8 @@
 #include <utility>
 
 #include "frame/status.h"
-#include "frame/xBufferTooSmall.h"
-#include "frame/xRuntimeError.h"
+#include "types/xBufferTooSmall.h"
+#include "types/xRuntimeError.h"
 
 namespace vek::frame {
 

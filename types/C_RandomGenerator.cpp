@@ -1,12 +1,12 @@
 #include "types/C_RandomGenerator.h"
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 
 #include "crypto/C_DES.h"
 #include "crypto/C_Image.h"
-#include "frame/xRuntimeError.h"
+#include "types/hexa_codec.h"
+#include "types/xRuntimeError.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -66,17 +66,13 @@ std::uint64_t encrypt(C_DES& des, std::uint64_t x) noexcept {
     return from_bytes(b);
 }
 
-std::uint64_t from_digits(const std::string& digits) {
-    return std::stoull(digits, nullptr, 16);
-}
-
 // DT: the current time in seconds and its millisecond part, each as 8 digits.
 std::string date_time() {
     using namespace std::chrono;
     const auto ms = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
-    char text[17];
-    std::snprintf(text, sizeof text, "%08lX%08lX", static_cast<unsigned long>((ms / 1000) & 0xFFFFFFFFu),
-                  static_cast<unsigned long>(ms % 1000));
+    std::string text(16, '0');
+    vek::hexa::encode8(static_cast<std::uint32_t>((ms / 1000) & 0xFFFFFFFFu), text.data());
+    vek::hexa::encode8(static_cast<std::uint32_t>(ms % 1000), text.data() + 8);
     return text;
 }
 
@@ -95,7 +91,7 @@ void C_RandomGenerator::InitRandomGenerator() {
     // I := E(K, DT), which also leaves K in the engine.
     C_Image i(date_time());
     i.Encrypt(key);
-    m_i = from_digits(i.GetValue());
+    m_i = vek::hexa::decode16(i.GetValue().data());
     m_v = from_bytes(seed);
     m_drawn = 0;
     m_initialised = true;  // only once everything is in place

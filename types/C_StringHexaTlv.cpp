@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "frame/xRuntimeError.h"
+#include "types/xRuntimeError.h"
 #include "types/C_StringHexa.h"
 #include "types/Tlv.h"
 
