@@ -5,9 +5,9 @@
 
 namespace {
 
-using A = C_ArrayChar;
-using vek::frame::On;
 namespace frame = vek::frame;
+using frame::On;
+using A = C_ArrayChar;
 
 std::string convert(const unsigned char* bytes, int length, int targetType) {
     return frame::stage([&] { return A(bytes, length, targetType).GetText(); },

@@ -8,10 +8,10 @@
 
 namespace {
 
+namespace frame = vek::frame;
+using frame::On;
 using S = C_StringType;
 using B = C_StringBin;
-using vek::frame::On;
-namespace frame = vek::frame;
 
 // The raw bitwise operations: the caller's texts character by character, '1'
 // being a 1 bit and any other character a 0 bit, into `out` with no size and
@@ -34,9 +34,8 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Conv_DecToBin(const char* dec, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return B(frame::in(dec), S::kDecimal); },
-                                        On<S::xInvalidType, S::xEmptyString>{-1},
-                                        On<S::xStringTooLong, S::xNumberTooBig>{-4});
+        const auto value = frame::operand<B>(dec, S::kDecimal, On<S::xInvalidType, S::xEmptyString>{-1},
+                                             On<S::xStringTooLong, S::xNumberTooBig>{-4});
         return frame::stage([&] { return value.GetPadded(length); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-3});
     });
@@ -44,9 +43,8 @@ VEK_API short VEK_CALL vek_Conv_DecToBin(const char* dec, int length, char* out,
 
 VEK_API short VEK_CALL vek_Conv_HexaToBin(const char* hexa, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return B(frame::in(hexa), S::kHexadecimal); },
-                                        On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-3},
-                                        On<S::xNumberTooBig>{-5});
+        const auto value = frame::operand<B>(hexa, S::kHexadecimal, On<S::xInvalidType, S::xEmptyString>{-1},
+                                             On<S::xStringTooLong>{-3}, On<S::xNumberTooBig>{-5});
         return frame::stage([&] { return value.GetPadded(length); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-4});
     });
@@ -54,8 +52,8 @@ VEK_API short VEK_CALL vek_Conv_HexaToBin(const char* hexa, int length, char* ou
 
 VEK_API short VEK_CALL vek_Conv_CharToBin(const char* text, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return B(frame::in(text), S::kCharacter); },
-                                        On<S::xInvalidType, S::xStringTooLong, S::xEmptyString>{-1});
+        const auto value =
+            frame::operand<B>(text, S::kCharacter, On<S::xInvalidType, S::xStringTooLong, S::xEmptyString>{-1});
         return value.GetPadded(0);
     });
 }
@@ -73,30 +71,31 @@ VEK_API short VEK_CALL vek_Tran_SetBinInBin(const char* target, int position, co
                                             int outSize) {
     return frame::text(out, outSize, [&] {
         // The target first: when both are bad, the target's code is the one seen.
-        auto value = frame::stage([&] { return B(frame::in(target), S::kBinary); }, On<S::xInvalidType>{-5},
-                                  On<S::xEmptyString, S::xStringTooLong>{-6});
-        const auto bits = frame::stage([&] { return B(frame::in(piece), S::kBinary); }, On<S::xInvalidType>{-1},
-                                       On<S::xEmptyString, S::xStringTooLong>{-2});
-        frame::stage([&] { value.SetBin(frame::position(position), bits); }, On<S::xWrongPos>{-3}, On<S::xInvalidPos>{-4},
-                     On<S::xOverlap>{-7});
+        auto value =
+            frame::operand<B>(target, S::kBinary, On<S::xInvalidType>{-5}, On<S::xEmptyString, S::xStringTooLong>{-6});
+        const auto bits =
+            frame::operand<B>(piece, S::kBinary, On<S::xInvalidType>{-1}, On<S::xEmptyString, S::xStringTooLong>{-2});
+        frame::stage([&] { value.SetBin(frame::position(position), bits); }, On<S::xWrongPos>{-3},
+                     On<S::xInvalidPos>{-4}, On<S::xOverlap>{-7});
         return value.GetPadded(0);
     });
 }
 
 VEK_API short VEK_CALL vek_Tran_GetBinInBin(const char* bin, int position, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return B(frame::in(bin), S::kBinary); }, On<S::xInvalidType>{-1},
-                                        On<S::xEmptyString, S::xStringTooLong>{-2});
-        const auto run = frame::stage([&] { return value.GetBin(frame::position(position), length); }, On<S::xWrongPos>{-3},
-                                      On<S::xInvalidPos>{-4}, On<S::xWrongLength>{-5}, On<S::xOverlap>{-6});
+        const auto value =
+            frame::operand<B>(bin, S::kBinary, On<S::xInvalidType>{-1}, On<S::xEmptyString, S::xStringTooLong>{-2});
+        const auto run =
+            frame::stage([&] { return value.GetBin(frame::position(position), length); }, On<S::xWrongPos>{-3},
+                         On<S::xInvalidPos>{-4}, On<S::xWrongLength>{-5}, On<S::xOverlap>{-6});
         return run.GetPadded(0);
     });
 }
 
 VEK_API short VEK_CALL vek_Tran_ReverseBin(const char* bin, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        auto value = frame::stage([&] { return B(frame::in(bin), S::kBinary); }, On<S::xInvalidType>{-1},
-                                  On<S::xEmptyString, S::xStringTooLong>{-2});
+        auto value =
+            frame::operand<B>(bin, S::kBinary, On<S::xInvalidType>{-1}, On<S::xEmptyString, S::xStringTooLong>{-2});
         value.Reverse();
         return value.GetPadded(0);
     });

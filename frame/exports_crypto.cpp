@@ -4,12 +4,12 @@
 #include "types/C_StringHexa.h"
 #include "vek.h"
 
+namespace {
+
 namespace frame = vek::frame;
 using frame::On;
 using S = C_StringType;
 using H = C_StringHexa;
-
-namespace {
 
 bool is_mode(short mode) noexcept { return mode == 0 || mode == 1; }
 
@@ -23,7 +23,9 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
         // call is the hot path of a personalization job, so nothing is copied.
         const auto k = frame::stage([&] { return H::Checked(frame::in(key)); }, On<S::xInvalidType>{-1},
                                     On<S::xEmptyString, S::xStringTooLong>{-2});
-        const auto d = frame::stage([&] { return H::Checked(frame::in(data)); }, On<S::xInvalidType>{-3});
+        // An empty or over-long block has no code of its own: -99.
+        const auto d = frame::stage([&] { return H::Checked(frame::in(data)); }, On<S::xInvalidType>{-3},
+                                    On<S::xEmptyString, S::xStringTooLong>{-99});
         frame::Fixed<16> result;
         frame::stage([&] { H::TripleDES(k, d, mode, result.text); }, On<H::xWrongKeyLength>{-2},
                      On<H::xWrongDataLength>{-4}, On<H::xWrongTDESMode>{-5});
@@ -36,8 +38,8 @@ VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short m
     return frame::text(out, outSize, [&] {
         auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType, S::xEmptyString>{-3},
                                 On<S::xStringTooLong>{-6});
-        const auto k = frame::stage([&] { return H(frame::in(key), S::kHexadecimal); }, On<S::xInvalidType>{-2},
-                                    On<S::xEmptyString, S::xStringTooLong>{-1});
+        const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xInvalidType>{-2},
+                                         On<S::xEmptyString, S::xStringTooLong>{-1});
         if (!is_mode(mode)) frame::fail(-4);
         frame::stage([&] { img.DecryptOrEncrypt(k, mode, 0); }, On<C_Image::xWrongKeyLength>{-1},
                      On<S::xModuloError>{-5});
@@ -48,7 +50,8 @@ VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short m
 VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int /*reserved*/) {
     return frame::call([&] {
         // Only an empty key has a code of its own; other bad keys end as -99.
-        const auto k = frame::stage([&] { return H(frame::in(key), S::kHexadecimal); }, On<S::xEmptyString>{-1});
+        const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xEmptyString>{-1},
+                                         On<S::xInvalidType, S::xStringTooLong>{-99});
         if (!is_mode(mode)) frame::fail(-2);
         frame::stage([&] { C_Image::InitDES(k, 0); }, On<C_Image::xWrongKeyLength>{-4});
         return true;
@@ -60,8 +63,8 @@ VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int b
         auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType>{-1},
                                 On<S::xEmptyString>{-2}, On<S::xStringTooLong>{-3});
         if (!is_mode(mode)) frame::fail(-4);
-        // A block mode other than 0 (C_Image::xWrongMode) has no code of its own: -99.
-        frame::stage([&] { img.CalDES_Fast(mode, blockMode); }, On<S::xModuloError>{-5});
+        // A block mode other than 0 has no code of its own: -99.
+        frame::stage([&] { img.CalDES_Fast(mode, blockMode); }, On<S::xModuloError>{-5}, On<C_Image::xWrongMode>{-99});
         return img.Release();
     });
 }

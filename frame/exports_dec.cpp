@@ -8,16 +8,10 @@
 
 namespace {
 
+namespace frame = vek::frame;
+using frame::On;
 using S = C_StringType;
 using D = C_StringDec;
-using vek::frame::On;
-namespace frame = vek::frame;
-
-// The decimal operand of `text`, its failures all carrying `code`.
-D operand(const char* text, short code) {
-    return frame::stage([&] { return D(frame::in(text), S::kDecimal); },
-                        On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{code});
-}
 
 }  // namespace
 
@@ -25,9 +19,8 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Conv_HexaToDec(const char* hexa, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return D(frame::in(hexa), S::kHexadecimal); },
-                                        On<S::xInvalidType, S::xEmptyString>{-1},
-                                        On<S::xStringTooLong, S::xNumberTooBig>{-4});
+        const auto value = frame::operand<D>(hexa, S::kHexadecimal, On<S::xInvalidType, S::xEmptyString>{-1},
+                                             On<S::xStringTooLong, S::xNumberTooBig>{-4});
         return frame::stage([&] { return value.GetPadded(length); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-3});
     });
@@ -35,8 +28,8 @@ VEK_API short VEK_CALL vek_Conv_HexaToDec(const char* hexa, int length, char* ou
 
 VEK_API short VEK_CALL vek_Conv_BinToDec(const char* bin, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return D(frame::in(bin), S::kBinary); }, On<S::xInvalidType>{-1},
-                                        On<S::xNumberTooBig>{-4}, On<S::xStringTooLong, S::xEmptyString>{-5});
+        const auto value = frame::operand<D>(bin, S::kBinary, On<S::xInvalidType>{-1}, On<S::xNumberTooBig>{-4},
+                                             On<S::xStringTooLong, S::xEmptyString>{-5});
         return frame::stage([&] { return value.GetPadded(length); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-3});
     });
@@ -53,8 +46,8 @@ VEK_API short VEK_CALL vek_Veri_IsDec(const char* text) {
 
 VEK_API short VEK_CALL vek_Comp_DecToDec(const char* a, const char* b, int* result) {
     return frame::call([&] {
-        const auto x = operand(a, -1);
-        const auto y = operand(b, -2);
+        const auto x = frame::operand<D>(a, S::kDecimal, frame::OnBadText{-1});
+        const auto y = frame::operand<D>(b, S::kDecimal, frame::OnBadText{-2});
         frame::target(result) = x.Compare(y);
         return true;
     });
@@ -62,8 +55,8 @@ VEK_API short VEK_CALL vek_Comp_DecToDec(const char* a, const char* b, int* resu
 
 VEK_API short VEK_CALL vek_Tran_IncreaseDec(const char* dec, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        auto value = frame::stage([&] { return D(frame::in(dec), S::kDecimal); },
-                                  On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-3});
+        auto value =
+            frame::operand<D>(dec, S::kDecimal, On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-3});
         return frame::stage(
             [&] {
                 value.Increase();
@@ -75,7 +68,7 @@ VEK_API short VEK_CALL vek_Tran_IncreaseDec(const char* dec, int length, char* o
 
 VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        auto value = operand(dec, -1);
+        auto value = frame::operand<D>(dec, S::kDecimal, frame::OnBadText{-1});
         return frame::stage(
             [&] {
                 value.Decrease();
@@ -87,8 +80,8 @@ VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int length, char* o
 
 VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto x = operand(a, -1);
-        const auto y = operand(b, -2);
+        const auto x = frame::operand<D>(a, S::kDecimal, frame::OnBadText{-1});
+        const auto y = frame::operand<D>(b, S::kDecimal, frame::OnBadText{-2});
         return frame::stage([&] { return x.Add(y).GetPadded(length); }, On<S::xWrongLength>{-3},
                             On<S::xLengthTooSmall>{-4}, On<S::xResultTooBig>{-5});
     });
@@ -97,15 +90,17 @@ VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int le
 VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, int resultLength, char* out,
                                                   int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto x = operand(a, -1);
-        const auto y = operand(b, -2);
+        const auto x = frame::operand<D>(a, S::kDecimal, frame::OnBadText{-1});
+        const auto y = frame::operand<D>(b, S::kDecimal, frame::OnBadText{-2});
         return frame::stage([&] { return x.Subtract(y).GetPadded(resultLength); }, On<S::xWrongLength>{-3},
                             On<S::xNegativeResult>{-4}, On<S::xLengthTooSmall>{-5});
     });
 }
 
 VEK_API short VEK_CALL vek_Calc_LuhnKey(const char* dec, char* out, int outSize) {
-    return frame::text(out, outSize, [&] { return std::string(1, operand(dec, -1).LuhnKey()); });
+    return frame::text(out, outSize, [&] {
+        return std::string(1, frame::operand<D>(dec, S::kDecimal, frame::OnBadText{-1}).LuhnKey());
+    });
 }
 
 }  // extern "C"

@@ -9,10 +9,9 @@
 
 namespace {
 
-using S = C_StringType;
-using vek::frame::On;
 namespace frame = vek::frame;
-
+using frame::On;
+using S = C_StringType;
 
 }  // namespace
 
@@ -20,9 +19,8 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Conv_DecToHexa(const char* dec, int resultLength, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return C_StringHexa(frame::in(dec), S::kDecimal); },
-                                        On<S::xInvalidType, S::xEmptyString>{-1},
-                                        On<S::xStringTooLong, S::xNumberTooBig>{-4});
+        const auto value = frame::operand<C_StringHexa>(dec, S::kDecimal, On<S::xInvalidType, S::xEmptyString>{-1},
+                                                        On<S::xStringTooLong, S::xNumberTooBig>{-4});
         return frame::stage([&] { return value.GetPadded(resultLength); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-3});
     });
@@ -37,18 +35,15 @@ VEK_API short VEK_CALL vek_Conv_CharToHexa(const char* text, char* out, int outS
 
 VEK_API short VEK_CALL vek_Conv_BinToHexa(const char* bin, int resultLength, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return C_StringHexa(frame::in(bin), S::kBinary); },
-                                        On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        const auto value = frame::operand<C_StringHexa>(bin, S::kBinary, frame::OnBadText{-1});
         return frame::stage([&] { return value.GetPadded(resultLength); }, On<S::xWrongLength>{-2},
                             On<S::xLengthTooSmall>{-3});
     });
 }
 
-VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int position, int length, char* out,
-                                                    int outSize) {
+VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int position, int length, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        const auto value = frame::stage([&] { return C_StringHexa(frame::in(hexa), S::kHexadecimal); },
-                                        On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
+        const auto value = frame::operand<C_StringHexa>(hexa, S::kHexadecimal, frame::OnBadText{-1});
         return frame::stage([&] { return value.ExtractBin(frame::position(position), length).GetPadded(0); },
                             On<S::xStringTooLong>{-1}, On<S::xWrongLength>{-2}, On<S::xWrongPos>{-3},
                             On<S::xOverlap>{-4}, On<S::xInvalidPos>{-5});
@@ -66,10 +61,8 @@ VEK_API short VEK_CALL vek_Veri_IsHexa(const char* text) {
 
 VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* result) {
     return frame::call([&] {
-        const auto x = frame::stage([&] { return C_StringHexa(frame::in(a), S::kHexadecimal); },
-                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
-        const auto y = frame::stage([&] { return C_StringHexa(frame::in(b), S::kHexadecimal); },
-                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+        const auto x = frame::operand<C_StringHexa>(a, S::kHexadecimal, frame::OnBadText{-1});
+        const auto y = frame::operand<C_StringHexa>(b, S::kHexadecimal, frame::OnBadText{-2});
         frame::target(result) = x.Compare(y);
         return true;
     });
@@ -77,10 +70,8 @@ VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* re
 
 VEK_API short VEK_CALL vek_Comp_HexaToDec(const char* hexa, const char* dec, int* result) {
     return frame::call([&] {
-        const auto x = frame::stage([&] { return C_StringHexa(frame::in(hexa), S::kHexadecimal); },
-                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
-        const auto y = frame::stage([&] { return C_StringDec(frame::in(dec), S::kDecimal); },
-                                    On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+        const auto x = frame::operand<C_StringHexa>(hexa, S::kHexadecimal, frame::OnBadText{-1});
+        const auto y = frame::operand<C_StringDec>(dec, S::kDecimal, frame::OnBadText{-2});
         const int order = frame::stage([&] { return x.CompareDec(y); }, On<S::xNumberTooBig>{-3});
         frame::target(result) = order;
         return true;

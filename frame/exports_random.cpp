@@ -12,12 +12,12 @@
 #include "types/C_StringHexa.h"
 #include "vek.h"
 
+namespace {
+
 namespace frame = vek::frame;
 using frame::On;
 using S = C_StringType;
 using E = C_StringEvenHexa;
-
-namespace {
 
 // The keyword is upper-cased into a buffer of 12 characters: a longer one
 // matches nothing.

@@ -6,17 +6,25 @@
 //
 //   VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length,
 //                                               char* out, int outSize) {
-//       using S = C_StringType;
 //       return frame::text(out, outSize, [&] {
-//           const auto x = frame::stage([&] { return C_StringDec(a, S::kDecimal); },
-//                                       On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1});
-//           const auto y = frame::stage([&] { return C_StringDec(b, S::kDecimal); },
-//                                       On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-2});
+//           const auto x = frame::operand<C_StringDec>(a, S::kDecimal, frame::OnBadText{-1});
+//           const auto y = frame::operand<C_StringDec>(b, S::kDecimal, frame::OnBadText{-2});
 //           return frame::stage([&] { return x.Add(y).GetPadded(length); },
 //                               On<S::xWrongLength>{-3}, On<S::xLengthTooSmall>{-4},
 //                               On<S::xResultTooBig>{-5});
 //       });
 //   }
+//
+// Every exports file opens its anonymous namespace with the same aliases:
+//
+//   namespace frame = vek::frame;
+//   using frame::On;
+//   using S = C_StringType;
+//
+// Every code a function can leave is written as a row On<...>{code} or as
+// frame::fail(code) in its own body or in a helper of its file, so that the
+// source check (tests/source/check_codes.py) can match each one with the
+// catalogue; -99 where a documented input leads to it is written the same way.
 //
 // Inner layer: `stage` turns an exception listed in its table into that code.
 // Outer layer: `call` (and the shapes built on it) sets the status register to 0
@@ -30,6 +38,7 @@
 #include <utility>
 
 #include "frame/status.h"
+#include "types/C_StringType.h"
 #include "types/xBufferTooSmall.h"
 #include "types/xRuntimeError.h"
 
@@ -150,5 +159,17 @@ T& target(T* pointer) {
 
 // A null input pointer reads as the empty text.
 inline const char* in(const char* text) noexcept { return text != nullptr ? text : ""; }
+
+// The row of an operand whose every failure of its text (a character outside
+// its alphabet, empty, too long) gives one code.
+using OnBadText = On<C_StringType::xInvalidType, C_StringType::xEmptyString, C_StringType::xStringTooLong>;
+
+// An operand: the typed string T built from a caller's text read as `sourceType`
+// (a null pointer reads as the empty text), its failures turned into codes by
+// `table`.
+template <class T, class... Rows>
+T operand(const char* text, int sourceType, const Rows&... table) {
+    return stage([&] { return T(in(text), sourceType); }, table...);
+}
 
 }  // namespace vek::frame
