@@ -28,8 +28,9 @@ VEK_API short VEK_CALL vek_Conv_DecToHexa(const char* dec, int resultLength, cha
 
 VEK_API short VEK_CALL vek_Conv_CharToHexa(const char* text, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
-        return frame::stage([&] { return C_StringHexa(frame::in(text), S::kCharacter).GetPadded(0); },
-                            On<S::xInvalidType, S::xEmptyString>{-1}, On<S::xStringTooLong>{-2});
+        const auto value = frame::operand<C_StringHexa>(text, S::kCharacter, On<S::xInvalidType, S::xEmptyString>{-1},
+                                                        On<S::xStringTooLong>{-2});
+        return value.GetPadded(0);
     });
 }
 
