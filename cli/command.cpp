@@ -16,6 +16,14 @@ Register::Register(std::vector<Command> entries) {
     for (auto& e : entries) commands().push_back(std::move(e));
 }
 
+void check_argument_count(const std::vector<std::string>& args, std::size_t fewest, std::size_t most) {
+    if (most < fewest) most = fewest;
+    if (args.size() >= fewest && args.size() <= most) return;
+    std::string expected = std::to_string(fewest);
+    if (most > fewest) expected += (most == fewest + 1 ? " or " : " to ") + std::to_string(most);
+    throw UsageError{"expects " + expected + " argument(s), got " + std::to_string(args.size())};
+}
+
 std::string escaped(std::string_view bytes) {
     std::string s;
     s.reserve(bytes.size());

@@ -67,6 +67,10 @@ struct Register final {
     explicit Register(std::vector<Command> entries);
 };
 
+// The argument count: `fewest` to `most` arguments (exactly `fewest` when `most`
+// is 0), else UsageError. Every command checks its count here.
+void check_argument_count(const std::vector<std::string>& args, std::size_t fewest, std::size_t most = 0);
+
 // An argument as text; "-" is the whole of standard input (one final newline
 // dropped), read once: every "-" and every later call gets the same text.
 std::string text_argument(const std::string& arg);
@@ -146,9 +150,7 @@ struct Binder {
 
     template <class Fn, std::size_t... I>
     static Outcome run(Fn fn, const std::vector<std::string>& args, std::size_t capacity, std::index_sequence<I...>) {
-        constexpr int expected = (0 + ... + SlotAt<I>::kArgs);
-        if (args.size() != static_cast<std::size_t>(expected))
-            throw UsageError{"expects " + std::to_string(expected) + " argument(s), got " + std::to_string(args.size())};
+        check_argument_count(args, (0 + ... + SlotAt<I>::kArgs));
         Context c;
         c.args = &args;
         std::tuple<SlotAt<I>...> slots;

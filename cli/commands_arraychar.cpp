@@ -11,7 +11,7 @@ using FromBytes = short(VEK_CALL*)(const unsigned char*, int, char*, int);
 
 std::function<Outcome(const std::vector<std::string>&, std::size_t)> from_bytes(FromBytes fn) {
     return [fn](const std::vector<std::string>& args, std::size_t capacity) {
-        if (args.size() != 1) throw UsageError{"expects 1 argument(s), got " + std::to_string(args.size())};
+        check_argument_count(args, 1);
         const std::vector<unsigned char> bytes = bytes_of(text_argument(args[0]));
         static const unsigned char kNone = 0;  // a valid pointer for the empty block
         std::string buffer(capacity, '\0');

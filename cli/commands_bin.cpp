@@ -11,7 +11,7 @@ namespace {
 std::function<Outcome(const std::vector<std::string>&, std::size_t)> raw(short(VEK_CALL* fn)(const char*, const char*,
                                                                                             char*)) {
     return [fn](const std::vector<std::string>& args, std::size_t) {
-        if (args.size() != 2) throw UsageError{"expects 2 argument(s), got " + std::to_string(args.size())};
+        check_argument_count(args, 2);
         const std::string a = text_argument(args[0]);
         const std::string b = text_argument(args[1]);
         std::string buffer(std::max(a.size(), b.size()) + 1, '\0');

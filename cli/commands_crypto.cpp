@@ -11,8 +11,7 @@ namespace {
 // takes an optional fourth argument, a key that vek_Tran_InitDES loads first in
 // the same process; without it the engine works with its initial all-zero key.
 Outcome cal_des_fast(const std::vector<std::string>& args, std::size_t capacity) {
-    if (args.size() != 3 && args.size() != 4)
-        throw UsageError{"expects 3 or 4 argument(s), got " + std::to_string(args.size())};
+    check_argument_count(args, 3, 4);
     if (args.size() == 4) {
         const std::string key = text_argument(args[3]);
         // A refused key is a failure of the function that refused it, not bad usage.

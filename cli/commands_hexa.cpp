@@ -14,7 +14,7 @@ using ToBytes = short(VEK_CALL*)(const char*, unsigned char*, int*);
 // then the count.
 std::function<Outcome(const std::vector<std::string>&, std::size_t)> to_bytes(ToBytes fn, std::size_t digitsPerByte) {
     return [fn, digitsPerByte](const std::vector<std::string>& args, std::size_t) {
-        if (args.size() != 1) throw UsageError{"expects 1 argument(s), got " + std::to_string(args.size())};
+        check_argument_count(args, 1);
         const std::string text = text_argument(args[0]);
         std::vector<unsigned char> bytes(text.size() / digitsPerByte + 2);
         int count = 0;
