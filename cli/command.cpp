@@ -1,9 +1,10 @@
 #include "cli/command.h"
 
 #include <charconv>
-#include <cstdio>
 #include <iostream>
 #include <iterator>
+
+#include "types/hexa_codec.h"
 
 namespace vek::cli {
 
@@ -32,9 +33,9 @@ std::string escaped(std::string_view bytes) {
         if (c >= 0x20 && c < 0x7F && c != '\\') {
             s += ch;
         } else {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            s += hex;
+            char hex[4] = {'\\', 'x'};
+            vek::hexa::put_byte(c, hex + 2);
+            s.append(hex, sizeof hex);
         }
     }
     return s;

@@ -119,20 +119,19 @@ constexpr std::uint64_t chars(std::uint64_t values) noexcept {
 // Eight nibble values in memory order (the first the most significant digit) to
 // the 32-bit number they write, and back.
 constexpr std::uint32_t pack(std::uint64_t values) noexcept {
-    // Pairs of digits into bytes (byte k in 16-bit lane k), the bytes into 32-bit
-    // lanes, then into one word with the first byte lowest.
-    std::uint64_t t = ((values << 4) | (values >> 8)) & 0x00FF00FF00FF00FFULL;
-    t = (t | (t >> 8)) & 0x0000FFFF0000FFFFULL;
-    t = (t | (t >> 16)) & 0xFFFFFFFFULL;
-    return __builtin_bswap32(static_cast<std::uint32_t>(t));
+    std::uint64_t x = __builtin_bswap64(values);  // the last digit in the low byte
+    x = (x | (x >> 4)) & 0x00FF00FF00FF00FFULL;
+    x = (x | (x >> 8)) & 0x0000FFFF0000FFFFULL;
+    x = (x | (x >> 16)) & 0x00000000FFFFFFFFULL;
+    return static_cast<std::uint32_t>(x);
 }
 
 constexpr std::uint64_t unpack(std::uint32_t number) noexcept {
-    std::uint64_t x = __builtin_bswap32(number);  // the first byte lowest
+    std::uint64_t x = number;
     x = (x | (x << 16)) & 0x0000FFFF0000FFFFULL;
-    x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;  // byte k in 16-bit lane k
-    // The high half of each byte first in memory.
-    return ((x >> 4) & 0x000F000F000F000FULL) | ((x & 0x000F000F000F000FULL) << 8);
+    x = (x | (x << 8)) & 0x00FF00FF00FF00FFULL;
+    x = (x | (x << 4)) & kLow;
+    return __builtin_bswap64(x);  // the first digit in the low byte, as in memory
 }
 
 // Eight valid digits to the 32-bit number they write (the first digit most
