@@ -14,7 +14,8 @@
  *    register to 0 on entry and, on failure, to a negative code. vek_LastStatus()
  *    returns the status left by the most recent call. Two codes mean the same in
  *    every function: -50 the output buffer is too small, -99 internal failure.
- *    Codes -1 to -7 are numbered per function and listed with each function.
+ *    Codes -1 to -7 are numbered per function and listed with each function,
+ *    in the order its checks run: the first failure met is the code left.
  *  - Inputs are NUL-terminated 8-bit texts; a null pointer reads as the empty
  *    text. Hexadecimal text is upper case only ('0'-'9', 'A'-'F').
  *  - Results go to a caller buffer `out` of `outSize` bytes, always written as a
