@@ -15,7 +15,7 @@ from -50 (listed wherever the function writes an output buffer) and -99 (listed
 last by every function that can fail), which are common to all functions and
 are catalogue rows only where a function gives them a meaning of its own.
 
-Usage: check_header_codes.py vek.h catalogue.cpp exports
+Usage: check_header.py vek.h catalogue.cpp exports
 """
 import re
 import sys
