@@ -127,7 +127,7 @@ constexpr Entry kEntries[] = {
     {"vek_Tran_SwapHexa", -1, "the text is not hexadecimal, is empty or is longer than 60000 characters"},
     {"vek_Tran_SwapHexa", -2, "the text has an odd number of digits"},
     {"vek_Tran_SwapHexaByte", -1, "the text is not hexadecimal or is empty"},
-    {"vek_Tran_SwapHexaByte", -2, "the text is not exactly two digits long"},
+    {"vek_Tran_SwapHexaByte", -2, "the text is neither empty nor two characters long"},
     {"vek_Tran_SwapBitInHexa", -1, "the text is not hexadecimal, is empty or is longer than 60000 characters"},
     {"vek_Tran_IncreaseHexa", -1, "the text is not hexadecimal or is empty"},
     {"vek_Tran_IncreaseHexa", -2, "the result length is below 0 or above 60000"},

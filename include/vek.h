@@ -14,7 +14,8 @@
  *    register to 0 on entry and, on failure, to a negative code. vek_LastStatus()
  *    returns the status left by the most recent call. Two codes mean the same in
  *    every function: -50 the output buffer is too small, -99 internal failure.
- *    Codes -1 to -7 are numbered per function and listed with each function.
+ *    Codes -1 to -7 are numbered per function and listed with each function,
+ *    in the order its checks run: the first failure met is the code left.
  *  - Inputs are NUL-terminated 8-bit texts; a null pointer reads as the empty
  *    text. Hexadecimal text is upper case only ('0'-'9', 'A'-'F').
  *  - Results go to a caller buffer `out` of `outSize` bytes, always written as a
@@ -50,12 +51,14 @@ extern "C" {
  * ------------------------------------------------------------------------ */
 
 /*! vek_LastStatus() :
- *  @return the status register as the most recent call left it: 0, or the
- *          negative code of its failure. Reading it does not change it. */
+ *  Reads the status register as the most recent call left it. Reading it does
+ *  not change it.
+ *  @return 0, or the negative code of the most recent call's failure. */
 VEK_API short VEK_CALL vek_LastStatus(void);
 
 /*! vek_Version() :
- *  @return the interface version, 13. Does not change the status register. */
+ *  The interface version. Does not change the status register.
+ *  @return 13. */
 VEK_API short VEK_CALL vek_Version(void);
 
 /* ------------------------------------------------------------------------
@@ -63,85 +66,156 @@ VEK_API short VEK_CALL vek_Version(void);
  * ------------------------------------------------------------------------ */
 
 /*! vek_Conv_DecToBin() :
- *  Writes the bits of an unsigned decimal number (0 to 18446744073709551615,
- *  leading zeros allowed) as '0'/'1' text without leading zeros (0 is "0").
- *  @dec     the decimal text, 1 to 60000 characters '0'-'9'.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @out     the caller's buffer of @outSize bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not decimal or empty; -2 @length below 0 or above 60000;
- *          -3 @length shorter than the result; -4 text longer than 60000
- *          characters, or a number above 2^64 - 1. */
-VEK_API short VEK_CALL vek_Conv_DecToBin(const char* dec, int length, char* out, int outSize);
+ *  Writes the bits of an unsigned decimal number up to 2^64 - 1 as '0'/'1' text
+ *  without leading zeros: "10" gives "1010", "0" gives "0".
+ *  @param 1 dec          decimal text, 1 to 60000 characters; leading zeros do not
+ *                        count toward the 20 significant digits allowed
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the bits
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -4 dec over 60000 characters, or (after -1) a number above 2^64 - 1;
+ *          -1 dec empty or holding a character other than '0'-'9';
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_DecToBin(const char* dec, int resultLength, char* out, int outSize);
 
 /*! vek_Conv_HexaToBin() :
  *  Writes the bits of a hexadecimal number as '0'/'1' text without leading
- *  zeros (0 is "0"), 4 bits a digit.
- *  @hexa    upper-case hexadecimal text, 1 to 60000 characters; at most 15000
- *           digits after its leading zeros.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not hexadecimal or empty; -2 @length below 0 or above 60000;
- *          -3 text longer than 60000 characters; -4 @length shorter than the
- *          result; -5 more than 15000 significant digits. */
-VEK_API short VEK_CALL vek_Conv_HexaToBin(const char* hexa, int length, char* out, int outSize);
+ *  zeros, 4 bits a digit: "0F" gives "1111", "000" gives "0".
+ *  @param 1 hexa         hexadecimal text, 1 to 60000 characters; at most 15000
+ *                        digits after its leading zeros
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the bits
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -1 hexa empty or holding a character other than '0'-'9', 'A'-'F';
+ *          -5 more than 15000 significant digits;
+ *          -2 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_HexaToBin(const char* hexa, int resultLength, char* out, int outSize);
 
 /*! vek_Conv_CharToBin() :
- *  Writes every character of @text as its 8 bits, most significant first.
- *  @text    1 to 7500 characters of any value.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 empty, or longer than 7500 characters. */
+ *  Writes every character as its 8 bits, most significant first: "A" gives
+ *  "01000001".
+ *  @param 1 text    1 to 7500 characters of any value
+ *  @param 2 out     receives 8 bits a character
+ *  @param 3 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 text over 7500 characters, or empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_CharToBin(const char* text, char* out, int outSize);
 
 /*! vek_Veri_IsBin() :
- *  Tells whether @text is binary: 1 to 60000 characters '0' and '1'.
- *  @return -1 (true) when it is; 0 otherwise, then vek_LastStatus():
- *          -1 empty; -2 longer than 60000 characters; -3 a character other
- *          than '0' or '1' (the "false" answer). */
+ *  Tells whether a text is binary: 1 to 60000 characters '0' and '1'.
+ *  @param 1 text the text to check
+ *  @return -1 true, it is binary; 0 false or failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 text over 60000 characters;
+ *          -1 text empty;
+ *          -3 a character other than '0' or '1' (the "false" answer);
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Veri_IsBin(const char* text);
 
 /*! vek_Tran_SetBinInBin() :
- *  Overwrites the bits of @target from @position on with the bits of @piece;
- *  the result has the target's length (leading zeros kept).
- *  @target    binary text, 1 to 60000 characters (checked first).
- *  @position  the first bit to overwrite, counting from 1 (the first character).
- *  @piece     binary text, 1 to 60000 characters, ending within the target.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 @piece not binary; -2 @piece empty or longer than 60000;
- *          -3 @position below 1 or above 60000; -4 @position past the target's
- *          end; -5 @target not binary; -6 @target empty or longer than 60000;
- *          -7 @piece runs past the target's end. */
+ *  Overwrites the bits of target from position on with the bits of piece; the
+ *  result has the target's length, leading zeros kept: "00000000", 3, "11"
+ *  gives "00110000".
+ *  @param 1 target   binary text, 1 to 60000 characters; checked first
+ *  @param 2 position the first bit to overwrite, from 1 (the first character), 1 to 60000
+ *  @param 3 piece    binary text, 1 to 60000 characters, ending within the target
+ *  @param 4 out      receives the result
+ *  @param 5 outSize  size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -6 target over 60000 characters, or empty;
+ *          -5 target holding a character other than '0' or '1';
+ *          -2 piece over 60000 characters, or empty;
+ *          -1 piece holding a character other than '0' or '1';
+ *          -3 position below 1 or above 60000;
+ *          -4 position past the target's end;
+ *          -7 piece running past the target's end;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SetBinInBin(const char* target, int position, const char* piece, char* out,
                                             int outSize);
 
 /*! vek_Tran_GetBinInBin() :
- *  Writes the @length bits of @bin from @position on.
- *  @bin       binary text, 1 to 60000 characters.
- *  @position  the first bit, counting from 1.
- *  @length    the number of bits, 1 to 60000, ending within @bin.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not binary; -2 empty or longer than 60000 characters;
- *          -3 @position below 1 or above 60000; -4 @position past the end;
- *          -5 @length below 1 or above 60000; -6 the run passes the end. */
+ *  Writes length bits of a binary text from position on: "110010", 2, 3 gives
+ *  "100".
+ *  @param 1 bin      binary text, 1 to 60000 characters
+ *  @param 2 position the first bit, from 1, 1 to 60000
+ *  @param 3 length   the number of bits, 1 to 60000, ending within bin
+ *  @param 4 out      receives the bits
+ *  @param 5 outSize  size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 bin over 60000 characters, or empty;
+ *          -1 bin holding a character other than '0' or '1';
+ *          -3 position below 1 or above 60000;
+ *          -5 length below 1 or above 60000;
+ *          -4 position past the end of bin;
+ *          -6 the bits running past the end of bin;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_GetBinInBin(const char* bin, int position, int length, char* out, int outSize);
 
 /*! vek_Tran_ReverseBin() :
- *  Writes the bits of @bin in reverse order (leading zeros become trailing).
- *  @bin  binary text, 1 to 60000 characters.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not binary; -2 empty or longer than 60000 characters. */
+ *  Writes the bits in reverse order; leading zeros become trailing zeros:
+ *  "0011" gives "1100".
+ *  @param 1 bin     binary text, 1 to 60000 characters
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 bin over 60000 characters, or empty;
+ *          -1 bin holding a character other than '0' or '1';
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_ReverseBin(const char* bin, char* out, int outSize);
 
-/*! vek_Calc_ORBinary(), vek_Calc_ANDBinary(), vek_Calc_XORBinary() :
- *  Bitwise OR, AND and XOR of two texts of equal length, character by
- *  character: '1' is a 1 bit, any other character a 0 bit (the texts are not
- *  validated). Two empty texts give the empty text.
- *  @out  a buffer of at least strlen(@a) + 1 bytes. There is no size parameter,
- *        and @out is not cleared first: on failure it is left as it was.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 @a, @b or @out is a null pointer; -2 @a and @b differ in length. */
+/*! vek_Calc_ORBinary() :
+ *  Bitwise OR of two texts of equal length, character by character: '1' is a 1
+ *  bit, any other character a 0 bit (the texts are not validated): "1x" and
+ *  "01" give "11". Two empty texts give the empty text. There is no size
+ *  parameter, and out is not cleared first: on failure it is left as it was.
+ *  @param 1 a   a text of any length
+ *  @param 2 b   a text of the length of a
+ *  @param 3 out receives the result: at least the length of a plus 1 bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a, b or out a null pointer;
+ *          -2 a and b of different lengths;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_ORBinary(const char* a, const char* b, char* out);
+
+/*! vek_Calc_ANDBinary() :
+ *  Bitwise AND of two texts of equal length, character by character: '1' is a 1
+ *  bit, any other character a 0 bit (the texts are not validated): "1x" and
+ *  "11" give "10". Two empty texts give the empty text. There is no size
+ *  parameter, and out is not cleared first: on failure it is left as it was.
+ *  @param 1 a   a text of any length
+ *  @param 2 b   a text of the length of a
+ *  @param 3 out receives the result: at least the length of a plus 1 bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a, b or out a null pointer;
+ *          -2 a and b of different lengths;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_ANDBinary(const char* a, const char* b, char* out);
+
+/*! vek_Calc_XORBinary() :
+ *  Bitwise XOR of two texts of equal length, character by character: '1' is a 1
+ *  bit, any other character a 0 bit (the texts are not validated): "1100" and
+ *  "1010" give "0110". Two empty texts give the empty text. There is no size
+ *  parameter, and out is not cleared first: on failure it is left as it was.
+ *  @param 1 a   a text of any length
+ *  @param 2 b   a text of the length of a
+ *  @param 3 out receives the result: at least the length of a plus 1 bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a, b or out a null pointer;
+ *          -2 a and b of different lengths;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_XORBinary(const char* a, const char* b, char* out);
 
 /* ------------------------------------------------------------------------
@@ -149,49 +223,58 @@ VEK_API short VEK_CALL vek_Calc_XORBinary(const char* a, const char* b, char* ou
  * ------------------------------------------------------------------------ */
 
 /*! vek_Conv_HexaToChar() :
- *  The bytes that hexadecimal text denotes, two digits a byte, high half first
- *  ("414243" gives "ABC").
- *  @param 1 hexa     the hexadecimal text, an even number of 2 to 60000 digits.
- *  @param 2 out      receives the characters and a NUL.
- *  @param 3 outSize  size of `out` in bytes: at least half the digits plus 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty,
- *          longer than 60000 digits or not hexadecimal; -2 odd number of digits
- *          (checked first); -3 a byte is 0x00, which a NUL-terminated result
- *          cannot carry (out holds ""); -50 output too small; -99 internal failure. */
+ *  The bytes that hexadecimal text denotes, two digits a byte, high half first:
+ *  "414243" gives "ABC".
+ *  @param 1 hexa    hexadecimal text, an even number of 2 to 60000 digits
+ *  @param 2 out     receives the characters
+ *  @param 3 outSize size of out in bytes: at least half the digits plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 hexa of an odd number of characters;
+ *          -1 hexa over 60000 characters, empty, or holding a character other
+ *             than '0'-'9', 'A'-'F';
+ *          -3 a byte is 0x00, which a NUL-terminated result cannot carry;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_HexaToChar(const char* hexa, char* out, int outSize);
 
 /*! vek_Conv_BinToChar() :
- *  The bytes that binary text denotes, eight bits a byte, most significant first
- *  ("0100000101000010" gives "AB").
- *  @param 1 bin      the binary text, a multiple of 8 of 8 to 60000 bits.
- *  @param 2 out      receives the characters and a NUL.
- *  @param 3 outSize  size of `out` in bytes: at least an eighth of the bits plus 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not binary;
- *          -2 empty or longer than 60000 bits; -3 length not a multiple of 8
- *          (checked first, so "" gives -2); -4 a byte is 0x00, which a
- *          NUL-terminated result cannot carry (out holds ""); -50 output too
- *          small; -99 internal failure. */
+ *  The bytes that binary text denotes, eight bits a byte, most significant
+ *  first: "0100000101000010" gives "AB".
+ *  @param 1 bin     binary text, a multiple of 8 of 8 to 60000 bits
+ *  @param 2 out     receives the characters
+ *  @param 3 outSize size of out in bytes: at least an eighth of the bits plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 bin's length not a multiple of 8 (so "" passes on to -2);
+ *          -2 bin over 60000 characters, or empty;
+ *          -1 bin holding a character other than '0' or '1';
+ *          -4 a byte is 0x00, which a NUL-terminated result cannot carry;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_BinToChar(const char* bin, char* out, int outSize);
 
 /*! vek_Tran_SwapCharInPairs() :
- *  Characters 1 and 2, 3 and 4, ... change places ("ABCD" gives "BADC").
- *  @param 1 text     1 to 60000 characters, an even number.
- *  @param 2 out      receives the swapped text and a NUL.
- *  @param 3 outSize  size of `out` in bytes: at least the text's length plus 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty or
- *          longer than 60000 characters; -2 odd length; -50 output too small;
+ *  Characters 1 and 2, 3 and 4, ... change places: "ABCD" gives "BADC".
+ *  @param 1 text    1 to 60000 characters, an even number
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes: at least the text's length plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 text over 60000 characters, or empty;
+ *          -2 text of an odd length;
+ *          -50 out too small for the result;
  *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SwapCharInPairs(const char* text, char* out, int outSize);
 
 /*! vek_Tran_SwapChar() :
- *  The two 4-bit halves of every character change places ("A", 0x41, gives
- *  the byte 0x14).
- *  @param 1 text     1 to 60000 characters.
- *  @param 2 out      receives the swapped text and a NUL.
- *  @param 3 outSize  size of `out` in bytes: at least the text's length plus 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 text empty;
- *          -2 longer than 60000 characters; -50 output too small; -99 internal
- *          failure. */
+ *  The two 4-bit halves of every character change places: "A" (0x41) gives the
+ *  byte 0x14.
+ *  @param 1 text    1 to 60000 characters
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes: at least the text's length plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 text over 60000 characters;
+ *          -1 text empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SwapChar(const char* text, char* out, int outSize);
 
 /* ------------------------------------------------------------------------
@@ -200,76 +283,113 @@ VEK_API short VEK_CALL vek_Tran_SwapChar(const char* text, char* out, int outSiz
 
 /*! vek_Conv_HexaToDec() :
  *  Writes a hexadecimal number of up to 64 bits as unsigned decimal without
- *  leading zeros (0 is "0").
- *  @hexa    upper-case hexadecimal text, 1 to 60000 characters; at most 16
- *           digits after its leading zeros.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @out     the caller's buffer of @outSize bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not hexadecimal or empty; -2 @length below 0 or above 60000;
- *          -3 @length shorter than the result; -4 text longer than 60000
- *          characters, or more than 16 significant digits. */
-VEK_API short VEK_CALL vek_Conv_HexaToDec(const char* hexa, int length, char* out, int outSize);
+ *  leading zeros: "FF" gives "255", "0" gives "0".
+ *  @param 1 hexa         hexadecimal text, 1 to 60000 characters; at most 16
+ *                        digits after its leading zeros
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the decimal text
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -4 hexa over 60000 characters, or (after -1) more than 16 significant digits;
+ *          -1 hexa empty or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_HexaToDec(const char* hexa, int resultLength, char* out, int outSize);
 
 /*! vek_Conv_BinToDec() :
  *  Writes a binary number of up to 64 bits as unsigned decimal without leading
- *  zeros (0 is "0").
- *  @bin     binary text, 1 to 60000 characters; at most 64 bits after its
- *           leading zeros.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not binary; -2 @length below 0 or above 60000; -3 @length
- *          shorter than the result; -4 more than 64 significant bits;
- *          -5 empty, or longer than 60000 characters. */
-VEK_API short VEK_CALL vek_Conv_BinToDec(const char* bin, int length, char* out, int outSize);
+ *  zeros: "1010" gives "10", "0000" gives "0".
+ *  @param 1 bin          binary text, 1 to 60000 characters; at most 64 bits after
+ *                        its leading zeros
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the decimal text
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -5 bin over 60000 characters, or empty;
+ *          -1 bin holding a character other than '0' or '1';
+ *          -4 more than 64 significant bits;
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_BinToDec(const char* bin, int resultLength, char* out, int outSize);
 
 /*! vek_Veri_IsDec() :
- *  Tells whether @text is decimal: 1 to 60000 characters '0' to '9'.
- *  @return -1 (true) when it is; 0 otherwise, then vek_LastStatus():
- *          -1 empty; -2 a character other than '0'-'9' (the "false" answer);
- *          -3 longer than 60000 characters. */
+ *  Tells whether a text is decimal: 1 to 60000 characters '0' to '9'.
+ *  @param 1 text the text to check
+ *  @return -1 true, it is decimal; 0 false or failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 text over 60000 characters;
+ *          -1 text empty;
+ *          -2 a character other than '0'-'9' (the "false" answer);
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Veri_IsDec(const char* text);
 
 /*! vek_Comp_DecToDec() :
- *  Compares two unsigned decimal numbers by value (leading zeros do not count)
- *  and stores -1, 0 or 1 in *@result as @a is smaller than, equal to or larger
- *  than @b. Nothing is stored on failure.
- *  @a, @b  decimal texts, 1 to 60000 characters each (@a is checked first).
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 @a not decimal, empty or longer than 60000 characters;
- *          -2 the same for @b; -99 also when @result is a null pointer. */
+ *  Compares two unsigned decimal numbers by value; leading zeros do not count
+ *  ("0010" equals "10").
+ *  @param 1 a      decimal text, 1 to 60000 characters; checked first
+ *  @param 2 b      decimal text, 1 to 60000 characters
+ *  @param 3 result receives -1, 0 or 1 as a is smaller than, equal to or larger
+ *                  than b; written only on success
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a over 60000 characters, empty or not decimal;
+ *          -2 the same for b;
+ *          -99 internal failure, or result a null pointer. */
 VEK_API short VEK_CALL vek_Comp_DecToDec(const char* a, const char* b, int* result);
 
 /*! vek_Tran_IncreaseDec() :
- *  Writes @dec plus 1, without leading zeros unless padded (0999 gives 1000).
- *  @dec     decimal text, 1 to 60000 characters.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not decimal or empty; -2 @length below 0 or above 60000;
- *          -3 longer than 60000 characters; -4 @length shorter than the result;
- *          -5 the result would need more than 60000 digits. */
-VEK_API short VEK_CALL vek_Tran_IncreaseDec(const char* dec, int length, char* out, int outSize);
+ *  Writes a decimal number plus 1, without leading zeros unless padded: "0999"
+ *  gives "1000".
+ *  @param 1 dec          decimal text, 1 to 60000 characters
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the result
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 dec over 60000 characters;
+ *          -1 dec empty or holding a character other than '0'-'9';
+ *          -5 the result would need 60001 digits;
+ *          -2 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_IncreaseDec(const char* dec, int resultLength, char* out, int outSize);
 
 /*! vek_Tran_DecreaseDec() :
- *  Writes @dec minus 1, without leading zeros unless padded (1000 gives 999).
- *  @dec     decimal text, 1 to 60000 characters.
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not decimal, empty or longer than 60000 characters; -2 @length
- *          below 0 or above 60000; -3 @length shorter than the result;
- *          -4 @dec is zero. */
-VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int length, char* out, int outSize);
+ *  Writes a decimal number minus 1, without leading zeros unless padded: "1000"
+ *  gives "999".
+ *  @param 1 dec          decimal text, 1 to 60000 characters, not zero
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the result
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 dec over 60000 characters, empty or not decimal;
+ *          -4 dec is zero: the result would be negative;
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int resultLength, char* out, int outSize);
 
 /*! vek_Calc_AddDecToDec() :
- *  Writes the sum of two unsigned decimal numbers of any length up to 60000
- *  digits, without leading zeros unless padded.
- *  @a, @b   decimal texts, 1 to 60000 characters each (@a is checked first).
- *  @length  0 for the natural length, or 1 to 60000 to pad with '0' on the left.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 @a not decimal, empty or longer than 60000 characters; -2 the
- *          same for @b; -3 @length below 0 or above 60000; -4 @length shorter
- *          than the result; -5 the sum would need more than 60000 digits. */
-VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length, char* out, int outSize);
+ *  Adds two unsigned decimal numbers of any length: "99999999999999999999" + "1"
+ *  gives "100000000000000000000". The sum has no leading zeros unless padded.
+ *  @param 1 a            decimal number, 1 to 60000 digits; checked first
+ *  @param 2 b            decimal number, 1 to 60000 digits
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the sum
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a over 60000 characters, empty or not decimal;
+ *          -2 the same for b;
+ *          -5 the sum would need 60001 digits;
+ *          -3 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the sum;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int resultLength, char* out,
+                                            int outSize);
 
 /*! vek_Calc_SubstractDecToDec() :
  *  Subtracts one unsigned decimal number from another, digit by digit: "1000" -
@@ -294,11 +414,15 @@ VEK_API short VEK_CALL vek_Calc_SubstractDecToDec(const char* a, const char* b, 
                                                   int outSize);
 
 /*! vek_Calc_LuhnKey() :
- *  Writes the Luhn check digit that completes a card number (the number
- *  without its check digit): one character '0'-'9', so @outSize >= 2.
- *  @dec  decimal text, 1 to 60000 characters.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 not decimal, empty or longer than 60000 characters. */
+ *  Writes the Luhn check digit that completes a card number given without its
+ *  check digit: "7992739871" gives "3".
+ *  @param 1 dec     decimal text, 1 to 60000 characters
+ *  @param 2 out     receives one character '0'-'9'
+ *  @param 3 outSize size of out in bytes, at least 2
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 dec over 60000 characters, empty or not decimal;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_LuhnKey(const char* dec, char* out, int outSize);
 
 /* ------------------------------------------------------------------------
@@ -307,112 +431,134 @@ VEK_API short VEK_CALL vek_Calc_LuhnKey(const char* dec, char* out, int outSize)
 
 /*! vek_Conv_DecToHexa() :
  *  A decimal number up to 2^64 - 1 (18446744073709551615) in hexadecimal,
- *  without leading zeros ("255" gives "FF").
- *  @param 1 dec           decimal text of 1 to 60000 digits; leading zeros do
- *                         not count toward the 20 significant digits allowed.
- *  @param 2 resultLength  0 for the natural length, or 1 to 60000 to pad with '0'.
- *  @param 3 out           receives the hexadecimal text and a NUL.
- *  @param 4 outSize       size of `out` in bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not decimal or
- *          empty; -2 resultLength below 0 or above 60000; -3 resultLength
- *          shorter than the result; -4 text longer than 60000 characters or value
- *          above 2^64 - 1; -50 output too small; -99 internal failure. */
+ *  without leading zeros: "255" gives "FF".
+ *  @param 1 dec          decimal text, 1 to 60000 characters; leading zeros do not
+ *                        count toward the 20 significant digits allowed
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the hexadecimal text
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -4 dec over 60000 characters, or (after -1) a value above 2^64 - 1;
+ *          -1 dec empty or holding a character other than '0'-'9';
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_DecToHexa(const char* dec, int resultLength, char* out, int outSize);
 
 /*! vek_Conv_CharToHexa() :
- *  Each character as two hexadecimal digits, high half first ("AB" gives "4142").
- *  @param 1 text     1 to 30000 characters.
- *  @param 2 out      receives twice as many digits as `text` has characters, and a NUL.
- *  @param 3 outSize  size of `out` in bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty;
- *          -2 longer than 30000 characters; -50 output too small; -99 internal failure. */
+ *  Each character as two hexadecimal digits, high half first: "AB" gives "4142".
+ *  @param 1 text    1 to 30000 characters of any value
+ *  @param 2 out     receives two digits a character
+ *  @param 3 outSize size of out in bytes: at least twice the text's length plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 text over 30000 characters;
+ *          -1 text empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_CharToHexa(const char* text, char* out, int outSize);
 
 /*! vek_Conv_BinToHexa() :
- *  A binary number in hexadecimal, without leading zeros ("11111" gives "1F",
- *  "0000" gives "0").
- *  @param 1 bin           binary text of 1 to 60000 bits.
- *  @param 2 resultLength  0 for the natural length, or 1 to 60000 to pad with '0'.
- *  @param 3 out           receives the hexadecimal text and a NUL.
- *  @param 4 outSize       size of `out` in bytes.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not binary,
- *          empty or longer than 60000 characters; -2 resultLength below 0 or
- *          above 60000; -3 resultLength shorter than the result; -50 output too
- *          small; -99 internal failure. */
+ *  A binary number in hexadecimal, without leading zeros: "11111" gives "1F",
+ *  "0000" gives "0".
+ *  @param 1 bin          binary text, 1 to 60000 characters
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the hexadecimal text
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 bin over 60000 characters, empty or not binary;
+ *          -2 resultLength below 0 or above 60000;
+ *          -3 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_BinToHexa(const char* bin, int resultLength, char* out, int outSize);
 
 /*! vek_Conv_ExtractBinFromHexa() :
- *  `length` bits of a hexadecimal text from bit `position` on, as '0'/'1' text.
- *  Bit 1 is the most significant bit of the first digit ("A5", 3, 4 gives "1001").
- *  @param 1 hexa      hexadecimal text of 1 to 60000 digits.
- *  @param 2 position  the first bit, from 1.
- *  @param 3 length    the number of bits, 1 to 60000.
- *  @param 4 out       receives the bits and a NUL.
- *  @param 5 outSize   size of `out` in bytes: at least `length` plus 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 not
- *          hexadecimal, empty or longer than 60000 digits, or more than 60000
- *          bits asked; -2 length below 1 or above 240000; -3 position below 1 or
- *          above 240000; -4 the bits run past the end; -5 position past the last
- *          bit; -50 output too small; -99 internal failure. Checked in the order
- *          -1, -3, -2, -5, -4, then more than 60000 bits (-1). */
+ *  length bits of a hexadecimal text from bit position on, as '0'/'1' text. Bit
+ *  1 is the most significant bit of the first digit: "A5", 3, 4 gives "1001".
+ *  @param 1 hexa     hexadecimal text, 1 to 60000 digits
+ *  @param 2 position the first bit, from 1, 1 to 240000
+ *  @param 3 length   the number of bits, 1 to 60000
+ *  @param 4 out      receives the bits
+ *  @param 5 outSize  size of out in bytes: at least length plus 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa over 60000 characters, empty or not hexadecimal, or (after -4)
+ *             length above 60000;
+ *          -3 position below 1 or above 240000;
+ *          -2 length below 1 or above 240000;
+ *          -5 position past the last bit of hexa;
+ *          -4 the bits running past the end of hexa;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_ExtractBinFromHexa(const char* hexa, int position, int length, char* out,
                                                     int outSize);
 
 /*! vek_Veri_IsHexa() :
- *  Whether a text is hexadecimal: '0'-'9' and 'A'-'F' only (upper case).
- *  @param 1 text  the text to check.
- *  @return -1 if it is; 0 otherwise, then vek_LastStatus(): -1 empty; -2 not
- *          hexadecimal (the "false" answer); -3 longer than 60000 characters;
+ *  Tells whether a text is hexadecimal: 1 to 60000 characters '0'-'9' and
+ *  'A'-'F' (upper case only).
+ *  @param 1 text the text to check
+ *  @return -1 true, it is hexadecimal; 0 false or failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 text over 60000 characters;
+ *          -1 text empty;
+ *          -2 a character other than '0'-'9', 'A'-'F' (the "false" answer);
  *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Veri_IsHexa(const char* text);
 
 /*! vek_Comp_HexaToHexa() :
  *  Compares two hexadecimal numbers of any length; leading zeros do not count
  *  ("00FF" equals "FF").
- *  @param 1 a       hexadecimal text of 1 to 60000 digits.
- *  @param 2 b       the same.
- *  @param 3 result  receives -1 if a < b, 0 if equal, 1 if a > b; written only on success.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 a not
- *          hexadecimal, empty or too long; -2 the same for b; -99 internal
- *          failure (also for a null `result`). */
+ *  @param 1 a      hexadecimal text, 1 to 60000 digits; checked first
+ *  @param 2 b      hexadecimal text, 1 to 60000 digits
+ *  @param 3 result receives -1, 0 or 1 as a is smaller than, equal to or larger
+ *                  than b; written only on success
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a over 60000 characters, empty or not hexadecimal;
+ *          -2 the same for b;
+ *          -99 internal failure, or result a null pointer. */
 VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* result);
 
 /*! vek_Comp_HexaToDec() :
- *  Compares a hexadecimal number with a decimal number up to 2^64 - 1
- *  ("FF" equals "255").
- *  @param 1 hexa    hexadecimal text of 1 to 60000 digits.
- *  @param 2 dec     decimal text of 1 to 60000 digits.
- *  @param 3 result  receives -1 if hexa < dec, 0 if equal, 1 if hexa > dec;
- *                   written only on success.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 hexa not
- *          hexadecimal, empty or too long; -2 dec not decimal, empty or too long;
- *          -3 dec above 2^64 - 1; -99 internal failure (also for a null `result`). */
+ *  Compares a hexadecimal number with a decimal number up to 2^64 - 1 ("FF"
+ *  equals "255").
+ *  @param 1 hexa   hexadecimal text, 1 to 60000 digits; checked first
+ *  @param 2 dec    decimal text, 1 to 60000 digits
+ *  @param 3 result receives -1, 0 or 1 as hexa is smaller than, equal to or
+ *                  larger than dec; written only on success
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa over 60000 characters, empty or not hexadecimal;
+ *          -2 dec over 60000 characters, empty or not decimal;
+ *          -3 dec above 2^64 - 1;
+ *          -99 internal failure, or result a null pointer. */
 VEK_API short VEK_CALL vek_Comp_HexaToDec(const char* hexa, const char* dec, int* result);
 
 /*! vek_Conv_HexaToArrayChar() :
  *  The bytes that hexadecimal text denotes, two digits a byte, high half first;
- *  an odd last digit is a high half ("ABC" gives AB C0). Has no output size and
+ *  an odd last digit is a high half: "0A1" gives 0A 10. Has no output size and
  *  does not clear its output first.
- *  @param 1 hexa   hexadecimal text of 1 to 119998 digits.
- *  @param 2 bytes  receives (L + 1) / 2 bytes for L digits, then one 0 byte:
- *                  the caller provides that room.
- *  @param 3 count  receives the number of bytes (without the 0 byte).
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty; -2 a
- *          character that is not a hexadecimal digit; -3 more than 59999 bytes;
- *          -99 internal failure (also for a null `bytes` or `count`). */
+ *  @param 1 hexa  hexadecimal text, 1 to 119998 digits
+ *  @param 2 bytes receives (L + 1) / 2 bytes for L digits, then one 0 byte: the
+ *                 caller provides that room
+ *  @param 3 count receives the number of bytes, without the 0 byte
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa empty;
+ *          -2 hexa holding a character other than '0'-'9', 'A'-'F';
+ *          -3 more than 59999 bytes;
+ *          -99 internal failure, or count or bytes a null pointer. */
 VEK_API short VEK_CALL vek_Conv_HexaToArrayChar(const char* hexa, unsigned char* bytes, int* count);
 
 /*! vek_Conv_BinToArrayChar() :
  *  The bytes of binary text read as one binary number, right-aligned in
- *  (L + 7) / 8 bytes for L bits, most significant byte first: a multiple of 8
- *  bits gives one byte a group of eight; "101" gives 05; "100000000" gives
- *  01 00. Has no output size and does not clear its output first.
- *  @param 1 bin    binary text of 1 to 479992 bits.
- *  @param 2 bytes  receives the bytes, then one 0 byte: the caller provides that room.
- *  @param 3 count  receives the number of bytes (without the 0 byte).
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 empty; -2 a
- *          character other than '0' or '1' (checked first); -3 more than 59999
- *          bytes; -99 internal failure (also for a null `bytes` or `count`). */
+ *  (L + 7) / 8 bytes for L bits, most significant byte first: "101" gives 05,
+ *  "100000000" gives 01 00. Has no output size and does not clear its output
+ *  first.
+ *  @param 1 bin   binary text, 1 to 479992 bits
+ *  @param 2 bytes receives the bytes, then one 0 byte: the caller provides that room
+ *  @param 3 count receives the number of bytes, without the 0 byte
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 bin holding a character other than '0' or '1';
+ *          -1 bin empty;
+ *          -3 more than 59999 bytes;
+ *          -99 internal failure, or count or bytes a null pointer. */
 VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* bytes, int* count);
 
 /* ------------------------------------------------------------------------
@@ -422,73 +568,90 @@ VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* b
 /*! vek_Tran_SwapHexa() :
  *  Exchanges the two digits of every byte of a hexadecimal text: "1234" gives
  *  "2143". The result has the input's length.
- *  @hexa    (1) hexadecimal text of even length, 2 to 60000 digits
- *  @out     (2) receives the result
- *  @outSize (3) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal, empty or over 60000 characters;
- *          -2 `hexa` of odd length. */
+ *  @param 1 hexa    hexadecimal text of even length, 2 to 60000 digits
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa over 60000 characters, empty or not hexadecimal;
+ *          -2 hexa of odd length;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SwapHexa(const char* hexa, char* out, int outSize);
 
 /*! vek_Tran_SwapHexaByte() :
  *  Exchanges the two digits of one byte: "A5" gives "5A".
- *  @hexa    (1) two hexadecimal digits
- *  @out     (2) receives the result
- *  @outSize (3) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal or empty (a null pointer counts as empty);
- *          -2 `hexa` neither 0 nor 2 characters long (tested first). */
+ *  @param 1 hexa    two hexadecimal digits
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 hexa neither 0 nor 2 characters long;
+ *          -1 hexa empty (a null pointer counts as empty) or not hexadecimal;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SwapHexaByte(const char* hexa, char* out, int outSize);
 
 /*! vek_Tran_SwapBitInHexa() :
  *  Reverses the order of all the bits of a hexadecimal text: "12" gives "48",
  *  "ABC" gives "3D5". The result has the input's length.
- *  @hexa    (1) hexadecimal text, 1 to 60000 digits
- *  @out     (2) receives the result
- *  @outSize (3) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal, empty or over 60000 characters. */
+ *  @param 1 hexa    hexadecimal text, 1 to 60000 digits
+ *  @param 2 out     receives the result
+ *  @param 3 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa over 60000 characters, empty or not hexadecimal;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SwapBitInHexa(const char* hexa, char* out, int outSize);
 
 /*! vek_Tran_IncreaseHexa() :
  *  Adds 1 to a hexadecimal number: "00FF" gives "100" (no leading zeros), or
  *  "0100" with a result length of 4.
- *  @hexa         (1) hexadecimal number, 1 to 60000 digits
- *  @resultLength (2) 0 for the natural length, else the length to pad to with '0'
- *  @out          (3) receives the result
- *  @outSize      (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal or empty; -2 `resultLength` below 0 or
- *          above 60000; -3 `hexa` over 60000 characters; -4 `resultLength`
- *          shorter than the result; -5 the result would need 60001 digits. */
+ *  @param 1 hexa         hexadecimal number, 1 to 60000 digits
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the result
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -1 hexa empty or not hexadecimal;
+ *          -5 the result would need 60001 digits;
+ *          -2 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_IncreaseHexa(const char* hexa, int resultLength, char* out, int outSize);
 
 /*! vek_Tran_DecreaseHexa() :
  *  Subtracts 1 from a hexadecimal number: "0100" gives "FF" (no leading zeros).
- *  @hexa         (1) hexadecimal number, 1 to 60000 digits
- *  @resultLength (2) 0 for the natural length, else the length to pad to with '0'
- *  @out          (3) receives the result
- *  @outSize      (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal or empty; -2 `resultLength` below 0 or
- *          above 60000; -3 `hexa` over 60000 characters; -4 `resultLength`
- *          shorter than the result; -5 `hexa` is zero. */
+ *  @param 1 hexa         hexadecimal number, 1 to 60000 digits, not zero
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the result
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -1 hexa empty or not hexadecimal;
+ *          -5 hexa is zero: the result would be negative;
+ *          -2 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_DecreaseHexa(const char* hexa, int resultLength, char* out, int outSize);
 
 /*! vek_Tran_SetBinInHexa() :
  *  Overwrites bits of a hexadecimal text with the bits of a binary text, from a
  *  bit position on (1 is the most significant bit of the first digit): bits
- *  "1111" at position 1 of "00" give "F0". The result has the length of `hexa`.
- *  @bin      (1) binary text ('0'/'1'), 1 to 60000 bits; built first
- *  @position (2) bit position of the first bit written, from 1
- *  @hexa     (3) hexadecimal text, 1 to 60000 digits
- *  @out      (4) receives the result
- *  @outSize  (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `bin` not binary or empty; -2 `position` below 1, above 240000
- *          or beyond the last bit of `hexa`; -3 `hexa` not hexadecimal, empty
- *          or over 60000 characters; -4 `bin` over 60000 characters;
- *          -5 the bits run past the end of `hexa`. */
+ *  "1111" at position 1 of "00" give "F0". The result has the length of hexa.
+ *  @param 1 bin      binary text, 1 to 60000 bits; checked first
+ *  @param 2 position the first bit written, from 1, 1 to 240000
+ *  @param 3 hexa     hexadecimal text, 1 to 60000 digits
+ *  @param 4 out      receives the result
+ *  @param 5 outSize  size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -4 bin over 60000 characters;
+ *          -1 bin empty or not binary;
+ *          -3 hexa over 60000 characters, empty or not hexadecimal;
+ *          -2 position below 1, above 240000 or past the last bit of hexa;
+ *          -5 the bits running past the end of hexa;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_SetBinInHexa(const char* bin, int position, const char* hexa, char* out,
                                              int outSize);
 
@@ -496,26 +659,32 @@ VEK_API short VEK_CALL vek_Tran_SetBinInHexa(const char* bin, int position, cons
  *  Shifts the bits of a hexadecimal text toward its first digit; zeros come in
  *  at the end and the length is kept: "1234" by 4 gives "2340", by 1 "2468".
  *  A negative count shifts right by its magnitude.
- *  @hexa    (1) hexadecimal text, 1 to 60000 digits
- *  @count   (2) number of bit places
- *  @out     (3) receives the result
- *  @outSize (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal; -2 `hexa` empty;
- *          -3 `hexa` over 60000 characters. */
+ *  @param 1 hexa    hexadecimal text, 1 to 60000 digits
+ *  @param 2 count   number of bit places, -32768 to 32767
+ *  @param 3 out     receives the result
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -2 hexa empty;
+ *          -1 hexa not hexadecimal;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_ShiftBitLeft(const char* hexa, short count, char* out, int outSize);
 
 /*! vek_Tran_ShiftBitRight() :
  *  Shifts the bits of a hexadecimal text toward its last digit; zeros come in
  *  at the front and the length is kept: "1234" by 4 gives "0123", by 1 "091A".
  *  A negative count shifts left by its magnitude.
- *  @hexa    (1) hexadecimal text, 1 to 60000 digits
- *  @count   (2) number of bit places
- *  @out     (3) receives the result
- *  @outSize (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal; -2 `hexa` empty;
- *          -3 `hexa` over 60000 characters. */
+ *  @param 1 hexa    hexadecimal text, 1 to 60000 digits
+ *  @param 2 count   number of bit places, -32768 to 32767
+ *  @param 3 out     receives the result
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -2 hexa empty;
+ *          -1 hexa not hexadecimal;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_ShiftBitRight(const char* hexa, short count, char* out, int outSize);
 
 /* ------------------------------------------------------------------------
@@ -524,16 +693,20 @@ VEK_API short VEK_CALL vek_Tran_ShiftBitRight(const char* hexa, short count, cha
 
 /*! vek_Calc_AddHexaToHexa() :
  *  Adds two hexadecimal numbers of any length: "FFFF" + "1" gives "10000". The
- *  sum has no leading zeros unless padded by `resultLength`.
- *  @a            (1) hexadecimal number, 1 to 60000 digits
- *  @b            (2) hexadecimal number, 1 to 60000 digits
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the sum
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `a` not hexadecimal, empty or over 60000 characters; -2 the same
- *          for `b`; -3 `resultLength` below 0 or above 60000; -4 `resultLength`
- *          shorter than the sum; -5 the sum would need 60001 digits. */
+ *  sum has no leading zeros unless padded by resultLength.
+ *  @param 1 a            hexadecimal number, 1 to 60000 digits; checked first
+ *  @param 2 b            hexadecimal number, 1 to 60000 digits
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the sum
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 a over 60000 characters, empty or not hexadecimal;
+ *          -2 the same for b;
+ *          -5 the sum would need 60001 digits;
+ *          -3 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the sum;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_AddHexaToHexa(const char* a, const char* b, int resultLength, char* out,
                                               int outSize);
 
@@ -562,16 +735,20 @@ VEK_API short VEK_CALL vek_Calc_SubstractHexaToHexa(const char* a, const char* b
 /*! vek_Calc_AddDecToHexa() :
  *  Adds a decimal number to a hexadecimal one, in hexadecimal: "FF" + "1" gives
  *  "100".
- *  @hexa         (1) hexadecimal number, 1 to 60000 digits
- *  @dec          (2) decimal number up to 18446744073709551615; built first
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the sum
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `dec` not decimal, empty or over 60000 characters; -2 `hexa` not
- *          hexadecimal, empty or over 60000 characters; -3 `resultLength` below
- *          0 or above 60000; -4 `resultLength` shorter than the sum; -5 `dec`
- *          above 2^64 - 1; -6 the sum would need 60001 digits. */
+ *  @param 1 hexa         hexadecimal number, 1 to 60000 digits
+ *  @param 2 dec          decimal number up to 18446744073709551615; checked first
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the sum
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 dec over 60000 characters, empty or not decimal;
+ *          -2 hexa over 60000 characters, empty or not hexadecimal;
+ *          -5 dec above 2^64 - 1;
+ *          -6 the sum would need 60001 digits;
+ *          -3 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the sum;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_AddDecToHexa(const char* hexa, const char* dec, int resultLength, char* out,
                                              int outSize);
 
@@ -603,83 +780,105 @@ VEK_API short VEK_CALL vek_Calc_SubstractDecToHexa(const char* hexa, const char*
 /*! vek_Calc_XorHexa() :
  *  Digit-wise XOR of two hexadecimal texts of the same even length: "0F" and
  *  "F0" give "FF". The result keeps the operands' length, leading zeros included.
- *  @a            (1) hexadecimal text of even length, 2 to 60000 digits
- *  @b            (2) hexadecimal text of the length of `a`
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the result
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `a` not hexadecimal or empty; -2 `b` not hexadecimal or empty;
- *          -3 `a` and `b` of different lengths; -4 `a` of odd length;
- *          -5 `a` or `b` over 60000 characters; -6 `resultLength` below 0 or
- *          above 60000; -7 `resultLength` shorter than the result. */
+ *  @param 1 a            hexadecimal text of even length, 2 to 60000 digits
+ *  @param 2 b            hexadecimal text of the length of a
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the result
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -5 a over 60000 characters, or (after -1) b over 60000 characters;
+ *          -1 a empty or not hexadecimal;
+ *          -2 b empty or not hexadecimal;
+ *          -4 a of odd length;
+ *          -3 a and b of different lengths;
+ *          -6 resultLength below 0 or above 60000;
+ *          -7 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_XorHexa(const char* a, const char* b, int resultLength, char* out, int outSize);
 
 /*! vek_Calc_AndHexa() :
  *  Digit-wise AND of two hexadecimal texts of the same even length: "0F" and
  *  "F0" give "00". The result keeps the operands' length, leading zeros included.
- *  @a            (1) hexadecimal text of even length, 2 to 60000 digits
- *  @b            (2) hexadecimal text of the length of `a`
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the result
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `a` not hexadecimal or empty; -2 `b` not hexadecimal or empty;
- *          -3 `a` and `b` of different lengths; -4 `a` of odd length;
- *          -5 `a` or `b` over 60000 characters; -6 `resultLength` below 0 or
- *          above 60000; -7 `resultLength` shorter than the result. */
+ *  @param 1 a            hexadecimal text of even length, 2 to 60000 digits
+ *  @param 2 b            hexadecimal text of the length of a
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the result
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -5 a over 60000 characters, or (after -1) b over 60000 characters;
+ *          -1 a empty or not hexadecimal;
+ *          -2 b empty or not hexadecimal;
+ *          -4 a of odd length;
+ *          -3 a and b of different lengths;
+ *          -6 resultLength below 0 or above 60000;
+ *          -7 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_AndHexa(const char* a, const char* b, int resultLength, char* out, int outSize);
 
 /*! vek_Calc_OrHexa() :
  *  Digit-wise OR of two hexadecimal texts of the same even length: "A0" and
  *  "05" give "A5". The result keeps the operands' length, leading zeros included.
- *  @a            (1) hexadecimal text of even length, 2 to 60000 digits
- *  @b            (2) hexadecimal text of the length of `a`
- *  @resultLength (3) 0 for the natural length, else the length to pad to with '0'
- *  @out          (4) receives the result
- *  @outSize      (5) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `a` not hexadecimal or empty; -2 `b` not hexadecimal or empty;
- *          -3 `a` and `b` of different lengths; -4 `a` of odd length;
- *          -5 `a` or `b` over 60000 characters; -6 `resultLength` below 0 or
- *          above 60000; -7 `resultLength` shorter than the result. */
+ *  @param 1 a            hexadecimal text of even length, 2 to 60000 digits
+ *  @param 2 b            hexadecimal text of the length of a
+ *  @param 3 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 4 out          receives the result
+ *  @param 5 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -5 a over 60000 characters, or (after -1) b over 60000 characters;
+ *          -1 a empty or not hexadecimal;
+ *          -2 b empty or not hexadecimal;
+ *          -4 a of odd length;
+ *          -3 a and b of different lengths;
+ *          -6 resultLength below 0 or above 60000;
+ *          -7 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_OrHexa(const char* a, const char* b, int resultLength, char* out, int outSize);
 
 /*! vek_Calc_ComplementHexa() :
  *  Replaces every digit d by 15 - d (all bits inverted): "0F" gives "F0". The
  *  result keeps the input's length.
- *  @hexa         (1) hexadecimal text, 1 to 60000 digits
- *  @resultLength (2) 0 for the natural length, else the length to pad to with '0'
- *  @out          (3) receives the result
- *  @outSize      (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal or empty; -2 `resultLength` below 0 or
- *          above 60000; -3 `hexa` over 60000 characters; -4 `resultLength`
- *          shorter than the result. */
+ *  @param 1 hexa         hexadecimal text, 1 to 60000 digits
+ *  @param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it
+ *  @param 3 out          receives the result
+ *  @param 4 outSize      size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 hexa over 60000 characters;
+ *          -1 hexa empty or not hexadecimal;
+ *          -2 resultLength below 0 or above 60000;
+ *          -4 resultLength shorter than the result;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_ComplementHexa(const char* hexa, int resultLength, char* out, int outSize);
 
 /*! vek_Calc_ChecksumHexa() :
- *  XOR of the consecutive blocks of `blockLength` digits of a hexadecimal text:
- *  "1122334455667788" with blocks of 4 gives "0088". The result has
- *  `blockLength` digits, leading zeros included.
- *  @hexa        (1) hexadecimal text, a multiple of `blockLength` digits
- *  @blockLength (2) block length in digits, 1 to 30000
- *  @out         (3) receives the checksum
- *  @outSize     (4) size of `out` in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal; -2 `hexa` empty or over 60000 characters;
- *          -3 `blockLength` below 1 or above 30000; -4 the length of `hexa` is
- *          not a multiple of `blockLength`. */
+ *  XOR of the consecutive blocks of blockLength digits of a hexadecimal text:
+ *  "1122334455667788" with blocks of 4 gives "0088". The result has blockLength
+ *  digits, leading zeros included.
+ *  @param 1 hexa        hexadecimal text, 1 to 60000 digits, a multiple of blockLength
+ *  @param 2 blockLength block length in digits, 1 to 30000
+ *  @param 3 out         receives the checksum
+ *  @param 4 outSize     size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 hexa over 60000 characters, or empty;
+ *          -1 hexa not hexadecimal;
+ *          -3 blockLength below 1 or above 30000;
+ *          -4 the length of hexa not a multiple of blockLength;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_ChecksumHexa(const char* hexa, int blockLength, char* out, int outSize);
 
 /*! vek_Calc_CountBits() :
- *  Counts the one bits of a hexadecimal text, or its zero bits when `mode` is 0:
+ *  Counts the one bits of a hexadecimal text, or its zero bits when mode is 0:
  *  "F0" has 4 of each.
- *  @hexa  (1) hexadecimal text, 1 to 60000 digits
- *  @mode  (2) 0 to count zero bits, any other value to count one bits
- *  @count (3) receives the count (not written on failure)
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 `hexa` not hexadecimal, empty or over 60000 characters. */
+ *  @param 1 hexa  hexadecimal text, 1 to 60000 digits
+ *  @param 2 mode  0 to count zero bits, any other value to count one bits
+ *  @param 3 count receives the count; written only on success
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 hexa over 60000 characters, empty or not hexadecimal;
+ *          -99 internal failure, or count a null pointer. */
 VEK_API short VEK_CALL vek_Calc_CountBits(const char* hexa, short mode, int* count);
 
 /* ------------------------------------------------------------------------
@@ -707,21 +906,17 @@ VEK_API short VEK_CALL vek_Calc_CountBits(const char* hexa, short mode, int* cou
  *                   an odd trailing digit is ignored
  *  @param 5 out     receives the element's value as upper-case hexadecimal text
  *  @param 6 outSize size of out in bytes
- *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
- *          -3 tag1 over 60000 characters;
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run
+ *          (tag1, tag2, tag3, data, the tags' lengths, then the search):
+ *          -3 a tag over 60000 characters, or (after -2) tag1 not 2 or 4 digits,
+ *             or tag2 or tag3 not 0, 2 or 4 digits;
  *          -4 tag1 empty or null;
- *          -1 tag1 not hexadecimal;
- *          -3 tag2 over 60000 characters (when given);
- *          -1 tag2 not hexadecimal (when given);
- *          -3 tag3 over 60000 characters (when given);
- *          -1 tag3 not hexadecimal (when given);
+ *          -1 a tag holding a character other than '0'-'9', 'A'-'F';
  *          -6 data over 60000 characters;
- *          -5 data empty or null;
- *          -2 data not hexadecimal;
- *          -3 tag1 not 2 or 4 digits, then tag2 or tag3 not 0, 2 or 4 digits;
- *          -7 the path leads to no element (a tag not found, or an element met
- *             that runs past the end of the data or of its enclosing value);
- *          -5 the element found has an empty value;
+ *          -5 data empty or null, or (after -7) the element found has an empty value;
+ *          -2 data holding a character other than '0'-'9', 'A'-'F';
+ *          -7 the path leads to no element: a tag not found, or an element met
+ *             that runs past the end of the data or of its enclosing value;
  *          -50 out too small for the result;
  *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Tran_ExtractTLV(const char* tag1, const char* tag2, const char* tag3, const char* data,
@@ -732,27 +927,31 @@ VEK_API short VEK_CALL vek_Tran_ExtractTLV(const char* tag1, const char* tag2, c
  * ------------------------------------------------------------------------ */
 
 /*! vek_Conv_ArrayCharToHexa() :
- *  A block of bytes (any values, 0x00 included) as hexadecimal text, two
- *  upper-case digits a byte.
- *  @param 1 bytes    the block; only `length` bytes are read.
- *  @param 2 length   the number of bytes, 1 to 30000.
- *  @param 3 out      receives 2 x length digits and a NUL.
- *  @param 4 outSize  size of `out` in bytes: at least 2 x length + 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 length 0 or
- *          negative, or a null `bytes`; -2 length above 30000; -50 output too
- *          small; -99 internal failure. */
+ *  A block of bytes (any values, 0x00 included) as hexadecimal text, two digits
+ *  a byte: 00 7F FF gives "007FFF".
+ *  @param 1 bytes   the block; only length bytes are read
+ *  @param 2 length  the number of bytes, 1 to 30000
+ *  @param 3 out     receives two digits a byte
+ *  @param 4 outSize size of out in bytes: at least 2 x length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 length above 60000, or (after -1) above 30000;
+ *          -1 length 0 or negative, or bytes a null pointer;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_ArrayCharToHexa(const unsigned char* bytes, int length, char* out, int outSize);
 
 /*! vek_Conv_ArrayCharToBin() :
  *  A block of bytes (any values, 0x00 included) as binary text, eight bits a
- *  byte, most significant first.
- *  @param 1 bytes    the block; only `length` bytes are read.
- *  @param 2 length   the number of bytes, 1 to 7500.
- *  @param 3 out      receives 8 x length bits and a NUL.
- *  @param 4 outSize  size of `out` in bytes: at least 8 x length + 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus(): -1 length 0 or
- *          negative, or a null `bytes`; -2 length above 7500; -50 output too
- *          small; -99 internal failure. */
+ *  byte, most significant first: 41 gives "01000001".
+ *  @param 1 bytes   the block; only length bytes are read
+ *  @param 2 length  the number of bytes, 1 to 7500
+ *  @param 3 out     receives eight bits a byte
+ *  @param 4 outSize size of out in bytes: at least 8 x length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -2 length above 60000, or (after -1) above 7500;
+ *          -1 length 0 or negative, or bytes a null pointer;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Conv_ArrayCharToBin(const unsigned char* bytes, int length, char* out, int outSize);
 
 /* ------------------------------------------------------------------------
@@ -760,13 +959,14 @@ VEK_API short VEK_CALL vek_Conv_ArrayCharToBin(const unsigned char* bytes, int l
  * ------------------------------------------------------------------------ */
 
 /*! vek_Calc_RndByMinMax() :
- *  Writes `length` random characters, unit after unit, each unit between the
- *  minimum and the maximum (both included). The units by type:
- *    "BIN"   one binary digit;     minimum "0", maximum "1"
- *    "DEC"   one decimal digit;    minimum "0" to "8", maximum "1" to "9"
+ *  Writes length random characters, unit after unit, each unit between the
+ *  minimum and the maximum (both included): "0", "9", "DEC", 4 gives four
+ *  random decimal digits. The units by type:
+ *    "BIN"   one binary digit;      minimum "0", maximum "1"
+ *    "DEC"   one decimal digit;     minimum "0" to "8", maximum "1" to "9"
  *    "HEXA"  one hexadecimal digit; minimum "0" to "E", maximum "1" to "F"
  *    "HEXA2" one byte as two hexadecimal digits; minimum "00" to "FE",
- *            maximum "01" to "FF"; `length` counts digits and must be even
+ *            maximum "01" to "FF"; length counts digits and must be even
  *    "CHAR"  one character, bounds compared by code; minimum any character,
  *            maximum a character of code 2 or above (the result holds no NUL)
  *  When both bounds are empty (or null) the whole range of the type is used:
@@ -777,26 +977,27 @@ VEK_API short VEK_CALL vek_Conv_ArrayCharToBin(const unsigned char* bytes, int l
  *  The generator uses the shared DES engine: after a successful call its key
  *  slot 0 holds the generator's own key, which vek_Tran_CalDES_Fast() then uses.
  *  A call that fails leaves the engine and the generator as they were.
- *  @param 1 minimum  the lower bound of each unit: one character, or two digits
- *                    for "HEXA2"; "" or null, with maximum "", for the default.
- *  @param 2 maximum  the upper bound, of the same length as minimum.
- *  @param 3 type     "BIN", "DEC", "HEXA", "HEXA2" or "CHAR", in any letter case.
- *  @param 4 length   the number of characters to write, 1 to 60000.
- *  @param 5 out      receives the random text.
- *  @param 6 outSize  size of `out` in bytes: at least length + 1.
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
+ *  @param 1 minimum the lower bound of each unit: one character, or two digits
+ *                   for "HEXA2"; "" or null, with maximum "", for the default
+ *  @param 2 maximum the upper bound, of the same length as minimum
+ *  @param 3 type    "BIN", "DEC", "HEXA", "HEXA2" or "CHAR", in any letter case
+ *  @param 4 length  the number of characters to write, 1 to 60000
+ *  @param 5 out     receives the random text
+ *  @param 6 outSize size of out in bytes: at least length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run
+ *          (bound lengths, a null type; for "HEXA2" length, parity, bound lengths,
+ *          bounds; for the other types bound lengths, type, bounds, length; then
+ *          the order of the bounds):
+ *          -7 minimum and maximum of different lengths;
+ *          -5 type null, or (after -6) not one of the five;
  *          -1 length below 1 or above 60000;
- *          -2 minimum or maximum outside the bounds of its type;
  *          -3 odd length for "HEXA2";
- *          -4 minimum not below maximum;
- *          -5 type null or not one of the five;
  *          -6 a bound not of 2 characters for "HEXA2", or longer than one
  *             character for another type;
- *          -7 minimum and maximum of different lengths.
- *          Checked in this order: bound lengths (-7); type null (-5); for
- *          "HEXA2" length (-1), parity (-3), bound lengths (-6), bounds (-2);
- *          for the others bound lengths (-6), type (-5), bounds (-2), length
- *          (-1); then the order of the bounds (-4). */
+ *          -2 minimum or maximum outside the bounds of its type;
+ *          -4 minimum not below maximum;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
 VEK_API short VEK_CALL vek_Calc_RndByMinMax(const char* minimum, const char* maximum, const char* type, int length,
                                             char* out, int outSize);
 
@@ -824,15 +1025,13 @@ VEK_API short VEK_CALL vek_Calc_RndByMinMax(const char* minimum, const char* max
  *  @param 4 out     receives the resulting block, 16 digits
  *  @param 5 outSize size of out in bytes, at least 17
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
- *          -2 key over 60000 characters or empty;
- *          -1 key holds a character other than 0-9, A-F;
- *          -3 data holds a character other than 0-9, A-F (data over 60000
- *             characters or empty stops here too, with -99);
- *          -2 key not exactly 32 digits;
+ *          -2 key over 60000 characters or empty, or (after -3) not exactly 32 digits;
+ *          -1 key holding a character other than '0'-'9', 'A'-'F';
+ *          -3 data holding a character other than '0'-'9', 'A'-'F';
  *          -4 data not exactly 16 digits;
  *          -5 mode neither 0 nor 1;
  *          -50 out too small for the result (the engine's keys are replaced by then);
- *          -99 internal failure, or data over 60000 characters or empty. */
+ *          -99 internal failure, or data empty or over 60000 characters. */
 VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, short mode, char* out, int outSize);
 
 /*! vek_Tran_DecryptOrEncryptImage() :
@@ -851,11 +1050,10 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
  *  @param 5 outSize size of out in bytes, at least the image length + 1
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -6 image over 60000 characters;
- *          -3 image empty, or holding a character other than 0-9, A-F;
- *          -1 key over 60000 characters or empty;
- *          -2 key holds a character other than 0-9, A-F;
+ *          -3 image empty or holding a character other than '0'-'9', 'A'-'F';
+ *          -1 key over 60000 characters or empty, or (after -4) not exactly 16 digits;
+ *          -2 key holding a character other than '0'-'9', 'A'-'F';
  *          -4 mode neither 0 nor 1;
- *          -1 key not exactly 16 digits;
  *          -5 image length not a multiple of 16;
  *          -50 out too small for the result (the key is loaded by then);
  *          -99 internal failure. */
@@ -868,10 +1066,12 @@ VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short m
  *  @param 1 mode     must be 0 or 1; it has no other effect
  *  @param 2 key      16 hexadecimal digits
  *  @param 3 reserved not read
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 key empty; -2 mode neither 0 nor 1; -4 key not exactly 16 digits.
- *          A key with a character other than 0-9, A-F or longer than 60000
- *          characters ends with -99. */
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 key empty or null;
+ *          -2 mode neither 0 nor 1;
+ *          -4 key not exactly 16 digits;
+ *          -99 internal failure, or key over 60000 characters (checked before
+ *              -1) or holding a character other than '0'-'9', 'A'-'F' (before -2). */
 VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int reserved);
 
 /*! vek_Tran_CalDES_Fast() :
@@ -879,15 +1079,19 @@ VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int reserve
  *  vek_Tran_DecryptOrEncryptImage(), with the key already in the engine's slot
  *  0 (loaded by vek_Tran_InitDES() or by any other function that loads a key):
  *  no key schedule is computed.
- *  @param 1 image     the image, hexadecimal digits, a multiple of 16
+ *  @param 1 image     the image, hexadecimal digits, a multiple of 16, 16 to 60000
  *  @param 2 mode      1 encrypt, 0 decrypt
- *  @param 3 blockMode must be 0 (otherwise -99)
- *  @param 4 out       receives the processed image
- *  @param 5 outSize   size of out, at least the image length + 1
- *  @return -1 on success; 0 on failure, then vek_LastStatus():
- *          -1 image holds a character other than 0-9, A-F; -2 image empty;
- *          -3 image longer than 60000 characters; -4 mode neither 0 nor 1;
- *          -5 image length not a multiple of 16 digits. */
+ *  @param 3 blockMode must be 0
+ *  @param 4 out       receives the processed image (as many digits)
+ *  @param 5 outSize   size of out in bytes, at least the image length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -3 image over 60000 characters;
+ *          -2 image empty;
+ *          -1 image holding a character other than '0'-'9', 'A'-'F';
+ *          -4 mode neither 0 nor 1;
+ *          -5 image length not a multiple of 16 (checked after blockMode);
+ *          -50 out too small for the result;
+ *          -99 internal failure, or blockMode other than 0. */
 VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int blockMode, char* out, int outSize);
 
 /* ------------------------------------------------------------------------

@@ -1,10 +1,13 @@
 // Character arrays: the class, and the exports as a caller sees them.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
+#include "support/texts.h"
 #include "types/C_ArrayChar.h"
 
 namespace {
@@ -49,44 +52,18 @@ TEST(ArrayChar, ChecksInOrder) {
     EXPECT_THROW(A::DigitChar(-1), A::xWrongValue);
 }
 
-TEST(ArrayCharExports, Results) {
-    auto o = call_text([](char* out, int n) { return VEK(vek_Conv_ArrayCharToHexa)(kSample, 3, out, n); });
-    EXPECT_EQ(o.result, -1);
-    EXPECT_EQ(o.out, "007FFF");
-    o = call_text([](char* out, int n) { return VEK(vek_Conv_ArrayCharToBin)(kSample, 3, out, n); });
-    EXPECT_EQ(o.result, -1);
-    EXPECT_EQ(o.out, kSampleBits);
-    // A zero byte in the middle is a byte like any other; the length ends the block.
-    const unsigned char middle[] = {0x41, 0x00, 0x42, 0x99};
-    o = call_text([&](char* out, int n) { return VEK(vek_Conv_ArrayCharToHexa)(middle, 3, out, n); });
-    EXPECT_EQ(o.out, "410042");
+// Each export run on one case of arraychar.vec.
+vek::test::Outcome convert(short(VEK_CALL* fn)(const unsigned char*, int, char*, int), const vek::test::Vector& v) {
+    std::vector<std::uint8_t> block;
+    if (v.has("Bytes")) block = vek::test::bytes_of(v["Bytes"]);
+    const unsigned char* bytes = v.has("Bytes") ? block.data() : nullptr;
+    return call_text([&](char* out, int n) { return fn(bytes, v.integer("Length"), out, n); });
 }
 
-TEST(ArrayCharExports, LimitsAndStatusCodes) {
-    const std::vector<unsigned char> big(30001, 0x5A);
-    const auto hexa = [&](int length) {
-        return call_text([&](char* out, int n) { return VEK(vek_Conv_ArrayCharToHexa)(big.data(), length, out, n); });
-    };
-    const auto bin = [&](int length) {
-        return call_text([&](char* out, int n) { return VEK(vek_Conv_ArrayCharToBin)(big.data(), length, out, n); });
-    };
-    auto o = hexa(30000);
-    EXPECT_EQ(o.result, -1);
-    EXPECT_EQ(o.out.size(), 60000u);
-    o = bin(7500);
-    EXPECT_EQ(o.result, -1);
-    EXPECT_EQ(o.out.size(), 60000u);
-    for (const auto& [o2, status] : {std::pair{hexa(30001), -2}, {hexa(60001), -2}, {hexa(0), -1}, {hexa(-1), -1},
-                                     {hexa(INT32_MIN), -1}, {bin(7501), -2}, {bin(0), -1}, {bin(-1), -1}}) {
-        EXPECT_EQ(o2.result, 0);
-        EXPECT_EQ(o2.status, status);
-        EXPECT_EQ(o2.out, "");
-    }
-    o = call_text([](char* out, int n) { return VEK(vek_Conv_ArrayCharToHexa)(nullptr, 4, out, n); });
-    EXPECT_EQ(o.status, -1);
-    o = call_text([](char* out, int n) { return VEK(vek_Conv_ArrayCharToBin)(nullptr, 4, out, n); });
-    EXPECT_EQ(o.status, -1);
-}
+const vek::test::VectorRunners kRunners{{
+    {"vek_Conv_ArrayCharToHexa", [](const vek::test::Vector& v) { return convert(VEK(vek_Conv_ArrayCharToHexa), v); }},
+    {"vek_Conv_ArrayCharToBin", [](const vek::test::Vector& v) { return convert(VEK(vek_Conv_ArrayCharToBin), v); }},
+}};
 
 // A null output buffer cannot be written: -99, not a crash.
 TEST(ArrayCharExports, NullOutputIsAnInternalFailure) {

@@ -1,11 +1,10 @@
 // Character strings: the class, and the exports as a caller sees them.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
 #include <string>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
 #include "types/C_StringChar.h"
 
 namespace {
@@ -13,12 +12,6 @@ namespace {
 using S = C_StringType;
 using C = C_StringChar;
 using vek::test::call_text;
-
-std::string repeat(const std::string& piece, int times) {
-    std::string s;
-    for (int i = 0; i < times; ++i) s += piece;
-    return s;
-}
 
 // ---- The class ----
 
@@ -79,60 +72,20 @@ TEST(StringChar, SwapsAndTheZeroByteCheck) {
 
 // ---- The exports ----
 
-struct TextCase {
-    const char* label;
-    std::function<short(char*, int)> run;
-    short status;  // 0: success
-    std::string out;
-};
-std::ostream& operator<<(std::ostream& os, const TextCase& c) { return os << c.label; }
+// Each export run on one case of char.vec.
+using Text = short(VEK_CALL*)(const char*, char*, int);
 
-class CharText : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(CharText, ResultAndStatus) {
-    const TextCase& c = GetParam();
-    const auto o = call_text(c.run);
-    EXPECT_EQ(o.result, c.status == 0 ? -1 : 0);
-    EXPECT_EQ(o.status, c.status);
-    EXPECT_EQ(o.out, c.status == 0 ? c.out : "");
+vek::test::Outcome text_call(Text fn, const vek::test::Vector& v) {
+    return call_text([&](char* o, int n) { return fn(v["In"].c_str(), o, n); });
 }
 
-#define CALL(fn, text) \
-    [in = std::string(text)](char* o, int n) { return VEK(fn)(in.c_str(), o, n); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Char, CharText,
-    ::testing::Values(
-        TextCase{"HexaToChar 414243", CALL(vek_Conv_HexaToChar, "414243"), 0, "ABC"},
-        TextCase{"HexaToChar high bytes", CALL(vek_Conv_HexaToChar, "017F80FF"), 0, "\x01\x7F\x80\xFF"},
-        TextCase{"HexaToChar 60000 digits", CALL(vek_Conv_HexaToChar, repeat("5A", 30000)), 0, std::string(30000, 'Z')},
-        TextCase{"HexaToChar empty", CALL(vek_Conv_HexaToChar, ""), -1, ""},
-        TextCase{"HexaToChar lower case", CALL(vek_Conv_HexaToChar, "4a"), -1, ""},
-        TextCase{"HexaToChar too long", CALL(vek_Conv_HexaToChar, std::string(60002, 'A')), -1, ""},
-        TextCase{"HexaToChar odd", CALL(vek_Conv_HexaToChar, "41424"), -2, ""},
-        TextCase{"HexaToChar odd before invalid", CALL(vek_Conv_HexaToChar, "4a4"), -2, ""},
-        TextCase{"HexaToChar odd before too long", CALL(vek_Conv_HexaToChar, std::string(60001, 'A')), -2, ""},
-        TextCase{"HexaToChar zero byte", CALL(vek_Conv_HexaToChar, "410042"), -3, ""},
-        TextCase{"HexaToChar only zero", CALL(vek_Conv_HexaToChar, "00"), -3, ""},
-        TextCase{"BinToChar AB", CALL(vek_Conv_BinToChar, "0100000101000010"), 0, "AB"},
-        TextCase{"BinToChar FF", CALL(vek_Conv_BinToChar, "11111111"), 0, "\xFF"},
-        TextCase{"BinToChar not binary", CALL(vek_Conv_BinToChar, "01000002"), -1, ""},
-        TextCase{"BinToChar empty", CALL(vek_Conv_BinToChar, ""), -2, ""},
-        TextCase{"BinToChar too long", CALL(vek_Conv_BinToChar, std::string(60008, '1')), -2, ""},
-        TextCase{"BinToChar not 8", CALL(vek_Conv_BinToChar, "0100000"), -3, ""},
-        TextCase{"BinToChar not 8 before invalid", CALL(vek_Conv_BinToChar, "x"), -3, ""},
-        TextCase{"BinToChar not 8 before too long", CALL(vek_Conv_BinToChar, std::string(60001, '1')), -3, ""},
-        TextCase{"BinToChar zero byte", CALL(vek_Conv_BinToChar, "0100000100000000"), -4, ""},
-        TextCase{"SwapCharInPairs ABCD", CALL(vek_Tran_SwapCharInPairs, "ABCD"), 0, "BADC"},
-        TextCase{"SwapCharInPairs 60000", CALL(vek_Tran_SwapCharInPairs, repeat("ab", 30000)), 0, repeat("ba", 30000)},
-        TextCase{"SwapCharInPairs empty", CALL(vek_Tran_SwapCharInPairs, ""), -1, ""},
-        TextCase{"SwapCharInPairs too long before odd", CALL(vek_Tran_SwapCharInPairs, std::string(60001, 'a')), -1, ""},
-        TextCase{"SwapCharInPairs odd", CALL(vek_Tran_SwapCharInPairs, "ABC"), -2, ""},
-        TextCase{"SwapChar A", CALL(vek_Tran_SwapChar, "A"), 0, "\x14"},
-        TextCase{"SwapChar ab", CALL(vek_Tran_SwapChar, "ab"), 0, "\x16\x26"},
-        TextCase{"SwapChar high", CALL(vek_Tran_SwapChar, "\xFF\x80\x01"), 0, "\xFF\x08\x10"},
-        TextCase{"SwapChar empty", CALL(vek_Tran_SwapChar, ""), -1, ""},
-        TextCase{"SwapChar too long", CALL(vek_Tran_SwapChar, std::string(60001, 'a')), -2, ""}));
+const vek::test::VectorRunners kRunners{{
+    {"vek_Conv_HexaToChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Conv_HexaToChar), v); }},
+    {"vek_Conv_BinToChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Conv_BinToChar), v); }},
+    {"vek_Tran_SwapCharInPairs",
+     [](const vek::test::Vector& v) { return text_call(VEK(vek_Tran_SwapCharInPairs), v); }},
+    {"vek_Tran_SwapChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Tran_SwapChar), v); }},
+}};
 
 TEST(CharExports, NullInputIsTheEmptyText) {
     char out[8];

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
+#include "support/texts.h"
 #include "types/C_StringDec.h"
 #include "types/C_StringHexa.h"
 
@@ -23,16 +25,9 @@ namespace {
 
 using S = C_StringType;
 using vek::test::call_text;
+using vek::test::random_hexa;
 
 C_StringHexa hexa(const std::string& text) { return C_StringHexa(text, S::kHexadecimal); }
-
-// `digits` random digits, of which the first `zeros` are '0'.
-std::string random_hexa(std::mt19937_64& rng, std::size_t digits, std::size_t zeros = 0) {
-    static const char kAlphabet[] = "0123456789ABCDEF";
-    std::string text(digits, '0');
-    for (std::size_t i = zeros; i < digits; ++i) text[i] = kAlphabet[rng() % 16];
-    return text;
-}
 
 std::string hex64(std::uint64_t v, std::size_t width = 0) {
     char text[17];
@@ -328,181 +323,48 @@ TEST(HexaArith, LongChecksumAgainstGmp) {
 
 // ---- The exports ----
 
-struct ExportCase {
-    std::string name;  // what the case shows
-    std::function<short(char*, int)> run;
-    short result;
-    short status;
-    std::string out;  // "" for every failure
-};
+using vek::test::text_or_null;
+using vek::test::Vector;
 
-void PrintTo(const ExportCase& c, std::ostream* os) { *os << c.name; }
+using Operands = short(VEK_CALL*)(const char*, const char*, int, char*, int);
+using Single = short(VEK_CALL*)(const char*, int, char*, int);
 
-const std::string kTooLong(60001, 'A');
-const std::string kTooLongBad(60001, 'z');
-const std::string kLongest(60000, 'F');
-const std::string kOdd60000Minus1(59999, 'A');
-
-using AddFn = decltype(&vek_Calc_AddHexaToHexa);
-
-std::function<short(char*, int)> two(AddFn fn, std::string a, std::string b, int length) {
-    return [=](char* o, int n) { return fn(a.c_str(), b.c_str(), length, o, n); };
+vek::test::Outcome operands(Operands fn, const Vector& v) {
+    return call_text([&](char* o, int n) {
+        return fn(text_or_null(v, "In"), text_or_null(v, "B"), v.integer("Length"), o, n);
+    });
 }
 
-#define CALL2(fn, a, b, len) two(VEK(fn), a, b, len)
-
-std::vector<ExportCase> arithmetic_cases() {
-    std::vector<ExportCase> c = {
-        // Addition
-        {"add", CALL2(vek_Calc_AddHexaToHexa, "FFFF", "1", 0), -1, 0, "10000"},
-        {"add padded", CALL2(vek_Calc_AddHexaToHexa, "0001", "0001", 4), -1, 0, "0002"},
-        {"add zeros", CALL2(vek_Calc_AddHexaToHexa, "0", "0", 0), -1, 0, "0"},
-        {"add a invalid", CALL2(vek_Calc_AddHexaToHexa, "0a", "1", 0), 0, -1, ""},
-        {"add a empty", CALL2(vek_Calc_AddHexaToHexa, "", "1", 0), 0, -1, ""},
-        {"add a too long", CALL2(vek_Calc_AddHexaToHexa, kTooLong, "1", 0), 0, -1, ""},
-        {"add both bad: a first", CALL2(vek_Calc_AddHexaToHexa, "", "x", -1), 0, -1, ""},
-        {"add b invalid", CALL2(vek_Calc_AddHexaToHexa, "1", "G", 0), 0, -2, ""},
-        {"add b empty", CALL2(vek_Calc_AddHexaToHexa, "1", "", 0), 0, -2, ""},
-        {"add b too long", CALL2(vek_Calc_AddHexaToHexa, "1", kTooLongBad, -1), 0, -2, ""},
-        {"add length below 0", CALL2(vek_Calc_AddHexaToHexa, "1", "1", -1), 0, -3, ""},
-        {"add length above 60000", CALL2(vek_Calc_AddHexaToHexa, "1", "1", 60001), 0, -3, ""},
-        {"add length too small", CALL2(vek_Calc_AddHexaToHexa, "FFFF", "1", 4), 0, -4, ""},
-        {"add too big", CALL2(vek_Calc_AddHexaToHexa, kLongest, "1", 0), 0, -5, ""},
-        {"add too big before padding", CALL2(vek_Calc_AddHexaToHexa, "1", kLongest, -1), 0, -5, ""},
-        // Subtraction
-        {"sub", CALL2(vek_Calc_SubstractHexaToHexa, "10", "1", 0), -1, 0, "F"},
-        {"sub to zero", CALL2(vek_Calc_SubstractHexaToHexa, "5", "5", 0), -1, 0, "0"},
-        {"sub borrow", CALL2(vek_Calc_SubstractHexaToHexa, "0100", "FF", 4), -1, 0, "0001"},
-        {"sub same width", CALL2(vek_Calc_SubstractHexaToHexa, "05", "03", 0), -1, 0, "2"},
-        {"sub more digits", CALL2(vek_Calc_SubstractHexaToHexa, "5", "03", 0), 0, -5, ""},
-        {"sub more digits, larger value", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 0), 0, -5, ""},
-        {"sub more digits before padding", CALL2(vek_Calc_SubstractHexaToHexa, "10", "005", 60001), 0, -5, ""},
-        {"sub a invalid", CALL2(vek_Calc_SubstractHexaToHexa, "-1", "1", 0), 0, -1, ""},
-        {"sub a too long, b empty", CALL2(vek_Calc_SubstractHexaToHexa, kTooLong, "", 0), 0, -1, ""},
-        {"sub b empty", CALL2(vek_Calc_SubstractHexaToHexa, "1", "", 0), 0, -2, ""},
-        {"sub length below 0", CALL2(vek_Calc_SubstractHexaToHexa, "2", "1", -5), 0, -3, ""},
-        {"sub length too small", CALL2(vek_Calc_SubstractHexaToHexa, "100", "1", 1), 0, -4, ""},
-        {"sub negative", CALL2(vek_Calc_SubstractHexaToHexa, "1", "2", 0), 0, -5, ""},
-        {"sub negative before padding", CALL2(vek_Calc_SubstractHexaToHexa, "1", "2", 60001), 0, -5, ""},
-        // Decimal operand: built first
-        {"add dec", CALL2(vek_Calc_AddDecToHexa, "FF", "1", 0), -1, 0, "100"},
-        {"add dec largest", CALL2(vek_Calc_AddDecToHexa, "0", "18446744073709551615", 0), -1, 0, "FFFFFFFFFFFFFFFF"},
-        {"add dec padded", CALL2(vek_Calc_AddDecToHexa, "F", "1", 6), -1, 0, "000010"},
-        {"add dec: dec invalid", CALL2(vek_Calc_AddDecToHexa, "FF", "1A", 0), 0, -1, ""},
-        {"add dec: dec empty", CALL2(vek_Calc_AddDecToHexa, "FF", "", 0), 0, -1, ""},
-        {"add dec: both bad, dec first", CALL2(vek_Calc_AddDecToHexa, "x", std::string(60001, '1'), 0), 0, -1, ""},
-        {"add dec: hexa invalid", CALL2(vek_Calc_AddDecToHexa, "ff", "1", 0), 0, -2, ""},
-        {"add dec: hexa too long", CALL2(vek_Calc_AddDecToHexa, kTooLong, "1", 0), 0, -2, ""},
-        {"add dec: length", CALL2(vek_Calc_AddDecToHexa, "F", "1", -1), 0, -3, ""},
-        {"add dec: length too small", CALL2(vek_Calc_AddDecToHexa, "F", "1", 1), 0, -4, ""},
-        {"add dec: 21 digits", CALL2(vek_Calc_AddDecToHexa, "F", "100000000000000000000", 0), 0, -5, ""},
-        {"add dec: above 2^64 - 1", CALL2(vek_Calc_AddDecToHexa, "F", "18446744073709551616", -1), 0, -5, ""},
-        {"add dec: too big", CALL2(vek_Calc_AddDecToHexa, kLongest, "1", 0), 0, -6, ""},
-        {"sub dec", CALL2(vek_Calc_SubstractDecToHexa, "100", "1", 0), -1, 0, "FF"},
-        {"sub dec: dec invalid", CALL2(vek_Calc_SubstractDecToHexa, "", "A", 0), 0, -1, ""},
-        {"sub dec: hexa empty", CALL2(vek_Calc_SubstractDecToHexa, "", "1", 0), 0, -2, ""},
-        {"sub dec: length", CALL2(vek_Calc_SubstractDecToHexa, "10", "1", 60001), 0, -3, ""},
-        {"sub dec: length too small", CALL2(vek_Calc_SubstractDecToHexa, "1000", "1", 2), 0, -4, ""},
-        {"sub dec: too big", CALL2(vek_Calc_SubstractDecToHexa, "F", "99999999999999999999", 0), 0, -5, ""},
-        {"sub dec: negative", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", 0), 0, -6, ""},
-        {"sub dec: its leading zeros do not count", CALL2(vek_Calc_SubstractDecToHexa, "F", "0010", 0), -1, 0, "5"},
-        {"sub dec: hexa's leading zeros count", CALL2(vek_Calc_SubstractDecToHexa, "00F", "15", 3), -1, 0, "000"},
-        {"sub dec: negative before padding", CALL2(vek_Calc_SubstractDecToHexa, "F", "16", -1), 0, -6, ""},
-        // Complement
-        {"complement", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("ABC", 0, o, n); }, -1, 0, "543"},
-        {"complement padded", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("0F", 4, o, n); }, -1, 0,
-         "00F0"},
-        {"complement invalid", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("0f", 0, o, n); }, 0, -1, ""},
-        {"complement empty", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)(nullptr, 0, o, n); }, 0, -1, ""},
-        {"complement length", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("1", -1, o, n); }, 0, -2, ""},
-        {"complement too long",
-         [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)(kTooLongBad.c_str(), -1, o, n); }, 0, -3, ""},
-        {"complement length too small", [](char* o, int n) { return VEK(vek_Calc_ComplementHexa)("12", 1, o, n); },
-         0, -4, ""},
-        // Checksum
-        {"checksum", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 4, o, n); }, -1, 0,
-         "0088"},
-        {"checksum one block",
-         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 16, o, n); }, -1, 0,
-         "1122334455667788"},
-        {"checksum invalid", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("11G2", 2, o, n); }, 0, -1, ""},
-        {"checksum empty", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("", 2, o, n); }, 0, -2, ""},
-        {"checksum too long, before characters",
-         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)(kTooLongBad.c_str(), 2, o, n); }, 0, -2, ""},
-        {"checksum block 0", [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122", 0, o, n); }, 0, -3, ""},
-        {"checksum block 30001, before modulo",
-         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("112", 30001, o, n); }, 0, -3, ""},
-        {"checksum modulo",
-         [](char* o, int n) { return VEK(vek_Calc_ChecksumHexa)("1122334455667788", 3, o, n); }, 0, -4, ""},
-    };
-    // The three digit-wise operations share their rules.
-    using LogicFn = decltype(&vek_Calc_XorHexa);
-    const struct {
-        const char* name;
-        LogicFn fn;
-        const char* result;  // of 0F and F0
-    } logic[] = {{"xor", VEK(vek_Calc_XorHexa), "FF"},
-                 {"and", VEK(vek_Calc_AndHexa), "00"},
-                 {"or", VEK(vek_Calc_OrHexa), "FF"}};
-    for (const auto& l : logic) {
-        const auto add = [&](const char* what, std::string a, std::string b, int length, short result, short status,
-                             std::string out) {
-            c.push_back({std::string(l.name) + " " + what, two(l.fn, std::move(a), std::move(b), length), result, status,
-                         std::move(out)});
-        };
-        add("ok", "0F", "F0", 0, -1, 0, l.result);
-        add("padded", "0F", "F0", 4, -1, 0, "00" + std::string(l.result));
-        add("a invalid", "0X", "F0", 0, 0, -1, "");
-        add("a empty", "", "F0", 0, 0, -1, "");
-        add("a invalid, b too long", "0X", kTooLong, 0, 0, -1, "");
-        add("b invalid", "0F", "f0", 0, 0, -2, "");
-        add("b empty", "0F", "", 0, 0, -2, "");
-        add("a odd, b invalid: operands first", "ABC", "x", 0, 0, -2, "");
-        add("lengths differ", "AB", "ABCD", 0, 0, -3, "");
-        add("lengths differ, before padding", "AB", "ABC", -1, 0, -3, "");
-        add("a odd, before lengths", "ABC", "AB", 0, 0, -4, "");
-        add("a odd", "ABC", "123", 0, 0, -4, "");
-        add("a too long", kTooLong, "AB", 0, 0, -5, "");
-        add("a too long, b invalid", kTooLongBad, "x", 0, 0, -5, "");
-        add("b too long", "AB", kTooLong, 0, 0, -5, "");
-        add("length below 0", "AB", "CD", -1, 0, -6, "");
-        add("length above 60000", "AB", "CD", 60001, 0, -6, "");
-        add("length too small", "AB", "CD", 1, 0, -7, "");
-    }
-    return c;
+vek::test::Outcome single(Single fn, const Vector& v, const char* number) {
+    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), v.integer(number), o, n); });
 }
 
-class HexaArithExport : public ::testing::TestWithParam<ExportCase> {};
+// Each export run on one case of hexarith.vec.
+const vek::test::VectorRunners kRunners{{
+    {"vek_Calc_AddHexaToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AddHexaToHexa), v); }},
+    {"vek_Calc_SubstractHexaToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_SubstractHexaToHexa), v); }},
+    {"vek_Calc_AddDecToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AddDecToHexa), v); }},
+    {"vek_Calc_SubstractDecToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_SubstractDecToHexa), v); }},
+    {"vek_Calc_XorHexa", [](const Vector& v) { return operands(VEK(vek_Calc_XorHexa), v); }},
+    {"vek_Calc_AndHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AndHexa), v); }},
+    {"vek_Calc_OrHexa", [](const Vector& v) { return operands(VEK(vek_Calc_OrHexa), v); }},
+    {"vek_Calc_ComplementHexa", [](const Vector& v) { return single(VEK(vek_Calc_ComplementHexa), v, "Length"); }},
+    {"vek_Calc_ChecksumHexa", [](const Vector& v) { return single(VEK(vek_Calc_ChecksumHexa), v, "Block"); }},
+    {"vek_Calc_CountBits",
+     [](const Vector& v) {
+         int count = 77;
+         const short r = VEK(vek_Calc_CountBits)(text_or_null(v, "In"), static_cast<short>(v.integer("Mode")), &count);
+         const short status = VEK_STATUS();
+         if (r == 0) {
+             EXPECT_EQ(count, 77) << "written on failure";
+         }
+         return vek::test::Outcome{r, status, r != 0 ? std::to_string(count) : ""};
+     }},
+}};
 
-TEST_P(HexaArithExport, ResultStatusAndText) {
-    const auto& c = GetParam();
-    const auto o = call_text(c.run);
-    EXPECT_EQ(o.result, c.result);
-    EXPECT_EQ(o.status, c.status);
-    EXPECT_EQ(o.out, c.out);
-}
-
-INSTANTIATE_TEST_SUITE_P(HexaArith, HexaArithExport, ::testing::ValuesIn(arithmetic_cases()));
-
-TEST(HexaArith, CountBitsExport) {
-    int count = -5;
-    EXPECT_EQ(VEK(vek_Calc_CountBits)("F0", 1, &count), -1);
-    EXPECT_EQ(VEK_STATUS(), 0);
-    EXPECT_EQ(count, 4);
-    EXPECT_EQ(VEK(vek_Calc_CountBits)("FF", 0, &count), -1);
-    EXPECT_EQ(count, 0);
-    EXPECT_EQ(VEK(vek_Calc_CountBits)("A", -1, &count), -1);
-    EXPECT_EQ(count, 2);
-    // Only the low 16 bits of the mode count: 65536 arrives as 0 and counts zeros.
-    EXPECT_EQ(VEK(vek_Calc_CountBits)("A", static_cast<short>(65536 & 0xFFFF), &count), -1);
-    EXPECT_EQ(count, 2);
-    for (const char* bad : {"", "0a", "G", static_cast<const char*>(nullptr), kTooLong.c_str()}) {
-        count = 77;
-        EXPECT_EQ(VEK(vek_Calc_CountBits)(bad, 1, &count), 0);
-        EXPECT_EQ(VEK_STATUS(), -1);
-        EXPECT_EQ(count, 77);  // not written on failure
-    }
-    EXPECT_EQ(VEK(vek_Calc_CountBits)("FF", 1, nullptr), 0);  // no place for the count: a failure
+// A null count pointer cannot be written: -99, not a crash.
+TEST(HexaArith, CountBitsWithoutAPlaceForTheCount) {
+    EXPECT_EQ(VEK(vek_Calc_CountBits)("FF", 1, nullptr), 0);
     EXPECT_EQ(VEK_STATUS(), -99);
 }
 
@@ -524,6 +386,7 @@ TEST(HexaArith, CountBitsReadsTheLowHalfOfTheModeSlot) {
 }
 
 TEST(HexaArith, ExportsOnLongestOperands) {
+    const std::string kLongest(60000, 'F');
     const std::string a = std::string(30000, '0') + std::string(30000, 'F');
     auto o = call_text([&](char* out, int n) { return VEK(vek_Calc_AddHexaToHexa)(a.c_str(), "1", 60000, out, n); });
     EXPECT_EQ(o.result, -1);

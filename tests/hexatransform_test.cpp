@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
+#include "support/texts.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringHexa.h"
 
@@ -23,21 +25,10 @@ namespace {
 
 using S = C_StringType;
 using vek::test::call_text;
+using vek::test::random_bits;
+using vek::test::random_hexa;
 
 C_StringHexa hexa(const std::string& text) { return C_StringHexa(text, S::kHexadecimal); }
-
-std::string random_hexa(std::mt19937_64& rng, std::size_t digits) {
-    static const char kAlphabet[] = "0123456789ABCDEF";
-    std::string text(digits, '0');
-    for (char& c : text) c = kAlphabet[rng() % 16];
-    return text;
-}
-
-std::string random_bits(std::mt19937_64& rng, std::size_t n) {
-    std::string bits(n, '0');
-    for (char& c : bits) c = rng() % 2 ? '1' : '0';
-    return bits;
-}
 
 // The oracle: a hexadecimal text as its bit string (four bits a digit, most
 // significant first) and back.
@@ -210,139 +201,43 @@ TEST(HexaTransform, LongShiftsAndStepsAgainstGmp) {
 
 // ---- The exports ----
 
-struct ExportCase {
-    std::string name;
-    std::function<short(char*, int)> run;
-    short result;
-    short status;
-    std::string out;
-};
+using vek::test::text_or_null;
+using vek::test::Vector;
 
-void PrintTo(const ExportCase& c, std::ostream* os) { *os << c.name; }
+using Text = short(VEK_CALL*)(const char*, char*, int);
+using Sized = short(VEK_CALL*)(const char*, int, char*, int);
+using Shift = short(VEK_CALL*)(const char*, short, char*, int);
 
-const std::string kTooLong(60001, 'A');
-const std::string kTooLongBad(60001, 'z');
-const std::string kLongestF(60000, 'F');
-const std::string kTooManyBits(60001, '1');
-
-using OneFn = decltype(&vek_Tran_SwapHexa);
-using LengthFn = decltype(&vek_Tran_IncreaseHexa);
-using ShiftFn = decltype(&vek_Tran_ShiftBitLeft);
-
-std::function<short(char*, int)> one(OneFn fn, const char* text) {
-    return [=](char* o, int n) { return fn(text, o, n); };
-}
-std::function<short(char*, int)> sized(LengthFn fn, const char* text, int length) {
-    return [=](char* o, int n) { return fn(text, length, o, n); };
-}
-std::function<short(char*, int)> shift(ShiftFn fn, const char* text, short count) {
-    return [=](char* o, int n) { return fn(text, count, o, n); };
-}
-std::function<short(char*, int)> set_bin(const char* bin, int position, const char* text) {
-    return [=](char* o, int n) { return VEK(vek_Tran_SetBinInHexa)(bin, position, text, o, n); };
+vek::test::Outcome text(Text fn, const Vector& v) {
+    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), o, n); });
 }
 
-std::vector<ExportCase> transform_cases() {
-    const auto swap = VEK(vek_Tran_SwapHexa);
-    const auto byte = VEK(vek_Tran_SwapHexaByte);
-    const auto bits = VEK(vek_Tran_SwapBitInHexa);
-    const auto up = VEK(vek_Tran_IncreaseHexa);
-    const auto down = VEK(vek_Tran_DecreaseHexa);
-    std::vector<ExportCase> c = {
-        {"swap", one(swap, "1234"), -1, 0, "2143"},
-        {"swap byte", one(swap, "AB"), -1, 0, "BA"},
-        {"swap odd", one(swap, "ABC"), 0, -2, ""},
-        {"swap invalid", one(swap, "12x4"), 0, -1, ""},
-        {"swap empty", one(swap, nullptr), 0, -1, ""},
-        {"swap too long and odd: length first", one(swap, kTooLong.c_str()), 0, -1, ""},
-        {"swap one byte", one(byte, "A5"), -1, 0, "5A"},
-        {"swap one byte: one digit", one(byte, "A"), 0, -2, ""},
-        {"swap one byte: four digits", one(byte, "ABCD"), 0, -2, ""},
-        {"swap one byte: length before characters", one(byte, "zzz"), 0, -2, ""},
-        {"swap one byte: invalid", one(byte, "zz"), 0, -1, ""},
-        {"swap one byte: empty", one(byte, ""), 0, -1, ""},
-        {"swap one byte: null", one(byte, nullptr), 0, -1, ""},
-        {"swap bits", one(bits, "ABC"), -1, 0, "3D5"},
-        {"swap bits keeps zeros", one(bits, "0001"), -1, 0, "8000"},
-        {"swap bits invalid", one(bits, "ab"), 0, -1, ""},
-        {"swap bits empty", one(bits, ""), 0, -1, ""},
-        {"swap bits too long", one(bits, kTooLong.c_str()), 0, -1, ""},
-        {"increase", sized(up, "00FF", 0), -1, 0, "100"},
-        {"increase padded", sized(up, "00FF", 4), -1, 0, "0100"},
-        {"increase carry", sized(up, "FFFF", 0), -1, 0, "10000"},
-        {"increase invalid", sized(up, "0x1", 0), 0, -1, ""},
-        {"increase empty", sized(up, "", 0), 0, -1, ""},
-        {"increase length", sized(up, "1", -1), 0, -2, ""},
-        {"increase length above 60000", sized(up, "1", 60001), 0, -2, ""},
-        {"increase too long", sized(up, kTooLong.c_str(), 0), 0, -3, ""},
-        {"increase too long, before characters", sized(up, kTooLongBad.c_str(), 0), 0, -3, ""},
-        {"increase length too small", sized(up, "FF", 2), 0, -4, ""},
-        {"increase too big", sized(up, kLongestF.c_str(), 0), 0, -5, ""},
-        {"increase too big, before padding", sized(up, kLongestF.c_str(), -1), 0, -5, ""},
-        {"decrease", sized(down, "0100", 0), -1, 0, "FF"},
-        {"decrease to zero", sized(down, "0001", 0), -1, 0, "0"},
-        {"decrease padded", sized(down, "0100", 4), -1, 0, "00FF"},
-        {"decrease invalid", sized(down, "-1", 0), 0, -1, ""},
-        {"decrease empty", sized(down, nullptr, 0), 0, -1, ""},
-        {"decrease length", sized(down, "10", 60001), 0, -2, ""},
-        {"decrease too long", sized(down, kTooLongBad.c_str(), 0), 0, -3, ""},
-        {"decrease length too small", sized(down, "1000", 2), 0, -4, ""},
-        {"decrease zero", sized(down, "0000", 0), 0, -5, ""},
-        {"decrease zero, before padding", sized(down, "0", -1), 0, -5, ""},
-        {"set bits", set_bin("1111", 1, "00"), -1, 0, "F0"},
-        {"set bits last", set_bin("0", 8, "FF"), -1, 0, "FE"},
-        {"set bits middle", set_bin("0110", 3, "0000"), -1, 0, "1800"},
-        {"set bits: bits invalid", set_bin("012", 1, "FF"), 0, -1, ""},
-        {"set bits: bits empty", set_bin("", 1, "FF"), 0, -1, ""},
-        {"set bits: bits bad before target", set_bin("2", 1, "zz"), 0, -1, ""},
-        {"set bits: position 0", set_bin("1", 0, "FF"), 0, -2, ""},
-        {"set bits: position 9", set_bin("1", 9, "FF"), 0, -2, ""},
-        {"set bits: position above 240000", set_bin("1", 240001, "FF"), 0, -2, ""},
-        {"set bits: lowest position", set_bin("1", INT_MIN, "FF"), 0, -2, ""},
-        {"set bits: target invalid", set_bin("1", 1, "fF"), 0, -3, ""},
-        {"set bits: target empty", set_bin("1", 1, ""), 0, -3, ""},
-        {"set bits: target too long", set_bin("1", 1, kTooLong.c_str()), 0, -3, ""},
-        {"set bits: target before position", set_bin("1", 0, "x"), 0, -3, ""},
-        {"set bits: bits too long", set_bin(kTooManyBits.c_str(), 1, "FF"), 0, -4, ""},
-        {"set bits: bits too long before target", set_bin(kTooManyBits.c_str(), 1, ""), 0, -4, ""},
-        {"set bits: overlap", set_bin("11", 8, "FF"), 0, -5, ""},
-    };
-    const struct {
-        const char* name;
-        ShiftFn fn;
-    } shifts[] = {{"shift left", VEK(vek_Tran_ShiftBitLeft)}, {"shift right", VEK(vek_Tran_ShiftBitRight)}};
-    for (const auto& s : shifts) {
-        const std::string name = s.name;
-        c.push_back({name + ": invalid", shift(s.fn, "zz", 1), 0, -1, ""});
-        c.push_back({name + ": empty", shift(s.fn, "", 1), 0, -2, ""});
-        c.push_back({name + ": null", shift(s.fn, nullptr, 1), 0, -2, ""});
-        c.push_back({name + ": too long", shift(s.fn, kTooLong.c_str(), 1), 0, -3, ""});
-        c.push_back({name + ": too long, before characters", shift(s.fn, kTooLongBad.c_str(), 1), 0, -3, ""});
-        c.push_back({name + ": by 0", shift(s.fn, "1234", 0), -1, 0, "1234"});
-        c.push_back({name + ": by 16", shift(s.fn, "1234", 16), -1, 0, "0000"});
-        c.push_back({name + ": by 32767", shift(s.fn, "1234", 32767), -1, 0, "0000"});
-        c.push_back({name + ": by -32768", shift(s.fn, "1234", -32768), -1, 0, "0000"});
-    }
-    const auto left = VEK(vek_Tran_ShiftBitLeft);
-    const auto right = VEK(vek_Tran_ShiftBitRight);
-    c.push_back({"shift left by 6", shift(left, "ABCD", 6), -1, 0, "F340"});
-    c.push_back({"shift left by -1", shift(left, "1234", -1), -1, 0, "091A"});
-    c.push_back({"shift right by 15", shift(right, "8000", 15), -1, 0, "0001"});
-    c.push_back({"shift right by -1", shift(right, "1234", -1), -1, 0, "2468"});
-    return c;
+vek::test::Outcome sized(Sized fn, const Vector& v) {
+    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), v.integer("Length"), o, n); });
 }
 
-class HexaTransformExport : public ::testing::TestWithParam<ExportCase> {};
-
-TEST_P(HexaTransformExport, ResultStatusAndText) {
-    const auto& c = GetParam();
-    const auto o = call_text(c.run);
-    EXPECT_EQ(o.result, c.result);
-    EXPECT_EQ(o.status, c.status);
-    EXPECT_EQ(o.out, c.out);
+vek::test::Outcome shift(Shift fn, const Vector& v) {
+    return call_text(
+        [&](char* o, int n) { return fn(text_or_null(v, "In"), static_cast<short>(v.integer("Count")), o, n); });
 }
 
-INSTANTIATE_TEST_SUITE_P(HexaTransform, HexaTransformExport, ::testing::ValuesIn(transform_cases()));
+// Each export run on one case of hexatransform.vec.
+const vek::test::VectorRunners kRunners{{
+    {"vek_Tran_SwapHexa", [](const Vector& v) { return text(VEK(vek_Tran_SwapHexa), v); }},
+    {"vek_Tran_SwapHexaByte", [](const Vector& v) { return text(VEK(vek_Tran_SwapHexaByte), v); }},
+    {"vek_Tran_SwapBitInHexa", [](const Vector& v) { return text(VEK(vek_Tran_SwapBitInHexa), v); }},
+    {"vek_Tran_IncreaseHexa", [](const Vector& v) { return sized(VEK(vek_Tran_IncreaseHexa), v); }},
+    {"vek_Tran_DecreaseHexa", [](const Vector& v) { return sized(VEK(vek_Tran_DecreaseHexa), v); }},
+    {"vek_Tran_SetBinInHexa",
+     [](const Vector& v) {
+         return call_text([&](char* o, int n) {
+             return VEK(vek_Tran_SetBinInHexa)(text_or_null(v, "In"), v.integer("Position"), text_or_null(v, "B"), o,
+                                               n);
+         });
+     }},
+    {"vek_Tran_ShiftBitLeft", [](const Vector& v) { return shift(VEK(vek_Tran_ShiftBitLeft), v); }},
+    {"vek_Tran_ShiftBitRight", [](const Vector& v) { return shift(VEK(vek_Tran_ShiftBitRight), v); }},
+}};
 
 const vek::test::TextSamples kSamples{{
     {"vek_Tran_SwapHexa", [](char* o, int n) { return VEK(vek_Tran_SwapHexa)("1234", o, n); }, "2143"},

@@ -14,6 +14,7 @@
 
 #include "crypto/C_DES.h"
 #include "support/api.h"
+#include "support/expect_vector.h"
 #include "types/C_RandomGenerator.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringChar.h"
@@ -220,85 +221,22 @@ INSTANTIATE_TEST_SUITE_P(
                       Property{"CharLowest", "\x01", "\x02", "CHAR", 100, false, 1, 2, "\x01\x02"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct Failure {
-    const char* name;
-    const char* lo;
-    const char* hi;
-    const char* type;
-    int length;
-    short status;
-};
-
-void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
-
-class RandomExportFailure : public ::testing::TestWithParam<Failure> {};
-
-// Every code, in the order of the checks where several rules are broken at once;
-// a failure writes "" and leaves the DES engine's key as it was.
-TEST_P(RandomExportFailure, StatusAndNoEngineWork) {
-    const Failure& f = GetParam();
-    ASSERT_EQ(VEK(vek_Tran_InitDES)(1, kOtherKey.c_str(), 0), -1);
-    const auto o = rnd(f.lo, f.hi, f.type, f.length);
-    EXPECT_EQ(o.result, 0);
-    EXPECT_EQ(o.status, f.status);
-    EXPECT_EQ(o.out, "");
-    EXPECT_TRUE(engine_key_is(kOtherKey));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Random, RandomExportFailure,
-    ::testing::Values(
-        // -7: the bound lengths come first of all.
-        Failure{"BoundsOfDifferentLengths", "A", "", "HEXA", 4, -7},
-        Failure{"NullAndOneCharacter", nullptr, "1", "BIN", 4, -7},
-        Failure{"DifferentLengthsBeforeNullType", "00", "F", nullptr, 0, -7},
-        Failure{"DifferentLengthsHexa2", "00", "FFF", "HEXA2", 5, -7},
-        // -5: the type.
-        Failure{"NullType", "", "", nullptr, 4, -5},
-        Failure{"NullTypeBeforeLongBounds", "AB", "CD", nullptr, 0, -5},
-        Failure{"EmptyType", "", "", "", 4, -5},
-        Failure{"UnknownType", "0", "1", "BINARY", 0, -5},
-        Failure{"TypeWithSpace", "", "", "HEXA2 ", 4, -5},
-        Failure{"TwelveCharacters", "", "", "HEXA2HEXA2HE", 4, -5},
-        Failure{"LongType", "", "", "hexadecimal digits", 4, -5},
-        // -6: bound lengths of the kind; for the one-character kinds before the type.
-        Failure{"HexaTwoDigitBounds", "AB", "CD", "HEXA", 4, -6},
-        Failure{"DecTwoDigitBounds", "12", "34", "DEC", 0, -6},
-        Failure{"UnknownTypeLongBounds", "AB", "CD", "FOO", 0, -6},
-        Failure{"LongTypeLongBounds", "AB", "CD", "HEXA2HEXA2HE", 4, -6},
-        Failure{"Hexa2OneDigitBounds", "0", "F", "HEXA2", 4, -6},
-        Failure{"Hexa2ThreeDigitBounds", "0GG", "FFF", "HEXA2", 4, -6},
-        // -2: bounds outside the kind's column, before the length.
-        Failure{"BinOneOne", "1", "1", "BIN", 4, -2},
-        Failure{"BinZeroZero", "0", "0", "BIN", 4, -2},
-        Failure{"DecMinimumNine", "9", "9", "DEC", 0, -2},
-        Failure{"DecMaximumZero", "0", "0", "DEC", 4, -2},
-        Failure{"DecLetter", "0", "A", "DEC", 4, -2},
-        Failure{"HexaMinimumF", "F", "F", "HEXA", 4, -2},
-        Failure{"HexaLowerCase", "a", "f", "HEXA", 4, -2},
-        Failure{"Hexa2MinimumFF", "FF", "FF", "HEXA2", 4, -2},
-        Failure{"Hexa2Maximum00", "00", "00", "HEXA2", 4, -2},
-        Failure{"Hexa2LowerCase", "0a", "FF", "HEXA2", 4, -2},
-        Failure{"Hexa2MaximumNotHexa", "00", "FG", "HEXA2", 4, -2},
-        Failure{"CharMaximumCodeOne", "a", "\x01", "CHAR", 4, -2},
-        // -1: the length.
-        Failure{"LengthZero", "", "", "DEC", 0, -1},
-        Failure{"LengthNegative", "", "", "BIN", -1, -1},
-        Failure{"LengthAbove60000", "", "", "CHAR", 60001, -1},
-        Failure{"LengthBeforeOrder", "5", "5", "DEC", 0, -1},
-        Failure{"Hexa2LengthZero", "", "", "HEXA2", 0, -1},
-        Failure{"Hexa2LengthBeforeBounds", "0", "F", "HEXA2", 0, -1},
-        Failure{"Hexa2LengthAbove60000", "", "", "HEXA2", 60002, -1},
-        // -3: odd length for HEXA2, before its bound checks.
-        Failure{"Hexa2OddLength", "", "", "HEXA2", 5, -3},
-        Failure{"Hexa2OddBeforeBoundLengths", "0", "F", "hexa2", 5, -3},
-        // -4: the order of the bounds.
-        Failure{"DecEqualBounds", "5", "5", "DEC", 4, -4},
-        Failure{"HexaReversed", "C", "A", "HEXA", 4, -4},
-        Failure{"Hexa2EqualBounds", "FE", "FE", "HEXA2", 4, -4},
-        Failure{"Hexa2Reversed", "80", "7F", "HEXA2", 4, -4},
-        Failure{"CharReversed", "z", "a", "CHAR", 4, -4}),
-    [](const auto& info) { return std::string(info.param.name); });
+// The failures, from random.vec: every code, in the order of the checks where
+// several rules are broken at once; a failure writes "" and leaves the DES
+// engine's key as it was.
+const vek::test::VectorRunners kRunners{{
+    {"vek_Calc_RndByMinMax",
+     [](const vek::test::Vector& v) {
+         using vek::test::text_or_null;
+         EXPECT_EQ(VEK(vek_Tran_InitDES)(1, kOtherKey.c_str(), 0), -1);
+         const auto o =
+             rnd(text_or_null(v, "Min"), text_or_null(v, "Max"), text_or_null(v, "Type"), v.integer("Length"));
+         if (o.result == 0) {
+             EXPECT_TRUE(engine_key_is(kOtherKey));
+         }
+         return o;
+     }},
+}};
 
 TEST(RandomExport, SizeRule) {
     const auto run = [](char* o, int n) { return VEK(vek_Calc_RndByMinMax)("", "", "HEXA2", 16, o, n); };

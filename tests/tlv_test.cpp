@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/expect_vector.h"
+#include "support/texts.h"
 #include "types/C_StringHexa.h"
 #include "types/Tlv.h"
 
@@ -17,6 +19,7 @@ namespace {
 using S = C_StringType;
 using H = C_StringHexa;
 namespace tlv = vek::tlv;
+using vek::test::bytes_of;
 
 // `n` bytes 00 01 02 ... (wrapping at FF) as hexadecimal text.
 std::string counting(std::size_t n) {
@@ -29,13 +32,6 @@ std::string counting(std::size_t n) {
     return text;
 }
 
-// Hexadecimal text to bytes, for feeding the engine (independent of it).
-std::vector<std::uint8_t> bytes(const std::string& hex) {
-    std::vector<std::uint8_t> out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        out.push_back(static_cast<std::uint8_t>(std::stoul(hex.substr(i, 2), nullptr, 16)));
-    return out;
-}
 
 // ---------------------------------------------------------------------------
 // Records used below.
@@ -59,12 +55,6 @@ const std::string kRecord1 =
     "9F0D05F040008800"
     "57114761739001010010D2512201143814489F"
     "5F200A56495341204341524420";
-
-// READ RECORD response with long-form lengths: template 70 of 0x8A = 138 bytes.
-//   90 81 80 <128 bytes 00..7F>    issuer public key certificate   131 bytes
-//   9F32 01 03                     issuer public key exponent        4
-//   8F 01 92                       CA public key index               3
-const std::string kRecord2 = "70818A" "908180" + counting(128) + "9F320103" "8F0192";
 
 // GENERATE AC response, template 77 of 0x010E = 270 bytes.
 //   9F27 01 80                     cryptogram information data       4 bytes
@@ -117,7 +107,7 @@ struct TagCase {
 class TlvTag : public testing::TestWithParam<TagCase> {};
 
 TEST_P(TlvTag, Reads) {
-    const auto data = bytes(GetParam().bytes);
+    const auto data = bytes_of(GetParam().bytes);
     std::size_t n = 0;
     ASSERT_EQ(tlv::ReadTag(data.data(), data.size(), &n), GetParam().status);
     if (GetParam().status == tlv::kFound) {
@@ -145,7 +135,7 @@ struct LengthCase {
 class TlvLength : public testing::TestWithParam<LengthCase> {};
 
 TEST_P(TlvLength, Reads) {
-    const auto data = bytes(GetParam().bytes);
+    const auto data = bytes_of(GetParam().bytes);
     std::size_t f = 0;
     std::size_t v = 0;
     ASSERT_EQ(tlv::ReadLength(data.data(), data.size(), &f, &v), GetParam().status);
@@ -183,7 +173,7 @@ TEST(TlvEngine, ElementSizeOverflowIsInconsistent) {
 }
 
 TEST(TlvEngine, FindInListReportsTheElement) {
-    const auto data = bytes(kRecord1);
+    const auto data = bytes_of(kRecord1);
     const std::uint8_t expiry[] = {0x5F, 0x24};
     tlv::Element e;
     // One level only: 5F24 is inside 70.
@@ -200,7 +190,7 @@ TEST(TlvEngine, FindInListReportsTheElement) {
 }
 
 TEST(TlvEngine, WalkStatuses) {
-    const auto data = bytes(kFci);
+    const auto data = bytes_of(kFci);
     std::size_t offset = 0;
     std::size_t length = 0;
     ASSERT_EQ(tlv::Walk(data.data(), data.size(), "6F", "A5", "BF0C", &offset, &length), tlv::kFound);
@@ -259,149 +249,19 @@ TEST(StringHexaTlv, ExtractsAndThrows) {
 // ---------------------------------------------------------------------------
 // vek_Tran_ExtractTLV as a caller sees it.
 
-struct Case {
-    const char* name;
-    const char* tag1;
-    const char* tag2;
-    const char* tag3;
-    std::string data;
-    std::string out;  // expected value on success
-    short status;     // 0 for success
-};
-
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
 vek::test::Outcome extract(const char* t1, const char* t2, const char* t3, const std::string& data, int size = 300000) {
     return vek::test::call_text(
         [&](char* o, int n) { return VEK(vek_Tran_ExtractTLV)(t1, t2, t3, data.c_str(), o, n); }, size);
 }
 
-class ExtractTlv : public testing::TestWithParam<Case> {};
-
-TEST_P(ExtractTlv, GivesTheValueOrTheCode) {
-    const Case& c = GetParam();
-    const auto r = extract(c.tag1, c.tag2, c.tag3, c.data);
-    EXPECT_EQ(r.status, c.status);
-    EXPECT_EQ(r.result, c.status == 0 ? -1 : 0);
-    EXPECT_EQ(r.out, c.status == 0 ? c.out : "");
-}
-
-const std::string k60001(60001, '0');
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, ExtractTlv,
-    testing::Values(
-        // Flat list of the plain cases.
-        Case{"flat 5A", "5A", nullptr, nullptr, "9F360200015A0212345F2002ABCD", "1234", 0},
-        Case{"flat 9F36", "9F36", "", "", "9F360200015A0212345F2002ABCD", "0001", 0},
-        Case{"flat 5F20", "5F20", nullptr, nullptr, "9F360200015A0212345F2002ABCD", "ABCD", 0},
-        Case{"flat 9F37 absent", "9F37", nullptr, nullptr, "9F360200015A0212345F2002ABCD", "", -7},
-        // Nesting: one level at a time.
-        Case{"70 then 9F36", "70", "9F36", nullptr, "700A5A0212349F3603000102", "000102", 0},
-        Case{"70 alone", "70", nullptr, nullptr, "700A5A0212349F3603000102", "5A0212349F3603000102", 0},
-        Case{"5A only inside 70", "5A", nullptr, nullptr, "700A5A0212349F3603000102", "", -7},
-        Case{"tag 3 without tag 2", "70", "", "9F36", "700A5A0212349F3603000102", "5A0212349F3603000102", 0},
-        Case{"tag 3 without tag 2 (null)", "70", nullptr, "9F36", "700A5A0212349F3603000102",
-             "5A0212349F3603000102", 0},
-        // A real record.
-        Case{"record PAN", "70", "5A", nullptr, kRecord1, "4761739001010010", 0},
-        Case{"record expiry", "70", "5F24", nullptr, kRecord1, "251231", 0},
-        Case{"record effective", "70", "5F25", nullptr, kRecord1, "200101", 0},
-        Case{"record PSN", "70", "5F34", nullptr, kRecord1, "01", 0},
-        Case{"record AUC", "70", "9F07", nullptr, kRecord1, "FF00", 0},
-        Case{"record IAC", "70", "9F0D", nullptr, kRecord1, "F040008800", 0},
-        Case{"record track 2", "70", "57", nullptr, kRecord1, "4761739001010010D2512201143814489F", 0},
-        Case{"record name", "70", "5F20", nullptr, kRecord1, "56495341204341524420", 0},
-        Case{"record 9F08 absent", "70", "9F08", nullptr, kRecord1, "", -7},
-        Case{"record 5F24 not at top", "5F24", nullptr, nullptr, kRecord1, "", -7},
-        Case{"record over two records", "70", "5F20", nullptr, kRecord1 + kRecord2, "56495341204341524420", 0},
-        Case{"second record not reached", "70", "9F32", nullptr, kRecord1 + kRecord2, "", -7},
-        // Long forms 81 and 82.
-        Case{"81 record certificate", "70", "90", nullptr, kRecord2, counting(128), 0},
-        Case{"81 record exponent", "70", "9F32", nullptr, kRecord2, "03", 0},
-        Case{"81 record last", "70", "8F", nullptr, kRecord2, "92", 0},
-        Case{"82 template 77 ATC", "77", "9F36", nullptr, kGenerateAc, "0001", 0},
-        Case{"82 template 77 CID", "77", "9F27", nullptr, kGenerateAc, "80", 0},
-        Case{"82 template 77 SDAD", "77", "9F4B", nullptr, kGenerateAc, counting(256), 0},
-        Case{"long 81 flat", "5A", nullptr, nullptr, "5A8103AABBCC", "AABBCC", 0},
-        Case{"long 82 flat", "5A", nullptr, nullptr, "5A820003AABBCC", "AABBCC", 0},
-        Case{"long 83 flat", "5A", nullptr, nullptr, "5A8300000112", "12", 0},
-        Case{"long 84 flat", "5A", nullptr, nullptr, "5A84000000021234", "1234", 0},
-        // Three levels.
-        Case{"FCI 6F A5 BF0C", "6F", "A5", "BF0C", kFci, "9F4D020B0A", 0},
-        Case{"FCI 6F A5 50", "6F", "A5", "50", kFci, "56495341", 0},
-        Case{"FCI 6F A5 87", "6F", "A5", "87", kFci, "01", 0},
-        Case{"FCI 6F 84", "6F", "84", "", kFci, "A0000000031010", 0},
-        Case{"FCI 9F4D is one level deeper", "6F", "A5", "9F4D", kFci, "", -7},
-        // Tags of two and three bytes in the data.
-        Case{"three-byte tag skipped", "5A", nullptr, nullptr, "DF810102AABB5A021234", "1234", 0},
-        Case{"three-byte tag not a two-byte one", "DF81", nullptr, nullptr, "DF810102AABB5A021234", "", -7},
-        Case{"9F never a one-byte tag", "9F", nullptr, nullptr, "9F360101", "", -7},
-        Case{"1F never a one-byte tag", "1F", nullptr, nullptr, "1F010112", "", -7},
-        Case{"1F01 is a two-byte tag", "1F01", nullptr, nullptr, "1F010112", "12", 0},
-        Case{"one-byte 5A not the start of 5A36", "5A36", nullptr, nullptr, "5A0136", "", -7},
-        // Filler bytes are elements, not skipped.
-        Case{"00 00 is an empty element", "9F36", nullptr, nullptr, "5A011200009F3601AA", "AA", 0},
-        Case{"lone 00 takes 9F as its length", "9F36", nullptr, nullptr, "5A0112009F3601AA", "", -7},
-        Case{"FF starts the tag FF9F36", "9F36", nullptr, nullptr, "5A0112FF9F3601AA", "", -7},
-        Case{"FF9F36 is that tag", "5A", nullptr, nullptr, "FF9F3601AA5A0112", "12", 0},
-        Case{"first match before filler", "5A", nullptr, nullptr, "5A0112FFFF", "12", 0},
-        Case{"first of two equal tags", "5A", nullptr, nullptr, "5A01125A0134", "12", 0},
-        Case{"record padded with 00", "70", "9F0D", nullptr, kRecord1 + "0000", "F040008800", 0},
-        // Empty values.
-        Case{"length 0 last", "5A", nullptr, nullptr, "5A00", "", -5},
-        Case{"length 80 last", "5A", nullptr, nullptr, "5A80", "", -5},
-        Case{"length 80 skipped", "9F36", nullptr, nullptr, "5A809F360112", "12", 0},
-        Case{"empty template on path", "70", "5A", nullptr, "7000", "", -7},
-        // Malformed data: never read past the end, "not found".
-        Case{"tag only", "5A", nullptr, nullptr, "5A", "", -7},
-        Case{"long form without its bytes", "5A", nullptr, nullptr, "5A81", "", -7},
-        Case{"82 with one byte", "9F36", nullptr, nullptr, "9F368200", "", -7},
-        Case{"matching value truncated", "5A", nullptr, nullptr, "5A051234", "", -7},
-        Case{"matching value one byte short", "5A", nullptr, nullptr, "5A03AABB", "", -7},
-        Case{"skipped value truncated", "9F36", nullptr, nullptr, "5A0812349F360101", "", -7},
-        Case{"value past the enclosing value", "70", "5A", nullptr, "70035A021234", "", -7},
-        Case{"enclosing value itself is found", "70", nullptr, nullptr, "70035A021234", "5A0212", 0},
-        Case{"template longer than the data", "70", "5A", nullptr, "70105A021234", "", -7},
-        Case{"84 length 2^31", "5A", nullptr, nullptr, "5A848000000012", "", -7},
-        Case{"84 length 2^31 - 1", "5A", nullptr, nullptr, "5A847FFFFFFF12", "", -7},
-        Case{"84 length all ones", "9F36", nullptr, nullptr, "5A84FFFFFFFF129F360101", "", -7},
-        Case{"85 five length bytes", "5A", nullptr, nullptr, "5A85000000000112", "", -7},
-        Case{"FF as a length", "5A", nullptr, nullptr, "5AFF12", "", -7},
-        Case{"tag byte at the very end", "9F36", nullptr, nullptr, "5A01129F", "", -7},
-        Case{"two tag bytes at the very end", "9F36", nullptr, nullptr, "5A0112DF81", "", -7},
-        Case{"odd digit ignored", "5A", nullptr, nullptr, "5A0212345", "1234", 0},
-        Case{"odd digit is no byte of a value", "5A", nullptr, nullptr, "5A02123", "", -7},
-        // Codes of the inputs.
-        Case{"tag 1 not hexadecimal", "9f", nullptr, nullptr, "9F360101", "", -1},
-        Case{"tag 2 not hexadecimal", "70", "5a", nullptr, kRecord1, "", -1},
-        Case{"tag 3 not hexadecimal", "6F", "A5", "5O", kFci, "", -1},
-        Case{"tag 3 not hexadecimal without tag 2", "70", "", "xx", kRecord1, "", -1},
-        Case{"data not hexadecimal", "5A", nullptr, nullptr, "5a0112", "", -2},
-        Case{"tag 1 of 1 digit", "5", nullptr, nullptr, "5A0112", "", -3},
-        Case{"tag 1 of 3 digits", "5A0", nullptr, nullptr, "5A0112", "", -3},
-        Case{"tag 1 of 6 digits", "DF8101", nullptr, nullptr, "DF81010112", "", -3},
-        Case{"tag 2 of 3 digits", "70", "5F2", nullptr, kRecord1, "", -3},
-        Case{"tag 3 of 3 digits without tag 2", "70", "", "5F2", kRecord1, "", -3},
-        Case{"tag 1 null", nullptr, nullptr, nullptr, "5A0112", "", -4},
-        Case{"tag 1 empty", "", "5A", nullptr, "5A0112", "", -4},
-        Case{"data empty", "5A", nullptr, nullptr, "", "", -5},
-        Case{"data too long", "5A", nullptr, nullptr, k60001, "", -6},
-        // Order of the checks when several rules break.
-        Case{"tag 1 before data", "5a", nullptr, nullptr, "zz", "", -1},
-        Case{"tag 1 empty before tag 2", "", "zz", nullptr, "zz", "", -4},
-        Case{"tag 2 before tag 3", "70", "zz", "5F2", "", "", -1},
-        Case{"tag 2 before data", "5A", "zz", nullptr, "", "", -1},
-        Case{"tag 3 before data", "5A", "", "zz", "", "", -1},
-        Case{"data before tag length", "5", nullptr, nullptr, "zz", "", -2},
-        Case{"empty data before tag length", "5", nullptr, nullptr, "", "", -5},
-        Case{"long data before tag length", "5", nullptr, nullptr, k60001, "", -6},
-        Case{"tag 1 length before tag 2 length", "5", "5F2", nullptr, "5A0112", "", -3},
-        Case{"tag length before search", "5A", "5F2", nullptr, "9F0101", "", -3},
-        Case{"data before tag 2 length", "5A", "5F2", nullptr, "zz", "", -2},
-        Case{"empty data before tag 3 length", "5A", "", "5F2", "", "", -5},
-        Case{"tag 1 empty before data", nullptr, nullptr, nullptr, "zz", "", -4},
-        Case{"tag 3 before data, tag 2 absent", "5A", nullptr, "zz", "zz", "", -1}));
+// The export run on one case of tlv.vec.
+const vek::test::VectorRunners kRunners{{
+    {"vek_Tran_ExtractTLV",
+     [](const vek::test::Vector& v) {
+         using vek::test::text_or_null;
+         return extract(text_or_null(v, "Tag1"), text_or_null(v, "Tag2"), text_or_null(v, "Tag3"), v["Data"]);
+     }},
+}};
 
 TEST(ExtractTlvCalls, TooLongTagsAndNullData) {
     const std::string longTag(60001, 'z');  // too long is told before the digits

@@ -11,6 +11,34 @@ const std::string& Vector::operator[](const std::string& key) const {
     return it->second;
 }
 
+std::string decode_value(const std::string& value) {
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\\' && i + 1 < value.size() && value[i + 1] == '\\') {
+            text += '\\';
+            ++i;
+        } else if (c == '\\' && i + 3 < value.size() && value[i + 1] == 'x') {
+            text += static_cast<char>(std::stoi(value.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else if (c == '{') {
+            const std::size_t star = value.find('*', i);
+            const std::size_t end = value.find('}', i);
+            if (star == std::string::npos || end == std::string::npos || star > end)
+                throw std::runtime_error("bad repetition in vector value: " + value);
+            const int times = std::stoi(value.substr(i + 1, star - i - 1));
+            const std::string piece = decode_value(value.substr(star + 1, end - star - 1));
+            for (int k = 0; k < times; ++k) text += piece;
+            i = end;
+        } else if (c == '\\') {
+            throw std::runtime_error("bad escape in vector value: " + value);
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::vector<Vector> load_vectors(const std::string& file, const std::string& section) {
     std::ifstream in(std::string(VEK_TEST_DATA) + "/" + file);
     if (!in) throw std::runtime_error("cannot open test data " + file);
@@ -44,7 +72,7 @@ std::vector<Vector> load_vectors(const std::string& file, const std::string& sec
                 current.section = name;
                 current.line = number;
             }
-            current.fields[key] = value;
+            current.fields[key] = decode_value(value);
         }
     }
     flush();

@@ -7,8 +7,16 @@
 //   Length = 0
 //   Out = 31
 //
-// A blank line ends a case; a [section] names the cases after it. Values are
-// taken as written after "= " (so an empty value is the empty text).
+// A blank line ends a case; a [section] names the cases after it (in the files
+// of the one runner, support/expect_vector.h, the exported function they call). Values are taken as written after "= " (so an empty
+// value is the empty text), with three notations for what a line cannot show:
+//
+//   \xHH      the byte HH (\x20 for a space at either end of a value)
+//   \\        one backslash
+//   {N*TEXT}  TEXT written N times: {60001*A}, 1{15000*0}, {30000*5A}
+//
+// A runner may read a text field that a case leaves out as a null pointer
+// (text_or_null) and a number field left out as 0 (number).
 
 #include <map>
 #include <ostream>
@@ -26,6 +34,9 @@ struct Vector final {
     bool has(const std::string& key) const { return fields.count(key) != 0; }
     int integer(const std::string& key) const { return std::stoi((*this)[key]); }
 };
+
+// `value` with the notations above written out.
+std::string decode_value(const std::string& value);
 
 // All cases of tests/data/<file>, optionally only those of one section.
 std::vector<Vector> load_vectors(const std::string& file, const std::string& section = "");

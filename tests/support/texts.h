@@ -1,0 +1,25 @@
+#pragma once
+// Texts the tests build: repeated pieces, random digits, and hexadecimal text as
+// bytes. Written independently of the library, so they can serve as oracles.
+
+#include <cstddef>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace vek::test {
+
+// `piece` written `times` times.
+std::string repeat(const std::string& piece, int times);
+
+// `digits` random upper-case hexadecimal digits, of which the first `zeros` are '0'.
+std::string random_hexa(std::mt19937_64& rng, std::size_t digits, std::size_t zeros = 0);
+
+// `n` random characters '0' and '1'.
+std::string random_bits(std::mt19937_64& rng, std::size_t n);
+
+// The bytes of hexadecimal text, two digits a byte (an odd last digit is dropped).
+std::vector<std::uint8_t> bytes_of(const std::string& hex);
+
+}  // namespace vek::test
