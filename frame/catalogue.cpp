@@ -251,6 +251,17 @@ constexpr Entry kEntries[] = {
     {"vek_Tran_CalDES_Fast", -5, "the image length is not a multiple of 16 digits"},
 
     // Image file header
+    {"vek_Tran_SetFieldInImageFileHeader", -1, "the header text does not parse"},
+    {"vek_Tran_SetFieldInImageFileHeader", -2, "the name holds a space or '/', or the value holds '/'"},
+    {"vek_Tran_SetFieldInImageFileHeader", -3, "the name or the value is empty"},
+    {"vek_Tran_GetFieldInImageFileHeader", -1, "the header text does not parse"},
+    {"vek_Tran_GetFieldInImageFileHeader", -2, "the name holds a space or '/'"},
+    {"vek_Tran_GetFieldInImageFileHeader", -3, "the header has no field of that name"},
+    {"vek_Tran_GetFieldInImageFileHeader", -4, "the name is empty"},
+    {"vek_Tran_RemoveFieldInImageFileHeader", -1, "the header text does not parse"},
+    {"vek_Tran_RemoveFieldInImageFileHeader", -2, "the name holds a space or '/'"},
+    {"vek_Tran_RemoveFieldInImageFileHeader", -3, "the header has no field of that name"},
+    {"vek_Tran_RemoveFieldInImageFileHeader", -4, "the name is empty"},
 
     // Image files
 

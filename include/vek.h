@@ -894,6 +894,66 @@ VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int b
  * Image file header
  * ------------------------------------------------------------------------ */
 
+/* A header text is one line of fields "NAME value", separated by '/':
+ * "LOT 17/TYPE TEST A/COUNT 3". A name holds no space and no '/', a value no
+ * '/' (spaces are allowed in it). Leading spaces, several spaces between a name
+ * and its value and one trailing '/' are accepted; the functions that return a
+ * header return it normalized ("  LOT 17/" gives "LOT 17"). Two fields may share
+ * a name: the functions act on the first one. Names are case-sensitive. */
+
+/*! vek_Tran_SetFieldInImageFileHeader() :
+ *  Sets a field of a header text: the first field of that name gets the value,
+ *  or the field is added at the end. "LOT 17" with TYPE = "TEST A" gives
+ *  "LOT 17/TYPE TEST A"; "X 1/X 2" with X = "9" gives "X 9/X 2".
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 value   field value, not empty, no '/'
+ *  @param 4 out     receives the new header text, normalized
+ *  @param 5 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/', or value holds '/';
+ *          -3 name or value empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_SetFieldInImageFileHeader(const char* header, const char* name, const char* value,
+                                                          char* out, int outSize);
+
+/*! vek_Tran_GetFieldInImageFileHeader() :
+ *  Reads the value of the first field of a name: "LOT 17/COUNT 3" with COUNT
+ *  gives "3". A value keeps its trailing spaces.
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 out     receives the value
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/';
+ *          -3 no field of that name;
+ *          -4 name empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_GetFieldInImageFileHeader(const char* header, const char* name, char* out,
+                                                          int outSize);
+
+/*! vek_Tran_RemoveFieldInImageFileHeader() :
+ *  Removes the first field of a name; the others keep their order: "LOT 17/
+ *  TYPE B/COUNT 3" without LOT gives "TYPE B/COUNT 3". Removing the only field
+ *  gives the empty text.
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 out     receives the new header text, normalized
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/';
+ *          -3 no field of that name;
+ *          -4 name empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_RemoveFieldInImageFileHeader(const char* header, const char* name, char* out,
+                                                             int outSize);
+
 /* ------------------------------------------------------------------------
  * Image files
  * ------------------------------------------------------------------------ */
