@@ -102,7 +102,7 @@ int index_of(const std::string& digits, int base) {
 class C_ImageFile::Layout final {
 public:
     Layout(const C_ImageFile& file, std::size_t bufferSize)
-        : m_file(file.GetFileName().c_str(), C_File::Mode::Read), m_lines(m_file, bufferSize) {
+        : m_file(file.GetFileName().c_str(), C_File::Mode::Read, bufferSize), m_lines(m_file, bufferSize) {
         m_size = m_file.Size();
         Line line;
         if (file.GetHeaderFlag() != 0) {
@@ -178,7 +178,7 @@ private:
 std::string C_ImageFile::ReadHeader(std::size_t maxLength) const {
     if (m_headerFlag == 0) throw xNoHeader{};
     return file_access([&] {
-        C_File file(m_fileName.c_str(), C_File::Mode::Read);
+        C_File file(m_fileName.c_str(), C_File::Mode::Read, kProbeBuffer);
         C_LineReader lines(file, kProbeBuffer);
         Line line;
         const std::size_t keep = maxLength == std::string::npos ? maxLength : maxLength + 1;
