@@ -127,7 +127,7 @@ public:
     // then record 0's length in digits, then CR LF or the end of the file.
     // Anything else is not a record of this file: xInvalidFile.
     C_Image Record(std::int64_t k) {
-        if (m_headerEnd > m_size - 1 || k > (m_size - 1 - m_headerEnd) / m_stride) throw xImageNotFound{};
+        if (k < 0 || m_headerEnd > m_size - 1 || k > (m_size - 1 - m_headerEnd) / m_stride) throw xImageNotFound{};
         if (m_recordLength > S::kMaxLength) throw xInvalidFile{};
         const std::int64_t offset = m_headerEnd + k * m_stride;
         const std::size_t before = offset > 0 ? 1 : 0;
@@ -192,9 +192,7 @@ C_Image C_ImageFile::ReadImage(int index) const {
     if (index < 0 && index != -1 && index != -2) throw xWrongIndex{};
     return file_access([&] {
         Layout layout(*this, kProbeBuffer);
-        std::int64_t k = index == -1 ? 0 : index;
-        if (index == -2) k = layout.Count() - 1;
-        if (k < 0) throw xImageNotFound{};
+        const std::int64_t k = index == -2 ? layout.Count() - 1 : index == -1 ? 0 : index;
         return layout.Record(k);
     });
 }
