@@ -16,6 +16,7 @@
 // memory (max_rss_MB), which must stay far below the 66 MB file.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdio>
