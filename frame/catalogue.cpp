@@ -314,7 +314,7 @@ constexpr Entry kEntries[] = {
     {"vek_File_ExtractImageByFieldNonSeqGetNb", -5, "the key holds a character other than 0-9, A-F, or is not 16 digits"},
     {"vek_File_ExtractImageByFieldNonSeqGetNb", -6, "the file cannot be opened or read"},
     {"vek_File_ExtractImageByFieldNonSeqGetNb", -7, "the field runs past the end of the record"},
-    {"vek_File_AppendImageFileHeader", -1, "the header text does not parse"},
+    {"vek_File_AppendImageFileHeader", -1, "the header text does not parse, or holds a line end (CR or LF)"},
     {"vek_File_AppendImageFileHeader", -2, "the file exists and is not empty (it is left unchanged)"},
     {"vek_File_AppendImageFileHeader", -3, "the file cannot be opened or written"},
     {"vek_File_AppendImage", -1, "the image holds a character other than 0-9, A-F"},
@@ -326,7 +326,7 @@ constexpr Entry kEntries[] = {
     {"vek_File_DecryptOrEncryptImageFile", -4, "the target file exists and is not empty (it is left unchanged)"},
     {"vek_File_DecryptOrEncryptImageFile", -5, "the source or the target cannot be opened, read or written"},
     {"vek_File_DecryptOrEncryptImageFile", -6, "the mode is neither 1 (encrypt) nor 0 (decrypt)"},
-    {"vek_File_DecryptOrEncryptImageFile", -7, "the new header text does not parse"},
+    {"vek_File_DecryptOrEncryptImageFile", -7, "the new header text does not parse, or holds a line end (CR or LF)"},
 
     // DC9 files
 

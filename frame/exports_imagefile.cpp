@@ -133,7 +133,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldNonSeqGetNb(const char* fileN
 VEK_API short VEK_CALL vek_File_AppendImageFileHeader(const char* fileName, const char* header) {
     return frame::call([&] {
         const F file(frame::in(fileName), 1);
-        const auto h = frame::stage([&] { return Header(frame::in(header)); }, On<Header::xInvalidHeader>{-1});
+        const auto h = frame::stage([&] { return F::HeaderLine(frame::in(header)); }, On<Header::xInvalidHeader>{-1});
         frame::stage([&] { file.WriteHeader(h); }, On<F::xFileAlreadyExists>{-2}, On<F::xIOError>{-3});
         return true;
     });
@@ -157,7 +157,7 @@ VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName
         const F file(frame::in(inFileName), hasHeader);
         std::optional<Header> header;
         if (*frame::in(newHeader) != '\0')
-            header = frame::stage([&] { return Header(newHeader); }, On<Header::xInvalidHeader>{-7});
+            header = frame::stage([&] { return F::HeaderLine(newHeader); }, On<Header::xInvalidHeader>{-7});
         const auto k = frame::stage([&] { return C_StringHexa(frame::in(key), S::kHexadecimal); },
                                     On<S::xInvalidType>{-2}, On<S::xEmptyString, S::xStringTooLong>{-1});
         frame::stage([&] { file.CryptFile(frame::in(outFileName), k, mode, header ? &*header : nullptr, 0); },

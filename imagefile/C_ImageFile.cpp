@@ -322,6 +322,11 @@ C_Image C_ImageFile::CountByScan(int position, const C_StringHexa& value, const 
 
 // ---- Writing ----
 
+C_ImageFileHeader C_ImageFile::HeaderLine(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos) throw C_ImageFileHeader::xInvalidHeader{};
+    return C_ImageFileHeader(text);
+}
+
 void C_ImageFile::WriteHeader(const C_ImageFileHeader& header) const {
     if (m_headerFlag == 0) throw xNoHeader{};
     file_access([&] {

@@ -14,6 +14,8 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "crypto/C_Image.h"
 #include "imagefile/C_ImageFileHeader.h"
@@ -85,6 +87,12 @@ public:
                         int& count) const;
 
     // ---- Writing ----
+
+    // A header parsed for writing into a file: a text holding a CR or an LF
+    // would split the header line in two and shift every record, so it is
+    // refused as C_ImageFileHeader::xInvalidHeader, like a text that does not parse.
+    static C_ImageFileHeader HeaderLine(std::string_view text);
+
     // Files are opened for appending: created when missing, never truncated.
     // Every line is written with CR LF. A failure part-way keeps what was written.
 

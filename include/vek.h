@@ -1176,7 +1176,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldNonSeqGetNb(const char* fileN
  *  @param 1 fileName the image file; created when missing
  *  @param 2 header   the header text; empty writes an empty first line
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
- *          -1 header text does not parse;
+ *          -1 header text does not parse, or holds a CR or an LF;
  *          -2 the file exists and is not empty (left unchanged);
  *          -3 the file cannot be opened or written;
  *          -99 internal failure. */
@@ -1210,7 +1210,7 @@ VEK_API short VEK_CALL vek_File_AppendImage(const char* fileName, const char* im
  *                       text the target gets (normalized), with or without a source header
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -6 mode neither 0 nor 1 (no file touched);
- *          -7 newHeader does not parse;
+ *          -7 newHeader does not parse, or holds a CR or an LF;
  *          -2 key holds a character other than 0-9, A-F;
  *          -1 key empty, longer than 60000 characters or not exactly 16 digits;
  *          -5 the source cannot be opened or read, or the target cannot be created,

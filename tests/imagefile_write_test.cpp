@@ -58,6 +58,12 @@ TEST(ImageFileWrite, HeaderFailures) {
     EXPECT_EQ(header(path, "NAME"), 0);
     EXPECT_EQ(VEK_STATUS(), -1);
     EXPECT_FALSE(exists(path));  // parsed before the file is opened
+    // A line end inside the header would make two lines of it.
+    EXPECT_EQ(header(path, "LOT 1\r\n00AB"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_EQ(header(path, "LOT 1\nX 2"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_FALSE(exists(path));
     EXPECT_EQ(header(dir.path().string(), "LOT 1"), 0);
     EXPECT_EQ(VEK_STATUS(), -3);
     EXPECT_EQ(header(dir.file("no/such/dir.img"), "LOT 1"), 0);
@@ -219,6 +225,7 @@ TEST(ImageFileCrypt, ChecksInOrderAndFilesLeftAlone) {
         {missing, 2, "", "NAME", -6},  // mode first, whatever else is wrong
         {missing, -1, kKey, nullptr, -6},
         {missing, 1, "xx", "NAME", -7},
+        {missing, 1, kKey, "LOT \r\n", -7},
         {missing, 1, "01010101010101O1", "", -2},
         {missing, 1, "", nullptr, -1},
         {missing, 1, "010101010101010", nullptr, -1},  // key length before any file is opened
