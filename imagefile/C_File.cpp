@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
-
 int seek(std::FILE* file, std::int64_t offset, int whence) noexcept {
 #if defined(_WIN32)
     return _fseeki64(file, offset, whence);
@@ -37,7 +35,7 @@ bool is_directory(std::FILE* file) noexcept {
 
 }  // namespace
 
-C_File::C_File(const char* path, Mode mode) {
+C_File::C_File(const char* path, Mode mode, std::size_t bufferSize) {
     if (path == nullptr || *path == '\0') throw xOpenFailed{};
     // "ab" creates a missing file and never truncates an existing one; "a+b"
     // would also allow reads, which no writer here needs.
@@ -49,7 +47,7 @@ C_File::C_File(const char* path, Mode mode) {
         m_file = nullptr;
         throw xOpenFailed{};
     }
-    std::setvbuf(m_file, nullptr, _IOFBF, kBufferSize);
+    std::setvbuf(m_file, nullptr, _IOFBF, bufferSize > 0 ? bufferSize : kDefaultBuffer);
 }
 
 C_File::~C_File() {

@@ -24,7 +24,11 @@ public:
         Append,  // created when missing, written at its end, never truncated
     };
 
-    C_File(const char* path, Mode mode);
+    // `bufferSize`: the stream's buffer. The default suits reading or writing a
+    // file in order; a reader that seeks to a few records takes a small one, so
+    // that each seek does not refill 64 KiB.
+    static constexpr std::size_t kDefaultBuffer = 64 * 1024;
+    C_File(const char* path, Mode mode, std::size_t bufferSize = kDefaultBuffer);
     ~C_File();
     C_File(C_File&& other) noexcept;
     C_File& operator=(C_File&& other) noexcept;

@@ -1098,9 +1098,334 @@ VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int b
  * Image file header
  * ------------------------------------------------------------------------ */
 
+/* A header text is one line of fields "NAME value", separated by '/':
+ * "LOT 17/TYPE TEST A/COUNT 3". A name holds no space and no '/', a value no
+ * '/' (spaces are allowed in it). Leading spaces, several spaces between a name
+ * and its value and one trailing '/' are accepted; the functions that return a
+ * header return it normalized ("  LOT 17/" gives "LOT 17"). Two fields may share
+ * a name: the functions act on the first one. Names are case-sensitive. */
+
+/*! vek_Tran_SetFieldInImageFileHeader() :
+ *  Sets a field of a header text: the first field of that name gets the value,
+ *  or the field is added at the end. "LOT 17" with TYPE = "TEST A" gives
+ *  "LOT 17/TYPE TEST A"; "X 1/X 2" with X = "9" gives "X 9/X 2".
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 value   field value, not empty, no '/'
+ *  @param 4 out     receives the new header text, normalized
+ *  @param 5 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/', or value holds '/';
+ *          -3 name or value empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_SetFieldInImageFileHeader(const char* header, const char* name, const char* value,
+                                                          char* out, int outSize);
+
+/*! vek_Tran_GetFieldInImageFileHeader() :
+ *  Reads the value of the first field of a name: "LOT 17/COUNT 3" with COUNT
+ *  gives "3". A value keeps its trailing spaces.
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 out     receives the value
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/';
+ *          -3 no field of that name;
+ *          -4 name empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_GetFieldInImageFileHeader(const char* header, const char* name, char* out,
+                                                          int outSize);
+
+/*! vek_Tran_RemoveFieldInImageFileHeader() :
+ *  Removes the first field of a name; the others keep their order: "LOT 17/
+ *  TYPE B/COUNT 3" without LOT gives "TYPE B/COUNT 3". Removing the only field
+ *  gives the empty text.
+ *  @param 1 header  the header text, possibly empty
+ *  @param 2 name    field name, not empty, no space and no '/'
+ *  @param 3 out     receives the new header text, normalized
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse;
+ *          -2 name holds a space or '/';
+ *          -3 no field of that name;
+ *          -4 name empty;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_RemoveFieldInImageFileHeader(const char* header, const char* name, char* out,
+                                                             int outSize);
+
 /* ------------------------------------------------------------------------
  * Image files
  * ------------------------------------------------------------------------ */
+
+/* An image file holds fixed-length records of upper-case hexadecimal digits, one
+ * a line, every line ended by CR LF (also on Windows), optionally after one
+ * header line (see the header functions above). Whether a file has a header
+ * line is not written in it: the caller says so with hasHeader. Record k starts
+ * at byte H + k * (r + 2), H being the header line's length + 2 (0 without one)
+ * and r the length of the first record. Files are read and written through
+ * 64-bit offsets (files above 2 GiB work on both platforms); no call reads a
+ * whole file into memory. Records may be stored DES-encrypted (single DES, each
+ * block of 16 digits on its own); the searches then decrypt with the caller's
+ * key, which stays loaded in the DES engine afterwards. Writing functions never
+ * truncate a file: they create it when missing and append to it. */
+
+/*! vek_File_ExtractImageByIndex() :
+ *  Reads one record, or the header line, as it is stored (nothing decrypted).
+ *  @param 1 fileName  the image file
+ *  @param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last; -3 the header line
+ *  @param 3 hasHeader non-zero: the file starts with a header line
+ *  @param 4 out       receives the record or header text
+ *  @param 5 outSize   size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 index 0 or below -3;
+ *          -3 index -3 with hasHeader 0, or an empty file;
+ *          -4 file cannot be opened or read;
+ *          -2 no record at that index (an empty file included);
+ *          -5 the line at that index is not a record: not hexadecimal, another length than
+ *             the first record, not starting a line, or ended by a lone LF;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_ExtractImageByIndex(const char* fileName, int index, short hasHeader, char* out,
+                                                    int outSize);
+
+/*! vek_File_ExtractImageByHexaField() :
+ *  Finds the record whose hexadecimal field at position equals value, in a file whose
+ *  field values run without gaps from the first record to the last: the index is
+ *  computed as value - first field, so three records are read whatever the file's size.
+ *  Records with serials 00001000, 00001001, 00001002 at position 1: value 00001002 gives the third.
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -3 no record in the file, value outside the first and last records' fields,
+ *             or computed index past the last record;
+ *          -4 the file is not laid out for this search: a record line that is not
+ *             hexadecimal, first and last records of different lengths, first field
+ *             above last field, fields not decimal (decimal modes), records not a
+ *             multiple of 16 digits (with a key), an index above 2147483647, or the
+ *             record at the computed index with another length or field value;
+ *          -2 position below 1, above 60001 or past the end of the record;
+ *          -7 field runs past the end of the record;
+ *          -50 out too small: below the record length (checked before the position),
+ *              or for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_ExtractImageByHexaField(const char* fileName, short hasHeader, int position,
+                                                        const char* value, const char* key, char* out, int outSize);
+
+/*! vek_File_ExtractImageByDecField() :
+ *  As vek_File_ExtractImageByHexaField() for a field of decimal digits (decimal
+ *  index arithmetic): value - first field, read in decimal, is the record's index.
+ *  Serial 00001002 in a file starting at 00001000 is the record at index 2 (the third).
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -3 no record in the file, value outside the first and last records' fields,
+ *             or computed index past the last record;
+ *          -4 the file is not laid out for this search: a record line that is not
+ *             hexadecimal, first and last records of different lengths, first field
+ *             above last field, fields not decimal (decimal modes), records not a
+ *             multiple of 16 digits (with a key), an index above 2147483647, or the
+ *             record at the computed index with another length or field value;
+ *          -2 position below 1, above 60001 or past the end of the record;
+ *          -7 field runs past the end of the record;
+ *          -50 out too small: below the record length (checked before the position),
+ *              or for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_ExtractImageByDecField(const char* fileName, short hasHeader, int position,
+                                                       const char* value, const char* key, char* out, int outSize);
+
+/*! vek_File_ExtractImageBySwapHexaField() :
+ *  As vek_File_ExtractImageByHexaField() for a field stored with the two digits of
+ *  every byte swapped; a value of odd length n is stored in n + 1 characters with a
+ *  filler digit (any digit, usually F) that is not compared.
+ *  Value 1234 is stored as 2143; value 123 as 21F3.
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -3 no record in the file, value outside the first and last records' fields,
+ *             or computed index past the last record;
+ *          -4 the file is not laid out for this search: a record line that is not
+ *             hexadecimal, first and last records of different lengths, first field
+ *             above last field, fields not decimal (decimal modes), records not a
+ *             multiple of 16 digits (with a key), an index above 2147483647, or the
+ *             record at the computed index with another length or field value;
+ *          -2 position below 1, above 60001 or past the end of the record;
+ *          -7 field runs past the end of the record;
+ *          -50 out too small: below the record length (checked before the position),
+ *              or for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_ExtractImageBySwapHexaField(const char* fileName, short hasHeader, int position,
+                                                            const char* value, const char* key, char* out,
+                                                            int outSize);
+
+/*! vek_File_ExtractImageBySwapDecField() :
+ *  As vek_File_ExtractImageBySwapHexaField() with decimal index arithmetic.
+ *  Fields 21F3, 21F4, 21F5 (values 123, 124, 125): value 125 gives the third record.
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -3 no record in the file, value outside the first and last records' fields,
+ *             or computed index past the last record;
+ *          -4 the file is not laid out for this search: a record line that is not
+ *             hexadecimal, first and last records of different lengths, first field
+ *             above last field, fields not decimal (decimal modes), records not a
+ *             multiple of 16 digits (with a key), an index above 2147483647, or the
+ *             record at the computed index with another length or field value;
+ *          -2 position below 1, above 60001 or past the end of the record;
+ *          -7 field runs past the end of the record;
+ *          -50 out too small: below the record length (checked before the position),
+ *              or for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_ExtractImageBySwapDecField(const char* fileName, short hasHeader, int position,
+                                                           const char* value, const char* key, char* out,
+                                                           int outSize);
+
+/*! vek_File_ExtractImageByFieldWithNonSeqSearch() :
+ *  Finds the first record whose field at position equals value (digits as they
+ *  stand), reading every record in turn: for files in no particular order.
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -2 position below 1, above 60001 or past the end of the first record (an empty file);
+ *          -7 field runs past the end of the record;
+ *          -3 no record holds the value;
+ *          -50 out too small for the result;
+ *          -99 internal failure, or a record read before the match that is not hexadecimal,
+ *              has another length than the first record, or (with a key) is not a multiple
+ *              of 16 digits. */
+VEK_API short VEK_CALL vek_File_ExtractImageByFieldWithNonSeqSearch(const char* fileName, short hasHeader,
+                                                                    int position, const char* value, const char* key,
+                                                                    char* out, int outSize);
+
+/*! vek_File_ExtractImageByFieldNonSeqGetNb() :
+ *  As vek_File_ExtractImageByFieldWithNonSeqSearch(), but reads every record and
+ *  counts the matches: succeeds only when exactly one record holds the value.
+ *  @param 1 fileName  the image file
+ *  @param 2 hasHeader non-zero: the file starts with a header line
+ *  @param 3 position  1-based position of the field's first character in the record
+ *  @param 4 value     the searched value; its length is the field's length
+ *  @param 5 key       empty: the records are plain; else 16 hexadecimal digits, the
+ *                     DES key the records are stored encrypted with
+ *  @param 6 out       receives the record, decrypted when a key is given
+ *  @param 7 outSize   size of out in bytes, at least the record length + 1
+ *  @param 8 count     receives the number of matching records once the whole file
+ *                     has been read (also with -3 and -4); must not be null
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 value empty, longer than 60000 characters or not hexadecimal;
+ *          -5 key holds a character other than 0-9, A-F, or is not exactly 16 digits;
+ *          -6 file cannot be opened or read;
+ *          -2 position below 1, above 60001 or past the end of the first record (an empty file);
+ *          -7 field runs past the end of the record;
+ *          -3 no record holds the value (count 0);
+ *          -4 more than one record holds the value (count written, out empty);
+ *          -50 out too small for the result;
+ *          -99 internal failure, or a record that is not hexadecimal, has another length
+ *              than the first record, or (with a key) is not a multiple of 16 digits. */
+VEK_API short VEK_CALL vek_File_ExtractImageByFieldNonSeqGetNb(const char* fileName, short hasHeader, int position,
+                                                               const char* value, const char* key, char* out,
+                                                               int outSize, int* count);
+
+/*! vek_File_AppendImageFileHeader() :
+ *  Starts an image file with its header line: writes the header text, normalized
+ *  ("  LOT 17/" is written as "LOT 17"), and CR LF into a new or empty file.
+ *  @param 1 fileName the image file; created when missing
+ *  @param 2 header   the header text; empty writes an empty first line
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 header text does not parse, or holds a CR or an LF;
+ *          -2 the file exists and is not empty (left unchanged);
+ *          -3 the file cannot be opened or written;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_AppendImageFileHeader(const char* fileName, const char* header);
+
+/*! vek_File_AppendImage() :
+ *  Appends one record and CR LF at the end of an image file. The record's length
+ *  is not compared with the records already there.
+ *  @param 1 fileName the image file; created when missing
+ *  @param 2 image    the record, upper-case hexadecimal digits
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 image holds a character other than 0-9, A-F;
+ *          -2 image empty or longer than 60000 characters;
+ *          -3 the file cannot be opened or written;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_AppendImage(const char* fileName, const char* image);
+
+/*! vek_File_DecryptOrEncryptImageFile() :
+ *  Writes a second image file with every record of the first DES-encrypted or
+ *  decrypted with one key (single DES, each block of 16 digits on its own). The
+ *  header line is never encrypted: it is copied, or replaced by newHeader. Empty
+ *  lines at the end of the source are dropped. Streams with constant memory; the
+ *  key stays loaded in the DES engine. On a failure part-way the target keeps the
+ *  lines written so far.
+ *  @param 1 inFileName  the source image file
+ *  @param 2 outFileName the target image file; must be missing or empty
+ *  @param 3 hasHeader   non-zero: the source starts with a header line
+ *  @param 4 mode        1 encrypt, 0 decrypt
+ *  @param 5 key         16 hexadecimal digits
+ *  @param 6 newHeader   null or empty: keep the source's header line; else the header
+ *                       text the target gets (normalized), with or without a source header
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -6 mode neither 0 nor 1 (no file touched);
+ *          -7 newHeader does not parse, or holds a CR or an LF;
+ *          -2 key holds a character other than 0-9, A-F;
+ *          -1 key empty, longer than 60000 characters or not exactly 16 digits;
+ *          -5 the source cannot be opened or read, or the target cannot be created,
+ *             opened or written;
+ *          -4 the target exists and is not empty (left unchanged);
+ *          -3 a source record is not hexadecimal, longer than 60000 characters, not a
+ *             multiple of 16 digits, or follows an empty line;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName, const char* outFileName,
+                                                          short hasHeader, short mode, const char* key,
+                                                          const char* newHeader);
 
 /* ------------------------------------------------------------------------
  * DC9 files

@@ -1,0 +1,185 @@
+// Image files: the figures that the file layout is for, side by side.
+//
+//   BM_Image_SequentialSearch/N   one decimal-field search in a file of N records
+//                                 of 64 digits (10,000 and 1,000,000): three records
+//                                 read whatever N, so the times should match.
+//   BM_Image_PlainRead            the 1,000,000-record file read end to end with
+//                                 plain 64 KiB reads (the floor for any scan).
+//   BM_Image_Scan / _CountScan    the two scans over the same file, the value in
+//                                 the last record (every record read).
+//   BM_Image_EncryptFile          the whole file encrypted into a second file.
+//   BM_Image_DesEngineBlocks      the DES engine on the same digits in memory, key
+//                                 schedule once: the cipher's own rate.
+//
+// Files are made once per run in a temporary directory (warm cache after the
+// first pass). Counters: bytes per second of file read, and the peak resident
+// memory (max_rss_MB), which must stay far below the 66 MB file.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "crypto/C_DES.h"
+#include "vek.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kKey = "2315208C9110AD40";
+constexpr int kDigits = 64;
+
+const fs::path& work_dir() {
+    static const fs::path dir = [] {
+        fs::path d = fs::temp_directory_path() / ("vek-bench-imagefile-" + std::to_string(::getpid()));
+        fs::create_directories(d);
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(work_dir(), ignored);
+        });
+        return d;
+    }();
+    return dir;
+}
+
+void serial_of(int k, char* eight);
+
+// A batch of `records` records: a header line, then a decimal serial from
+// 10000000 up in digits 1 to 8 and random data in digits 9 to 64.
+std::string batch(int records) {
+    static std::map<int, std::string> made;
+    auto& path = made[records];
+    if (!path.empty()) return path;
+    path = (work_dir() / ("batch-" + std::to_string(records) + ".img")).string();
+    std::ofstream out(path, std::ios::binary);
+    out << "JOB BENCH/COUNT " << records << "\r\n";
+    std::mt19937_64 rng(7);
+    static const char* const kHexa = "0123456789ABCDEF";
+    std::string line(kDigits + 2, '0');
+    line[kDigits] = '\r';
+    line[kDigits + 1] = '\n';
+    for (int k = 0; k < records; ++k) {
+        serial_of(k, line.data());
+        for (int i = 8; i < kDigits; ++i) line[static_cast<std::size_t>(i)] = kHexa[rng() & 15];
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    }
+    return path;
+}
+
+// The 8-digit serial of record k: 10000000 + k.
+void serial_of(int k, char* eight) {
+    unsigned value = 10000000u + static_cast<unsigned>(k);
+    for (int i = 7; i >= 0; --i, value /= 10) eight[i] = static_cast<char>('0' + value % 10);
+}
+
+double max_rss_mb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+void BM_Image_SequentialSearch(benchmark::State& state) {
+    const int records = static_cast<int>(state.range(0));
+    const std::string path = batch(records);
+    char out[kDigits + 1];
+    std::mt19937 rng(11);
+    char serial[9] = {};
+    for (auto _ : state) {
+        serial_of(static_cast<int>(rng() % static_cast<unsigned>(records)), serial);
+        const short ok = vek_File_ExtractImageByDecField(path.c_str(), 1, 1, serial, "", out, sizeof out);
+        if (ok != -1) state.SkipWithError("search failed");
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_Image_SequentialSearch)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
+
+constexpr int kMillion = 1000000;
+
+void BM_Image_PlainRead(benchmark::State& state) {
+    const std::string path = batch(kMillion);
+    std::vector<char> buffer(64 * 1024);
+    std::int64_t bytes = 0;
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(path.c_str(), "rb");
+        std::size_t lines = 0;
+        for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), f)) > 0;) {
+            bytes += static_cast<std::int64_t>(got);
+            for (std::size_t i = 0; i < got; ++i) lines += buffer[i] == '\n';
+        }
+        std::fclose(f);
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(bytes);
+}
+BENCHMARK(BM_Image_PlainRead)->Unit(benchmark::kMillisecond);
+
+void BM_Image_Scan(benchmark::State& state) {
+    const std::string path = batch(kMillion);
+    char out[kDigits + 1];
+    char serial[9] = {};
+    serial_of(kMillion - 1, serial);
+    for (auto _ : state) {
+        if (vek_File_ExtractImageByFieldWithNonSeqSearch(path.c_str(), 1, 1, serial, "", out, sizeof out) != -1)
+            state.SkipWithError("scan failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(fs::file_size(path)));
+    state.counters["max_rss_MB"] = max_rss_mb();
+}
+BENCHMARK(BM_Image_Scan)->Unit(benchmark::kMillisecond);
+
+void BM_Image_CountScan(benchmark::State& state) {
+    const std::string path = batch(kMillion);
+    char out[kDigits + 1];
+    int count = 0;
+    for (auto _ : state) {
+        if (vek_File_ExtractImageByFieldNonSeqGetNb(path.c_str(), 1, 1, "10000000", "", out, sizeof out, &count) != -1)
+            state.SkipWithError("count failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(fs::file_size(path)));
+    state.counters["max_rss_MB"] = max_rss_mb();
+}
+BENCHMARK(BM_Image_CountScan)->Unit(benchmark::kMillisecond);
+
+void BM_Image_EncryptFile(benchmark::State& state) {
+    const std::string path = batch(kMillion);
+    const std::string target = (work_dir() / "encrypted.img").string();
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove(target);
+        state.ResumeTiming();
+        if (vek_File_DecryptOrEncryptImageFile(path.c_str(), target.c_str(), 1, 1, kKey, "") != -1)
+            state.SkipWithError("encryption failed");
+    }
+    fs::remove(target);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kMillion * kDigits / 2);
+    state.counters["max_rss_MB"] = max_rss_mb();
+}
+BENCHMARK(BM_Image_EncryptFile)->Unit(benchmark::kMillisecond);
+
+void BM_Image_DesEngineBlocks(benchmark::State& state) {
+    // The same records' digits, one after the other in memory.
+    std::ifstream in(batch(kMillion), std::ios::binary);
+    std::string line;
+    std::getline(in, line);
+    std::string digits;
+    digits.reserve(static_cast<std::size_t>(kMillion) * kDigits);
+    while (std::getline(in, line)) digits.append(line, 0, kDigits);
+    C_DES& des = C_DES::Instance();
+    des.SetKeyHexa(kKey);
+    for (auto _ : state) {
+        des.CalDESHexaBlocks(1, digits.data(), digits.size() / 16);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(digits.size() / 2));
+}
+BENCHMARK(BM_Image_DesEngineBlocks)->Unit(benchmark::kMillisecond);
+
+}  // namespace

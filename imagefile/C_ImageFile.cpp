@@ -1,0 +1,393 @@
+#include "imagefile/C_ImageFile.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "crypto/C_DES.h"
+#include "imagefile/C_File.h"
+#include "imagefile/C_LineReader.h"
+#include "types/C_StringDec.h"
+
+namespace {
+
+using S = C_StringType;
+using Line = C_LineReader::Line;
+using End = C_LineReader::End;
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr int kKeyDigits = 16;
+constexpr int kBlockDigits = 16;
+// What is kept of a record line: one character more than a record may have, so
+// that an over-long line still fails as a typed string would.
+constexpr std::size_t kRecordKeep = S::kMaxLength + 1;
+// Read buffers: large for the scans and the conversion, which read every record
+// in turn; small for the searches and the index, which read a few lines at
+// computed offsets.
+constexpr std::size_t kStreamBuffer = 64 * 1024;
+constexpr std::size_t kProbeBuffer = 4 * 1024;
+
+// Runs `body`, turning every failure of the file itself into xIOError.
+template <class Body>
+decltype(auto) file_access(Body&& body) {
+    try {
+        return std::forward<Body>(body)();
+    } catch (const C_File::xOpenFailed&) {
+        throw C_ImageFile::xIOError{};
+    } catch (const C_File::xReadFailed&) {
+        throw C_ImageFile::xIOError{};
+    } catch (const C_File::xWriteFailed&) {
+        throw C_ImageFile::xIOError{};
+    } catch (const C_File::xSeekFailed&) {
+        throw C_ImageFile::xIOError{};
+    }
+}
+
+// Runs `body`, turning every failure of a typed string into `X`.
+template <class X, class Body>
+decltype(auto) typed_failure_as(Body&& body) {
+    try {
+        return std::forward<Body>(body)();
+    } catch (const S::xEmptyString&) {
+        throw X{};
+    } catch (const S::xStringTooLong&) {
+        throw X{};
+    } catch (const S::xInvalidType&) {
+        throw X{};
+    } catch (const S::xModuloError&) {
+        throw X{};
+    } catch (const S::xNegativeResult&) {
+        throw X{};
+    } catch (const S::xNumberTooBig&) {
+        throw X{};
+    } catch (const S::xResultTooBig&) {
+        throw X{};
+    } catch (const S::xWrongValue&) {
+        throw X{};
+    }
+}
+
+void check_key(const C_StringHexa* key, int blockMode) {
+    if (key != nullptr && key->GetLength() != kKeyDigits) throw C_ImageFile::xWrongKeyLength{};
+    if (key != nullptr && blockMode != 0) throw C_ImageFile::xWrongCryptMode{};
+}
+
+// The position rule for a field of `width` characters at 1-based `position` in
+// records of `recordLength` characters.
+std::int64_t field_start(int position, std::int64_t width, std::int64_t recordLength) {
+    const std::int64_t p0 = static_cast<std::int64_t>(position) - 1;
+    if (p0 < 0 || p0 > S::kMaxLength) throw C_ImageFile::xWrongPos{};
+    if (p0 > recordLength - 1) throw C_ImageFile::xInvalidPos{};
+    if (p0 + width > recordLength) throw C_ImageFile::xOverlap{};
+    return p0;
+}
+
+// A difference of two field values (digits without leading zeros) as a record
+// index; one that does not fit in a signed 32-bit integer cannot be one.
+int index_of(const std::string& digits, int base) {
+    int index = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [at, error] = std::from_chars(digits.data(), end, index, base);
+    if (error != std::errc{} || at != end) throw C_ImageFile::xInvalidFile{};
+    return index;
+}
+
+}  // namespace
+
+// An image file opened for reading, with the offsets of its layout: the header
+// line's end, record 0's length and the stride, all taken from the file's first
+// lines.
+class C_ImageFile::Layout final {
+public:
+    Layout(const C_ImageFile& file, std::size_t bufferSize)
+        : m_file(file.GetFileName().c_str(), C_File::Mode::Read, bufferSize), m_lines(m_file, bufferSize) {
+        m_size = m_file.Size();
+        Line line;
+        if (file.GetHeaderFlag() != 0) {
+            const bool found = m_lines.Next(line, 0);
+            m_headerEnd = (found ? line.length : 0) + 2;
+            m_headerWhole = found && line.end == End::CrLf;
+        }
+        if (m_lines.Next(line, kRecordKeep)) {
+            m_recordLength = line.length;
+            m_first.assign(line.text);
+            m_firstWhole = line.end == End::CrLf;
+        }
+        m_stride = m_recordLength + 2;
+    }
+
+    std::int64_t RecordLength() const noexcept { return m_recordLength; }
+    // N: the number of whole strides after the header.
+    std::int64_t Count() const noexcept { return m_size > m_headerEnd ? (m_size - m_headerEnd) / m_stride : 0; }
+
+    // Record k read at its offset H + k * L, in one read of a known size: the
+    // byte before it must be the LF of a line end (so the record starts a line),
+    // then record 0's length in digits, then CR LF or the end of the file.
+    // Anything else is not a record of this file: xInvalidFile.
+    C_Image Record(std::int64_t k) {
+        if (k < 0 || m_headerEnd > m_size - 1 || k > (m_size - 1 - m_headerEnd) / m_stride) throw xImageNotFound{};
+        if (m_recordLength > S::kMaxLength) throw xInvalidFile{};
+        const std::int64_t offset = m_headerEnd + k * m_stride;
+        const std::size_t before = offset > 0 ? 1 : 0;
+        const auto r = static_cast<std::size_t>(m_recordLength);
+        m_record.resize(before + r + kLineEnd.size());
+        m_file.Seek(offset - static_cast<std::int64_t>(before));
+        const std::size_t got = m_file.Read(m_record.data(), m_record.size());
+        const std::string_view bytes(m_record.data(), got);
+        if (before == 1 && (got == 0 || bytes[0] != '\n')) throw xInvalidFile{};
+        const bool ended = got == m_record.size() ? bytes.substr(before + r) == kLineEnd : got == before + r;
+        if (!ended) throw xInvalidFile{};
+        return typed_failure_as<xInvalidFile>([&] { return C_Image(bytes.substr(before, r)); });
+    }
+
+    // Every record in turn, from record 0 on, each handed to `visit` as its text
+    // (valid until the next record), until `visit` returns false. Read as
+    // consecutive lines, each of which must have record 0's length and end with
+    // CR LF (so that each starts at its offset), else xInvalidFile.
+    template <class Visit>
+    void ForEach(Visit&& visit) {
+        const std::int64_t count = Count();
+        if (count == 0) return;
+        if ((m_headerEnd > 0 && !m_headerWhole) || !m_firstWhole) throw xInvalidFile{};
+        if (!visit(std::string_view(m_first))) return;
+        Line line;
+        for (std::int64_t k = 1; k < count; ++k) {
+            if (!m_lines.Next(line, kRecordKeep) || line.length != m_recordLength || line.end != End::CrLf)
+                throw xInvalidFile{};
+            if (!visit(line.text)) return;
+        }
+    }
+
+private:
+    C_File m_file;
+    C_LineReader m_lines;
+    std::int64_t m_size = 0;
+    std::int64_t m_headerEnd = 0;     // H
+    std::int64_t m_recordLength = 0;  // r
+    std::int64_t m_stride = 2;        // L
+    bool m_headerWhole = false;       // the header line ends with CR LF
+    std::string m_first;              // record 0's text
+    std::string m_record;             // the bytes read for one record
+    bool m_firstWhole = false;        // record 0 ends with CR LF
+};
+
+// ---- Reading ----
+
+std::string C_ImageFile::ReadHeader(std::size_t maxLength) const {
+    if (m_headerFlag == 0) throw xNoHeader{};
+    return file_access([&] {
+        C_File file(m_fileName.c_str(), C_File::Mode::Read, kProbeBuffer);
+        C_LineReader lines(file, kProbeBuffer);
+        Line line;
+        const std::size_t keep = maxLength == std::string::npos ? maxLength : maxLength + 1;
+        if (!lines.Next(line, keep)) throw xNoHeader{};
+        if (static_cast<std::uint64_t>(line.length) > maxLength) throw xBufferTooSmall{};
+        return std::string(line.text);
+    });
+}
+
+C_Image C_ImageFile::ReadImage(int index) const {
+    if (index < 0 && index != -1 && index != -2) throw xWrongIndex{};
+    return file_access([&] {
+        Layout layout(*this, kProbeBuffer);
+        const std::int64_t k = index == -2 ? layout.Count() - 1 : index == -1 ? 0 : index;
+        return layout.Record(k);
+    });
+}
+
+// Checks, in this order: key length, block mode, field mode; the first record
+// (none: xImageNotFound) against `outputSize`; the last record, its length and
+// `outputSize`; the position; then, on the decrypted first and last records,
+// ascending fields (xInvalidFile) and the value within them (xImageNotFound);
+// the index from the difference value - first field; the record there, its
+// length and its field. A typed-string failure on the way (a field that is not
+// decimal in the decimal modes, records that are not whole DES blocks) means
+// the file is not what a sequential search needs: xInvalidFile.
+C_Image C_ImageFile::FindBySequentialField(int position, const C_StringHexa& value, const C_StringHexa* key,
+                                           int fieldMode, int blockMode, int outputSize) const {
+    const bool swapped = fieldMode == kSwapHexaField || fieldMode == kSwapDecField;
+    const bool decimal = fieldMode == kDecField || fieldMode == kSwapDecField;
+    const std::int64_t n = value.GetLength();
+    const std::int64_t pad = swapped && n % 2 == 1 ? 1 : 0;
+    check_key(key, blockMode);
+    if (fieldMode < kHexaField || fieldMode > kSwapDecField) throw xWrongSwapMode{};
+
+    return file_access([&] {
+        Layout layout(*this, kProbeBuffer);
+        C_Image first = layout.Record(0);
+        const int r = first.GetLength();
+        if (r > outputSize) throw xBufferTooSmall{};
+        C_Image last = layout.Record(layout.Count() - 1);
+        if (last.GetLength() > outputSize) throw xBufferTooSmall{};
+        if (last.GetLength() != r) throw xInvalidFile{};
+        const auto p0 = static_cast<std::size_t>(field_start(position, n + pad, r));
+
+        // The field as the value is written: the pairs swapped back and the filler
+        // dropped in the swapped modes.
+        const auto field = [&](const C_Image& record) {
+            C_StringHexa digits(std::string_view(record.GetValue()).substr(p0, static_cast<std::size_t>(n + pad)),
+                                S::kHexadecimal);
+            if (swapped) digits.SwapPairs();
+            return digits.GetValue().substr(0, static_cast<std::size_t>(n));
+        };
+        return typed_failure_as<xInvalidFile>([&] {
+            if (key != nullptr) {
+                first.Decrypt(*key);
+                last.Decrypt(*key);
+            }
+            const std::string x = field(first);
+            const std::string y = field(last);
+            const std::string& t = value.GetValue();
+            if (x > y) throw xInvalidFile{};
+            if (t < x || t > y) throw xImageNotFound{};
+            const int index = decimal ? index_of(C_StringDec(t, S::kDecimal)
+                                                     .Subtract(C_StringDec(x, S::kDecimal))
+                                                     .GetValue(), 10)
+                                      : index_of(value.Subtract(C_StringHexa(x, S::kHexadecimal)).GetValue(), 16);
+            if (index < 0) throw xInvalidFile{};
+            C_Image found = layout.Record(index);
+            if (key != nullptr) found.Decrypt(*key);
+            if (found.GetLength() != r || field(found) != t) throw xInvalidFile{};
+            return found;
+        });
+    });
+}
+
+// The scans read the records as consecutive lines. The field of every record is
+// compared where it stands; with a key only the DES blocks under the field are
+// decrypted, and the whole record once it matches. The key is loaded into the
+// engine once, before the first decryption.
+template <class OnMatch>
+void C_ImageFile::Scan(int position, const C_StringHexa& value, const C_StringHexa* key, int blockMode,
+                       OnMatch&& onMatch) const {
+    check_key(key, blockMode);
+    file_access([&] {
+        Layout layout(*this, kStreamBuffer);
+        const std::int64_t r = layout.RecordLength();
+        const std::string& t = value.GetValue();
+        const auto p0 = static_cast<std::size_t>(field_start(position, static_cast<std::int64_t>(t.size()), r));
+        const std::size_t firstBlock = p0 / kBlockDigits * kBlockDigits;
+        const std::size_t endBlock = (p0 + t.size() + kBlockDigits - 1) / kBlockDigits * kBlockDigits;
+        std::string work;
+        bool keyLoaded = false;
+        layout.ForEach([&](std::string_view text) {
+            C_StringHexa::Checked(text);  // the typed string's own failure, unchanged
+            if (key != nullptr) {
+                if (!keyLoaded) {
+                    if (r % kBlockDigits != 0) throw S::xModuloError{};
+                    C_Image::InitDES(*key, blockMode);
+                    keyLoaded = true;
+                }
+                work.assign(text.substr(firstBlock, endBlock - firstBlock));
+                C_DES::Instance().CalDESHexaBlocks(0, work.data(), work.size() / kBlockDigits);
+                if (std::string_view(work).substr(p0 - firstBlock, t.size()) != t) return true;
+                C_Image record(text);
+                record.CalDES_Fast(0, blockMode);
+                return onMatch(std::move(record));
+            }
+            if (text.substr(p0, t.size()) != t) return true;
+            return onMatch(C_Image(text));
+        });
+    });
+}
+
+C_Image C_ImageFile::FindByScan(int position, const C_StringHexa& value, const C_StringHexa* key,
+                                int blockMode) const {
+    C_Image found;
+    bool any = false;
+    Scan(position, value, key, blockMode, [&](C_Image&& record) {
+        found = std::move(record);
+        any = true;
+        return false;
+    });
+    if (!any) throw xImageNotFound{};
+    return found;
+}
+
+C_Image C_ImageFile::CountByScan(int position, const C_StringHexa& value, const C_StringHexa* key, int blockMode,
+                                 int& count) const {
+    C_Image found;
+    std::int64_t matches = 0;
+    Scan(position, value, key, blockMode, [&](C_Image&& record) {
+        if (matches++ == 0) found = std::move(record);
+        return true;
+    });
+    count = matches > INT32_MAX ? INT32_MAX : static_cast<int>(matches);
+    if (matches == 0) throw xImageNotFound{};
+    if (matches > 1) throw xImageFoundMultiple{};
+    return found;
+}
+
+// ---- Writing ----
+
+C_ImageFileHeader C_ImageFile::HeaderLine(std::string_view text) {
+    if (text.find_first_of("\r\n") != std::string_view::npos) throw C_ImageFileHeader::xInvalidHeader{};
+    return C_ImageFileHeader(text);
+}
+
+void C_ImageFile::WriteHeader(const C_ImageFileHeader& header) const {
+    if (m_headerFlag == 0) throw xNoHeader{};
+    file_access([&] {
+        C_File file(m_fileName.c_str(), C_File::Mode::Append);
+        if (file.Size() != 0) throw xFileAlreadyExists{};
+        file.Write(header.GetText() + std::string(kLineEnd));
+        file.Close();
+    });
+}
+
+void C_ImageFile::AppendImage(const C_Image& image) const {
+    file_access([&] {
+        C_File file(m_fileName.c_str(), C_File::Mode::Append);
+        if (m_headerFlag != 0 && file.Size() == 0) throw xInvalidFile{};
+        file.Write(image.GetValue() + std::string(kLineEnd));
+        file.Close();
+    });
+}
+
+void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& key, short direction,
+                            const C_ImageFileHeader* newHeader, int blockMode) const {
+    if (key.GetLength() != kKeyDigits) throw xWrongKeyLength{};
+    if (blockMode != 0) throw xWrongCryptMode{};
+    file_access([&] {
+        C_File source(m_fileName.c_str(), C_File::Mode::Read);
+        C_File target(targetName.c_str(), C_File::Mode::Append);
+        if (target.Size() != 0) throw xFileAlreadyExists{};
+        C_LineReader lines(source, kStreamBuffer);
+        Line line;
+
+        // The header line: the new header wins over the source's, which is copied
+        // as it stands (of any length) when there is no new one.
+        if (m_headerFlag != 0 && newHeader == nullptr) lines.CopyTo(target, line);
+        if (m_headerFlag != 0 && newHeader != nullptr) lines.Next(line, 0);
+        if (newHeader != nullptr) target.Write(newHeader->GetText());
+        if (m_headerFlag != 0 || newHeader != nullptr) target.Write(kLineEnd);
+
+        // The records, one at a time. Empty lines may close the file; a record
+        // after an empty line is an error, never silently dropped.
+        std::string work;
+        bool keyLoaded = false;
+        bool emptyLine = false;
+        while (lines.Next(line, kRecordKeep)) {
+            if (line.length == 0) {
+                emptyLine = true;
+                continue;
+            }
+            if (emptyLine) throw xInvalidFile{};
+            typed_failure_as<xInvalidFile>([&] {
+                C_StringHexa::Checked(line.text);
+                if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
+            });
+            if (!keyLoaded) {
+                C_Image::InitDES(key, blockMode);
+                keyLoaded = true;
+            }
+            work.assign(line.text);
+            C_DES::Instance().CalDESHexaBlocks(direction != 0 ? 1 : 0, work.data(), work.size() / kBlockDigits);
+            work += kLineEnd;
+            target.Write(work);
+        }
+        target.Close();
+    });
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The lines of an image file, read through a buffer of fixed size so that
+// memory stays bounded by the buffer and what the caller keeps of one line,
+// whatever the sizes of the file and of its lines.
+//
+// A line ends at LF; a CR right before the LF belongs to the line end (CR LF),
+// any other CR is text. The last line of a file may have no line end at all.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "imagefile/C_File.h"
+
+class C_LineReader final {
+public:
+    // How a line ended.
+    enum class End { CrLf, Lf, None };
+
+    struct Line final {
+        std::string_view text;    // the text without its line end, at most `keep` characters of it
+        std::int64_t length = 0;  // the length of the whole text
+        End end = End::None;      // None: the file ended inside the line
+    };
+
+    explicit C_LineReader(C_File& file, std::size_t bufferSize = 64 * 1024);
+
+    // Continues at `offset` bytes from the start of the file.
+    void Seek(std::int64_t offset);
+
+    // The next line; false at the end of the file. The text stays valid until the
+    // next call.
+    bool Next(Line& line, std::size_t keep);
+
+    // The next line's text written to `target` as it is read, for lines of any
+    // length (its line end is not written); false at the end of the file.
+    bool CopyTo(C_File& target, Line& line);
+
+private:
+    // Hands the text of the next line to `sink` piece by piece and fills in
+    // `line`'s length and end. A whole line inside the buffer comes in one piece.
+    template <class Sink>
+    bool Read(Line& line, Sink&& sink);
+    bool Fill();
+
+    C_File& m_file;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    std::string m_kept;
+};

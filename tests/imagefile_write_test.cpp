@@ -1,0 +1,293 @@
+// Image files written: the header line, appended records, and whole files
+// encrypted or decrypted into a second file, as a caller sees them. The bytes
+// written are compared exactly (CR LF line ends on every platform); the cipher
+// text comes from published single-DES answers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/api.h"
+#include "support/temp_dir.h"
+#include "support/vectors.h"
+
+namespace {
+
+using vek::test::call_text;
+using vek::test::load_vectors;
+using vek::test::read_file;
+using vek::test::TempDir;
+using vek::test::Vector;
+using vek::test::write_file;
+
+std::string fixture(const std::string& name) { return std::string(VEK_TEST_DATA) + "/images/" + name; }
+bool exists(const std::string& path) { return std::filesystem::exists(path); }
+
+short header(const std::string& path, const char* text) {
+    return VEK(vek_File_AppendImageFileHeader)(path.c_str(), text);
+}
+short append(const std::string& path, const char* image) { return VEK(vek_File_AppendImage)(path.c_str(), image); }
+short crypt(const std::string& in, const std::string& out, short hasHeader, short mode, const char* key,
+            const char* newHeader = nullptr) {
+    return VEK(vek_File_DecryptOrEncryptImageFile)(in.c_str(), out.c_str(), hasHeader, mode, key, newHeader);
+}
+
+// ---------------------------------------------------------------------------
+// Building a file line by line.
+
+TEST(ImageFileWrite, HeaderStartsANewFileOnce) {
+    TempDir dir;
+    const std::string path = dir.file("batch.img");
+    EXPECT_EQ(header(path, "  LOT 17/"), -1);
+    EXPECT_EQ(read_file(path), "LOT 17\r\n");
+    EXPECT_EQ(header(path, "LOT 18"), 0);
+    EXPECT_EQ(VEK_STATUS(), -2);
+    EXPECT_EQ(read_file(path), "LOT 17\r\n");
+
+    // An empty file counts as new; an empty header is an empty first line.
+    const std::string empty = dir.file("empty.img");
+    write_file(empty, "");
+    EXPECT_EQ(header(empty, ""), -1);
+    EXPECT_EQ(read_file(empty), "\r\n");
+}
+
+TEST(ImageFileWrite, HeaderFailures) {
+    TempDir dir;
+    const std::string path = dir.file("batch.img");
+    EXPECT_EQ(header(path, "NAME"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_FALSE(exists(path));  // parsed before the file is opened
+    // A line end inside the header would make two lines of it.
+    EXPECT_EQ(header(path, "LOT 1\r\n00AB"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_EQ(header(path, "LOT 1\nX 2"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_FALSE(exists(path));
+    EXPECT_EQ(header(dir.path().string(), "LOT 1"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(header(dir.file("no/such/dir.img"), "LOT 1"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(VEK(vek_File_AppendImageFileHeader)(nullptr, "LOT 1"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+}
+
+TEST(ImageFileWrite, AppendedRecordsAreLinesAtTheEnd) {
+    TempDir dir;
+    const std::string path = dir.file("batch.img");
+    ASSERT_EQ(header(path, "LOT 17/COUNT 3"), -1);
+    const char* const records[] = {"00001000A1B2C3D4E5F60718", "00001001B1C2D3E4F5061728", "0000100299AABBCCDDEEFF00"};
+    for (const char* r : records) ASSERT_EQ(append(path, r), -1);
+    EXPECT_EQ(std::filesystem::file_size(path), 14u + 2 + 3 * 26);
+    EXPECT_EQ(read_file(fixture("worked-example.img")), read_file(path));
+    const auto third = call_text([&](char* o, int n) { return VEK(vek_File_ExtractImageByIndex)(path.c_str(), 3, 1, o, n); });
+    EXPECT_EQ(third.out, records[2]);
+
+    // A missing file is created; nothing compares record lengths.
+    const std::string other = dir.file("other.img");
+    EXPECT_EQ(append(other, "0A"), -1);
+    EXPECT_EQ(append(other, "0123456789"), -1);
+    EXPECT_EQ(read_file(other), "0A\r\n0123456789\r\n");
+}
+
+TEST(ImageFileWrite, AppendFailuresWriteNothing) {
+    TempDir dir;
+    const std::string path = dir.file("batch.img");
+    EXPECT_EQ(append(path, "00ab"), 0);
+    EXPECT_EQ(VEK_STATUS(), -1);
+    EXPECT_EQ(append(path, ""), 0);
+    EXPECT_EQ(VEK_STATUS(), -2);
+    EXPECT_EQ(append(path, std::string(60001, '0').c_str()), 0);
+    EXPECT_EQ(VEK_STATUS(), -2);
+    EXPECT_FALSE(exists(path));
+    EXPECT_EQ(append(dir.path().string(), "00"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(append(path, std::string(60000, 'F').c_str()), -1);
+    EXPECT_EQ(std::filesystem::file_size(path), 60002u);
+}
+
+// ---------------------------------------------------------------------------
+// Whole files, encrypted and decrypted: records of published plaintext blocks
+// under one key, whose cipher blocks are published too.
+
+struct Batch final {
+    std::string plain;      // the source file
+    std::string encrypted;  // what encryption must write
+};
+
+Batch published_batch(const std::string& headerLine) {
+    std::vector<Vector> pairs;
+    for (const Vector& v : load_vectors("des.vec", "VariablePlaintext"))
+        if (v["Key"] == "0101010101010101") pairs.push_back(v);
+    Batch b{headerLine.empty() ? "" : headerLine + "\r\n", headerLine.empty() ? "" : headerLine + "\r\n"};
+    for (std::size_t i = 0; i + 1 < pairs.size() && i < 16; i += 2) {
+        b.plain += pairs[i]["Plain"] + pairs[i + 1]["Plain"] + "\r\n";
+        b.encrypted += pairs[i]["Cipher"] + pairs[i + 1]["Cipher"] + "\r\n";
+    }
+    return b;
+}
+
+constexpr const char* kKey = "0101010101010101";
+
+TEST(ImageFileCrypt, EncryptsEveryRecordAndCopiesTheHeader) {
+    TempDir dir;
+    const Batch b = published_batch("LOT 17/TYPE TEST A");
+    write_file(dir.file("plain.img"), b.plain);
+    ASSERT_EQ(crypt(dir.file("plain.img"), dir.file("enc.img"), 1, 1, kKey), -1);
+    EXPECT_EQ(read_file(dir.file("enc.img")), b.encrypted);
+    ASSERT_EQ(crypt(dir.file("enc.img"), dir.file("dec.img"), 1, 0, kKey, ""), -1);
+    EXPECT_EQ(read_file(dir.file("dec.img")), b.plain);
+}
+
+TEST(ImageFileCrypt, TheHeaderLine) {
+    TempDir dir;
+    const Batch with = published_batch("LOT 17");
+    const Batch without = published_batch("");
+    const std::string records = without.encrypted;
+    write_file(dir.file("with.img"), with.plain);
+    write_file(dir.file("without.img"), without.plain);
+
+    ASSERT_EQ(crypt(dir.file("with.img"), dir.file("a.img"), 1, 1, kKey, "  LOT 18/ "), -1);
+    EXPECT_EQ(read_file(dir.file("a.img")), "LOT 18\r\n" + records);
+    ASSERT_EQ(crypt(dir.file("without.img"), dir.file("b.img"), 0, 1, kKey, "LOT 19"), -1);
+    EXPECT_EQ(read_file(dir.file("b.img")), "LOT 19\r\n" + records);
+    ASSERT_EQ(crypt(dir.file("without.img"), dir.file("c.img"), 0, 1, kKey), -1);
+    EXPECT_EQ(read_file(dir.file("c.img")), records);
+
+    // A header line of any length is copied as it stands, not parsed.
+    const std::string longHeader(200000, '/');
+    write_file(dir.file("long.img"), longHeader + "\r\n" + without.plain);
+    ASSERT_EQ(crypt(dir.file("long.img"), dir.file("d.img"), 1, 1, kKey), -1);
+    EXPECT_EQ(read_file(dir.file("d.img")), longHeader + "\r\n" + records);
+}
+
+TEST(ImageFileCrypt, EmptyLines) {
+    TempDir dir;
+    const std::string key = "133457799BBCDFF1";  // 0123456789ABCDEF <-> 85E813540F0AB405 (published)
+    write_file(dir.file("end.img"), "H 1\r\n0123456789ABCDEF\r\n0123456789ABCDEF\r\n\r\n\r\n");
+    ASSERT_EQ(crypt(dir.file("end.img"), dir.file("a.img"), 1, 1, key.c_str()), -1);
+    EXPECT_EQ(read_file(dir.file("a.img")), "H 1\r\n85E813540F0AB405\r\n85E813540F0AB405\r\n");
+
+    // A record after an empty line is never dropped silently.
+    write_file(dir.file("gap.img"), "H 1\r\n0123456789ABCDEF\r\n\r\n0123456789ABCDEF\r\n");
+    EXPECT_EQ(crypt(dir.file("gap.img"), dir.file("b.img"), 1, 1, key.c_str()), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(read_file(dir.file("b.img")), "H 1\r\n85E813540F0AB405\r\n");
+}
+
+// A failing record leaves the header and the records before it in the target.
+TEST(ImageFileCrypt, BadRecordsKeepWhatWasWritten) {
+    TempDir dir;
+    const std::string key = "133457799BBCDFF1";
+    struct Case final {
+        const char* source;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"H 1\r\n0123456789ABCDEF\r\n0123456789ABCDEF0123\r\n", "H 1\r\n85E813540F0AB405\r\n"},
+        {"H 1\r\n0123456789ABCDEF\r\n0123456789abcdef\r\n", "H 1\r\n85E813540F0AB405\r\n"},
+        {"H 1\r\n0123456789ABCDEF\r\n01234567\r9ABCDEF\r\n", "H 1\r\n85E813540F0AB405\r\n"},
+        {"H 1\r\n0123456789ABCDEF\r\n ", "H 1\r\n85E813540F0AB405\r\n"},
+    };
+    int i = 0;
+    for (const Case& c : cases) {
+        const std::string in = dir.file("in" + std::to_string(i) + ".img");
+        const std::string out = dir.file("out" + std::to_string(i++) + ".img");
+        write_file(in, std::string(c.source));
+        EXPECT_EQ(crypt(in, out, 1, 1, key.c_str()), 0) << c.source;
+        EXPECT_EQ(VEK_STATUS(), -3) << c.source;
+        EXPECT_EQ(read_file(out), c.kept) << c.source;
+    }
+    // A record longer than 60000 digits.
+    write_file(dir.file("long.img"), std::string(60016, '0') + "\r\n");
+    EXPECT_EQ(crypt(dir.file("long.img"), dir.file("long.out"), 0, 1, key.c_str()), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(read_file(dir.file("long.out")), "");
+    // The last record may lack its line end; it is written with one.
+    write_file(dir.file("last.img"), "0123456789ABCDEF");
+    EXPECT_EQ(crypt(dir.file("last.img"), dir.file("last.out"), 0, 1, key.c_str()), -1);
+    EXPECT_EQ(read_file(dir.file("last.out")), "85E813540F0AB405\r\n");
+}
+
+TEST(ImageFileCrypt, ChecksInOrderAndFilesLeftAlone) {
+    TempDir dir;
+    const std::string source = fixture("empty-line-at-end.img");
+    const std::string target = dir.file("target.img");
+    const std::string missing = dir.file("missing.img");
+    struct Case final {
+        std::string in;
+        short mode;
+        const char* key;
+        const char* newHeader;
+        short status;
+    };
+    const Case cases[] = {
+        {missing, 2, "", "NAME", -6},  // mode first, whatever else is wrong
+        {missing, -1, kKey, nullptr, -6},
+        {missing, 1, "xx", "NAME", -7},
+        {missing, 1, kKey, "LOT \r\n", -7},
+        {missing, 1, "01010101010101O1", "", -2},
+        {missing, 1, "", nullptr, -1},
+        {missing, 1, "010101010101010", nullptr, -1},  // key length before any file is opened
+        {missing, 1, kKey, nullptr, -5},                // the source before the target
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(crypt(c.in, target, 1, c.mode, c.key, c.newHeader), 0) << c.status;
+        EXPECT_EQ(VEK_STATUS(), c.status);
+        EXPECT_FALSE(exists(target)) << c.status;
+    }
+    // A target that is not empty is refused and left as it is.
+    write_file(target, "precious");
+    EXPECT_EQ(crypt(source, target, 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -4);
+    EXPECT_EQ(read_file(target), "precious");
+    // The source itself as the target: not empty, refused, unchanged.
+    const std::string copy = dir.file("copy.img");
+    write_file(copy, read_file(source));
+    EXPECT_EQ(crypt(copy, copy, 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -4);
+    EXPECT_EQ(read_file(copy), read_file(source));
+    // Directories are no files.
+    EXPECT_EQ(crypt(dir.path().string(), dir.file("t2.img"), 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -5);
+    EXPECT_EQ(crypt(source, dir.path().string(), 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -5);
+}
+
+#if !defined(_WIN32)
+// /dev/full takes the open and refuses every byte written.
+TEST(ImageFileCrypt, LostWritesAreReported) {
+    if (!exists("/dev/full")) GTEST_SKIP();
+    const Batch b = published_batch("LOT 1");
+    TempDir dir;
+    write_file(dir.file("plain.img"), b.plain);
+    EXPECT_EQ(crypt(dir.file("plain.img"), "/dev/full", 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -5);
+    EXPECT_EQ(append("/dev/full", "00"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(header("/dev/full", "LOT 1"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+}
+#endif
+
+// The DES engine's key after a conversion is the conversion's key, loaded once
+// a record is processed; a file without records leaves the engine as it was.
+TEST(ImageFileCrypt, EngineKeyAfterwards) {
+    TempDir dir;
+    const auto fast = [] {
+        return call_text([](char* o, int n) { return VEK(vek_Tran_CalDES_Fast)("0123456789ABCDEF", 1, 0, o, n); }).out;
+    };
+    ASSERT_EQ(VEK(vek_Tran_InitDES)(1, "133457799BBCDFF1", 0), -1);
+    write_file(dir.file("header-only.img"), "H 1\r\n");
+    ASSERT_EQ(crypt(dir.file("header-only.img"), dir.file("a.img"), 1, 1, kKey), -1);
+    EXPECT_EQ(read_file(dir.file("a.img")), "H 1\r\n");
+    EXPECT_EQ(fast(), "85E813540F0AB405");
+    write_file(dir.file("one.img"), "0000000000000000\r\n");
+    ASSERT_EQ(crypt(dir.file("one.img"), dir.file("b.img"), 0, 1, "0123456789ABCDEF"), -1);
+    const auto same = call_text([](char* o, int n) {
+        return VEK(vek_Tran_DecryptOrEncryptImage)("0123456789ABCDEF", 1, "0123456789ABCDEF", o, n);
+    });
+    EXPECT_EQ(fast(), same.out);
+}
+
+}  // namespace
