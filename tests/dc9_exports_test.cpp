@@ -9,6 +9,7 @@
 
 #include "support/api.h"
 #include "support/dc9_data.h"
+#include "support/temp_dir.h"
 #include "support/vectors.h"
 
 namespace {
@@ -155,13 +156,13 @@ TEST(DC9Exports, CopyStatusCodes) {
         {"open_image.dc9", 1, kKey, -99},                    // no "#END#": no code of its own
     };
     for (const auto& c : cases) {
-        const dc9::TempDir dir;
+        const vek::test::TempDir dir;
         const std::string source = dc9::fixture(c.name);
         std::vector<FIRDescription> entries(2);
         short firCount = 2;
         VEK(vek_File_DC9InitDescription)(source.c_str(), reinterpret_cast<const unsigned char*>("\r\n"), 2, 0,
                                          &firCount, entries.data());
-        const std::string target = dir / "copy";
+        const std::string target = dir.file("copy");
         EXPECT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(source.c_str(), 1, entries.data(), target.c_str(),
                                                              c.mode, c.key),
                   0)
@@ -174,18 +175,18 @@ TEST(DC9Exports, CopyStatusCodes) {
 }
 
 TEST(DC9Exports, EncryptedCopyAndBack) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     const std::string source = dc9::fixture("marker_three_parts.dc9");
     std::vector<FIRDescription> entries(3);
     short firCount = 3;
     ASSERT_EQ(VEK(vek_File_DC9InitDescription)(source.c_str(), reinterpret_cast<const unsigned char*>("\r\n"), 2, 0,
                                                &firCount, entries.data()),
               -1);
-    const std::string encrypted = dir / "encrypted";
+    const std::string encrypted = dir.file("encrypted");
     ASSERT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(source.c_str(), 3, entries.data(), encrypted.c_str(), 1, kKey),
               -1);
     EXPECT_EQ(VEK_STATUS(), 0);
-    EXPECT_EQ(dc9::read_all(encrypted), dc9::read_all(dc9::fixture("marker_three_parts.encrypted")));
+    EXPECT_EQ(vek::test::read_file(encrypted), vek::test::read_file(dc9::fixture("marker_three_parts.encrypted")));
     // The engine keeps the key: vek_Tran_CalDES_Fast encrypts with it.
     char block[17];
     ASSERT_EQ(VEK(vek_Tran_CalDES_Fast)("4E6F772069732074", 1, 0, block, 17), -1);
@@ -194,16 +195,16 @@ TEST(DC9Exports, EncryptedCopyAndBack) {
     EXPECT_STREQ(block, expected);
 
     // The copy again: the target now has content and is kept.
-    const std::string before = dc9::read_all(encrypted);
+    const std::string before = vek::test::read_file(encrypted);
     EXPECT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(source.c_str(), 3, entries.data(), encrypted.c_str(), 1, kKey),
               0);
     EXPECT_EQ(VEK_STATUS(), -6);
-    EXPECT_EQ(dc9::read_all(encrypted), before);
+    EXPECT_EQ(vek::test::read_file(encrypted), before);
 
-    const std::string decrypted = dir / "decrypted";
+    const std::string decrypted = dir.file("decrypted");
     ASSERT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(encrypted.c_str(), 3, entries.data(), decrypted.c_str(), 0, kKey),
               -1);
-    EXPECT_EQ(dc9::read_all(decrypted), dc9::read_all(source));
+    EXPECT_EQ(vek::test::read_file(decrypted), vek::test::read_file(source));
 
     // Images found in the encrypted copy read as encrypted ('1' at byte 28).
     unsigned char out[200];

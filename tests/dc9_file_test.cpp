@@ -9,6 +9,7 @@
 
 #include "dc9/C_DC9File.h"
 #include "support/dc9_data.h"
+#include "support/temp_dir.h"
 #include "support/vectors.h"
 #include "types/C_StringHexa.h"
 
@@ -105,14 +106,14 @@ TEST(DC9File, DescribesTheFixtures) {
 // Records longer than the first search buffer (10000 bytes), and a marker that
 // straddles the end of what one read brings.
 TEST(DC9File, LongEndMarkedRecords) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     for (const std::size_t digits : {9952u, 9953u, 9954u, 25008u}) {
         std::string image;
         for (std::size_t i = 0; i < digits; ++i) image += "0123456789ABCDEF"[i % 16];
         const std::string mark = dc9::file_mark(1);
         const std::string rec = dc9::data_record(std::string(26, 'K'), image);
-        const std::string path = dir / ("long" + std::to_string(digits));
-        dc9::write_all(path, mark + rec + rec + dc9::file_mark(2) + rec);
+        const std::string path = dir.file("long" + std::to_string(digits));
+        vek::test::write_file(path, mark + rec + rec + dc9::file_mark(2) + rec);
         short firCount = 0;
         const auto entries = describe(path, "\r\n", 0, 4, firCount);
         ASSERT_EQ(firCount, 2);
@@ -125,9 +126,9 @@ TEST(DC9File, LongEndMarkedRecords) {
 
 // A marker that occurs in no record: the search ends at the end of the file.
 TEST(DC9File, MarkerNowhere) {
-    const dc9::TempDir dir;
-    const std::string path = dir / "nowhere";
-    dc9::write_all(path, std::string(30000, 'x'));
+    const vek::test::TempDir dir;
+    const std::string path = dir.file("nowhere");
+    vek::test::write_file(path, std::string(30000, 'x'));
     short firCount = 1;
     std::vector<FIRDescription> entries(1);
     const std::string marker = "\r\n";
@@ -139,12 +140,12 @@ TEST(DC9File, MarkerNowhere) {
 // Offsets are 32-bit at the interface: a record that starts beyond 2^31 - 1
 // is an I/O error, never a wrapped offset. The files are sparse.
 TEST(DC9File, OffsetsBeyond32Bits) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     constexpr std::int64_t kGiB = std::int64_t{1} << 30;
-    const std::string fits = dir / "fits";
-    const std::string beyond = dir / "beyond";
-    dc9::write_all(fits, "");
-    dc9::write_all(beyond, "");
+    const std::string fits = dir.file("fits");
+    const std::string beyond = dir.file("beyond");
+    vek::test::write_file(fits, "");
+    vek::test::write_file(beyond, "");
     std::filesystem::resize_file(fits, 2 * kGiB);
     std::filesystem::resize_file(beyond, 3 * kGiB);
     short firCount = 0;
@@ -154,13 +155,13 @@ TEST(DC9File, OffsetsBeyond32Bits) {
 
 // The FIR count is 16-bit: 32767 parts are described, one more is refused.
 TEST(DC9File, AtMost32767Parts) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     std::string marks;
     for (int i = 0; i < 32767; ++i) marks += "FILEMK\\\\";
-    const std::string most = dir / "most";
-    const std::string more = dir / "more";
-    dc9::write_all(most, marks);
-    dc9::write_all(more, marks + "FILEMK\\\\");
+    const std::string most = dir.file("most");
+    const std::string more = dir.file("more");
+    vek::test::write_file(most, marks);
+    vek::test::write_file(more, marks + "FILEMK\\\\");
     short firCount = 0;
     D(most, 0).InitDescription(nullptr, 0, 8, firCount, nullptr);
     EXPECT_EQ(firCount, 32767);
@@ -169,7 +170,7 @@ TEST(DC9File, AtMost32767Parts) {
 
 // The copy against the copies OpenSSL made (make_fixtures.py), and back.
 TEST(DC9File, EncryptedCopyAndBack) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     for (const auto& [name, marker, size] : {std::tuple{"fixed_three_parts", "", 120},
                                              {"marker_three_parts", "\r\n", 0},
                                              {"marker_leading_records", "\r\n", 0}}) {
@@ -177,60 +178,60 @@ TEST(DC9File, EncryptedCopyAndBack) {
         short firCount = 0;
         const auto entries = describe(source, marker, size, 8, firCount);
         const D file(source, static_cast<short>(entries.size()));
-        const std::string encrypted = dir / (std::string(name) + ".enc");
+        const std::string encrypted = dir.file(std::string(name) + ".enc");
         file.DecryptOrEncryptImageFile(entries.data(), encrypted.c_str(), kKey, 1, 0);
-        EXPECT_EQ(dc9::read_all(encrypted), dc9::read_all(dc9::fixture(std::string(name) + ".encrypted"))) << name;
-        const std::string decrypted = dir / (std::string(name) + ".dec");
+        EXPECT_EQ(vek::test::read_file(encrypted), vek::test::read_file(dc9::fixture(std::string(name) + ".encrypted"))) << name;
+        const std::string decrypted = dir.file(std::string(name) + ".dec");
         D(encrypted, file.GetFIRCount()).DecryptOrEncryptImageFile(entries.data(), decrypted.c_str(), kKey, 0, 0);
-        EXPECT_EQ(dc9::read_all(decrypted), dc9::read_all(source)) << name;
+        EXPECT_EQ(vek::test::read_file(decrypted), vek::test::read_file(source)) << name;
     }
 }
 
 TEST(DC9File, CopyChecksAndTargets) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     const std::string source = dc9::fixture("marker_three_parts.dc9");
     short firCount = 0;
     const auto entries = describe(source, "\r\n", 0, 3, firCount);
     const D file(source, 3);
-    const std::string target = dir / "target";
+    const std::string target = dir.file("target");
     EXPECT_THROW(file.DecryptOrEncryptImageFile(entries.data(), target.c_str(), C_StringHexa("2315208C9110AD", S::kHexadecimal), 1, 0),
                  D::xWrongKeyLength);
     EXPECT_THROW(file.DecryptOrEncryptImageFile(entries.data(), target.c_str(), kKey, 1, 1), D::xWrongCryptMode);
     EXPECT_FALSE(std::filesystem::exists(target));  // both refused before any file is opened
 
     // A target with content is refused and kept; an empty one is written.
-    dc9::write_all(target, "keep me");
+    vek::test::write_file(target, "keep me");
     EXPECT_THROW(file.DecryptOrEncryptImageFile(entries.data(), target.c_str(), kKey, 1, 0), D::xFileAlreadyExists);
-    EXPECT_EQ(dc9::read_all(target), "keep me");
-    dc9::write_all(target, "");
+    EXPECT_EQ(vek::test::read_file(target), "keep me");
+    vek::test::write_file(target, "");
     file.DecryptOrEncryptImageFile(entries.data(), target.c_str(), kKey, 1, 0);
-    EXPECT_EQ(dc9::read_all(target), dc9::read_all(dc9::fixture("marker_three_parts.encrypted")));
+    EXPECT_EQ(vek::test::read_file(target), vek::test::read_file(dc9::fixture("marker_three_parts.encrypted")));
     // A missing source creates no target.
-    const std::string other = dir / "other";
-    EXPECT_THROW(D(dir / "missing", 3).DecryptOrEncryptImageFile(entries.data(), other.c_str(), kKey, 1, 0),
+    const std::string other = dir.file("other");
+    EXPECT_THROW(D(dir.file("missing"), 3).DecryptOrEncryptImageFile(entries.data(), other.c_str(), kKey, 1, 0),
                  D::xIOError);
     EXPECT_FALSE(std::filesystem::exists(other));
 }
 
 // A failure part-way keeps the records written before it.
 TEST(DC9File, CopyFailurePartWayKeepsWhatWasWritten) {
-    const dc9::TempDir dir;
+    const vek::test::TempDir dir;
     const std::string good = dc9::data_record(std::string(26, 'A'), "0123456789ABCDEF");
     const std::string odd = dc9::data_record(std::string(26, 'B'), "0123456789ABCDEF0");
     const std::string mark = dc9::file_mark(1);
-    const std::string source = dir / "source";
-    dc9::write_all(source, mark + good + good);
-    const std::string bad = dir / "bad";
-    dc9::write_all(bad, mark + good + odd);
+    const std::string source = dir.file("source");
+    vek::test::write_file(source, mark + good + good);
+    const std::string bad = dir.file("bad");
+    vek::test::write_file(bad, mark + good + odd);
     short firCount = 0;
     const auto entries = describe(source, "\r\n", 0, 1, firCount);
-    const std::string first = dir / "first";
+    const std::string first = dir.file("first");
     D(source, 1).DecryptOrEncryptImageFile(entries.data(), first.c_str(), kKey, 1, 0);
-    const std::string partial = dir / "partial";
+    const std::string partial = dir.file("partial");
     // The odd record is one byte longer: described by hand as the good one's length.
     std::vector<FIRDescription> hand = entries;
     EXPECT_THROW(D(bad, 1).DecryptOrEncryptImageFile(hand.data(), partial.c_str(), kKey, 1, 0), S::xModuloError);
-    EXPECT_EQ(dc9::read_all(partial), dc9::read_all(first).substr(0, mark.size() + good.size()));
+    EXPECT_EQ(vek::test::read_file(partial), vek::test::read_file(first).substr(0, mark.size() + good.size()));
 }
 
 // A description that does not belong to the file: reads stay within the file,
@@ -248,10 +249,10 @@ TEST(DC9File, HostileDescriptions) {
     EXPECT_THROW(file.ExtractImageBySearchKey(huge.data(), 1, 0x1D, std::string(26, 'K'),
                                               reinterpret_cast<unsigned char*>(out.data()), size),
                  D::xIOError);
-    const dc9::TempDir dir;
-    const std::string target = dir / "copy";
+    const vek::test::TempDir dir;
+    const std::string target = dir.file("copy");
     EXPECT_THROW(file.DecryptOrEncryptImageFile(huge.data(), target.c_str(), kKey, 1, 0), D::xIOError);
-    EXPECT_EQ(dc9::read_all(target), "");
+    EXPECT_EQ(vek::test::read_file(target), "");
     // A null description with entries to read has no code of its own.
     EXPECT_THROW(file.ExtractImageByIndex(nullptr, 1, 1, reinterpret_cast<unsigned char*>(out.data()), size),
                  D::xWrongInputParameter);

@@ -1,12 +1,8 @@
 #pragma once
 // Helpers of the DC9 tests: the fixtures of tests/data/dc9/, descriptions as the
-// vector files write them, and files generated at test time in a temporary folder.
+// vector files write them, and records for files generated at test time.
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -45,35 +41,6 @@ inline std::vector<unsigned char> bytes_of_hexa(const std::string& hexa) {
     for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<unsigned char>(std::stoi(hexa.substr(2 * i, 2), nullptr, 16));
     return b;
 }
-
-inline std::string read_all(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void write_all(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// A folder of its own for one test, removed with everything in it at the end.
-class TempDir final {
-public:
-    TempDir() {
-        std::random_device seed;
-        m_path = std::filesystem::temp_directory_path() / ("vek-dc9-" + std::to_string(seed()));
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string operator/(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 // A data record as the fixtures build it: the search key `key` after the code
 // byte 0x1D, then "#SMC#", a 28-byte prefix, the flag '0', `digits`, "#END#".
