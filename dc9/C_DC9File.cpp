@@ -22,15 +22,17 @@ constexpr std::string_view kImageEnd{"#END#"};
 constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
 // End-marker search: the record buffer starts at this size and grows by it.
 constexpr std::size_t kSearchStep = 10000;
-// A record up to this size is read whole, so that the file is read straight
-// through; a longer one only where it is looked at (its first and last bytes).
-constexpr std::size_t kWholeRecord = 65536;
+// The read-ahead window through which a description looks at the records it
+// does not search: their first eight and their last bytes. Larger than the file
+// stream's own buffer, so that its reads go straight into the window.
+constexpr std::size_t kWindow = 256 * 1024;
 
 // A buffer that grows (never shrinks) to the largest record met; a failure to
 // grow is the class's xMemError.
 void grow(Bytes& buffer, std::size_t size) {
     if (buffer.size() >= size) return;
     try {
+        buffer.reserve(size);  // exactly the size asked for, never double
         buffer.resize(size);
     } catch (const std::bad_alloc&) {
         throw D::xMemError{};
@@ -83,6 +85,19 @@ public:
         }
     }
 
+    // Whether the file holds `bytes` at `offset` (bytes past its end never match).
+    // The file is looked at through a read-ahead window, so that a description
+    // reads it straight through, whatever the records' lengths.
+    bool Matches(std::int64_t offset, std::string_view bytes) {
+        if (offset < 0 || Left(offset) < static_cast<std::int64_t>(bytes.size())) return false;
+        for (std::size_t done = 0; done < bytes.size();) {
+            const std::size_t n = std::min(bytes.size() - done, kWindow);
+            if (std::memcmp(View(offset + static_cast<std::int64_t>(done), n), bytes.data() + done, n) != 0) return false;
+            done += n;
+        }
+        return true;
+    }
+
     // Exactly `count` bytes at `offset`, else xIOError.
     void Read(std::int64_t offset, unsigned char* bytes, std::size_t count) {
         if (ReadSome(offset, bytes, count) != count) throw D::xIOError{};
@@ -98,9 +113,33 @@ public:
     }
 
 private:
+    // The `count` bytes (at most kWindow, all within the file) at `offset`, from
+    // the window. A window moved forward keeps the bytes it still covers and
+    // reads on from where the last read ended, so that nothing is read twice.
+    const unsigned char* View(std::int64_t offset, std::size_t count) {
+        const std::int64_t end = m_windowStart + static_cast<std::int64_t>(m_windowBytes);
+        if (offset >= m_windowStart && offset + static_cast<std::int64_t>(count) <= end)
+            return m_window.data() + (offset - m_windowStart);
+        grow(m_window, static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(kWindow), m_size)));
+        std::size_t keep = 0;
+        if (offset >= m_windowStart && offset < end && m_position == end) {
+            keep = static_cast<std::size_t>(end - offset);
+            std::memmove(m_window.data(), m_window.data() + (offset - m_windowStart), keep);
+        }
+        m_windowStart = offset;
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(m_window.size()), Left(offset)));
+        m_windowBytes = keep + ReadSome(offset + static_cast<std::int64_t>(keep), m_window.data() + keep, want - keep);
+        if (m_windowBytes < count) throw D::xIOError{};
+        return m_window.data();
+    }
+
     C_File m_file;
     std::int64_t m_size = 0;
     std::int64_t m_position = 0;
+    Bytes m_window;
+    std::int64_t m_windowStart = 0;
+    std::size_t m_windowBytes = 0;
 };
 
 bool is_file_mark(const unsigned char* bytes, std::size_t length) noexcept {
@@ -125,55 +164,28 @@ public:
     std::int64_t Measure(std::int64_t offset, std::int64_t knownLength, bool& fileMark) {
         if (m_recordSize > 0) {
             if (m_source.Left(offset) < m_recordSize) throw D::xWrongRecordSize{};
-            ReadHead(offset, m_recordSize);
-            fileMark = is_file_mark(m_buffer.data(), std::min<std::size_t>(m_headBytes, static_cast<std::size_t>(m_recordSize)));
+            fileMark = m_recordSize >= static_cast<std::int64_t>(D::kFileMark.size()) &&
+                       m_source.Matches(offset, D::kFileMark);
             return m_recordSize;
         }
-        if (knownLength > 0) {
-            // A data record of the known length, unless the bytes there begin
-            // with the file mark: such a record is measured by searching.
-            ReadHead(offset, knownLength);
-            if (!is_file_mark(m_buffer.data(), m_headBytes)) {
-                if (m_source.Left(offset) < knownLength) throw D::xIOError{};
-                if (!EndsWithMarker(offset, knownLength)) throw D::xWrongRecordSize{};
-                fileMark = false;
-                return knownLength;
-            }
+        // A data record of the known length, unless the bytes there begin with
+        // the file mark: such a record is measured by searching.
+        if (knownLength > 0 && !m_source.Matches(offset, D::kFileMark)) {
+            if (m_source.Left(offset) < knownLength) throw D::xIOError{};
+            const auto m = static_cast<std::int64_t>(m_marker.size());
+            if (knownLength < m || !m_source.Matches(offset + knownLength - m, m_marker)) throw D::xWrongRecordSize{};
+            fileMark = false;
+            return knownLength;
         }
         const std::int64_t length = Search(offset);
         fileMark = is_file_mark(m_buffer.data(), static_cast<std::size_t>(length));
+        // Bytes that began like a file mark but end within its eight bytes: a data
+        // record, which must then have the part's length like the others.
+        if (!fileMark && knownLength > 0 && length != knownLength) throw D::xWrongRecordSize{};
         return length;
     }
 
 private:
-    // Reads the first bytes at `offset` of a record of `length` bytes: the whole
-    // record when it is short enough (the file is then read straight through),
-    // else only its start; at least the first eight bytes, where the file has them.
-    void ReadHead(std::int64_t offset, std::int64_t length) {
-        const std::int64_t whole = length <= static_cast<std::int64_t>(kWholeRecord) ? length : 0;
-        const std::int64_t want = std::min<std::int64_t>(
-            std::max<std::int64_t>(whole, static_cast<std::int64_t>(D::kFileMark.size())), m_source.Left(offset));
-        grow(m_buffer, static_cast<std::size_t>(want));
-        m_source.Read(offset, m_buffer.data(), static_cast<std::size_t>(want));
-        m_headBytes = static_cast<std::size_t>(want);
-    }
-
-    // Whether the record of `length` bytes at `offset` ends with the marker; its
-    // last bytes are read unless ReadHead has them already.
-    bool EndsWithMarker(std::int64_t offset, std::int64_t length) {
-        const std::size_t m = m_marker.size();
-        if (static_cast<std::size_t>(length) < m) return false;
-        const unsigned char* tail = nullptr;
-        if (m_headBytes >= static_cast<std::size_t>(length)) {
-            tail = m_buffer.data() + (length - static_cast<std::int64_t>(m));
-        } else {
-            grow(m_tail, m);
-            m_source.Read(offset + length - static_cast<std::int64_t>(m), m_tail.data(), m);
-            tail = m_tail.data();
-        }
-        return std::memcmp(tail, m_marker.data(), m) == 0;
-    }
-
     // The length of the record at `offset`: up to the end of the first marker that
     // lies wholly within the bytes from `offset` on. The record is assembled in the
     // buffer, which grows in steps of 10000 bytes (never beyond the bytes left in
@@ -204,8 +216,6 @@ private:
     std::string_view m_marker;
     std::int64_t m_recordSize;
     Bytes m_buffer;
-    Bytes m_tail;
-    std::size_t m_headBytes = 0;  // bytes of the current record now in m_buffer
 };
 
 // A 64-bit place in the file computed from a description entry.
