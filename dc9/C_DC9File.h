@@ -18,12 +18,25 @@
 // Each operation opens the file, works and closes it; nothing stays open.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "vek.h"  // FIRDescription, the caller's layout
 
 class C_StringHexa;
+
+// One part of a DC9 file as the caller's description holds it: the same four
+// 32-bit integers as FIRDescription in vek.h (whichever header comes first
+// defines it).
+#ifndef VEK_FIR_DESCRIPTION
+#define VEK_FIR_DESCRIPTION
+typedef struct FIRDescription {
+    std::int32_t offset;
+    std::int32_t markLength;
+    std::int32_t recordCount;
+    std::int32_t recordLength;
+} FIRDescription;
+#endif
 
 class C_DC9File final {
 public:

@@ -1128,12 +1128,15 @@ VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int b
 
 /* One FIR of a DC9 file: entry k-1 of a description describes FIR k. Four
  * 32-bit integers, 16 bytes, the same layout on every platform. */
+#ifndef VEK_FIR_DESCRIPTION
+#define VEK_FIR_DESCRIPTION
 typedef struct FIRDescription {
     int32_t offset;       /* file offset of the FIR's file-mark record (0 for a FIR 1 without one) */
     int32_t markLength;   /* length of the file-mark record in bytes (0 without one) */
     int32_t recordCount;  /* number of data records of the FIR */
     int32_t recordLength; /* length in bytes of each data record of the FIR */
 } FIRDescription;
+#endif
 
 /*! vek_File_DC9InitDescription() :
  *  Reads a DC9 file front to back and describes its FIRs, one entry per FIR.
@@ -1183,8 +1186,8 @@ VEK_API short VEK_CALL vek_File_DC9InitDescription(const char* fileName, const u
  *          -2 no such record: recordIndex 0 or below -3, above the FIR's record count (the
  *             total for fir 0), or -1/-2 on a FIR without data records;
  *          -5 the record buffer cannot be allocated;
- *          -3 the record holds no "#SMC#" ... "#END#";
- *          -50 out too small for the result (a result exactly as long as the room fits);
+ *          -3 the record holds no "#SMC#" ... "#END#"; a result longer than the room in
+ *             out then fails with the common -50 (a result exactly as long as the room fits);
  *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
 VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, short firCount,
                                                        const FIRDescription* description, short fir,
@@ -1209,8 +1212,8 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, sho
  *          -5 a record buffer cannot be allocated;
  *          -2 a record read holds no searchKeyCode byte;
  *          -6 every record searched without a match;
- *          -3 the matching record holds no "#SMC#" ... "#END#";
- *          -50 out too small for the result;
+ *          -3 the matching record holds no "#SMC#" ... "#END#"; a result longer than the
+ *             room in out then fails with the common -50;
  *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
 VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName, short firCount,
                                                            const FIRDescription* description, short fir,
