@@ -329,6 +329,31 @@ constexpr Entry kEntries[] = {
     {"vek_File_DecryptOrEncryptImageFile", -7, "the new header text does not parse, or holds a line end (CR or LF)"},
 
     // DC9 files
+    {"vek_File_DC9InitDescription", -1, "not exactly one of the end marker length and the record size is above 0, or the end marker is missing"},
+    {"vek_File_DC9InitDescription", -2, "a partial record at the end, or a data record that does not end with the marker at its part's record length"},
+    {"vek_File_DC9InitDescription", -3, "more parts than the description has room for, or more than 32767"},
+    {"vek_File_DC9InitDescription", -4, "the file cannot be opened or read, or a record lies beyond 2^31 - 1 bytes"},
+    {"vek_File_DC9InitDescription", -5, "a record buffer cannot be allocated"},
+    {"vek_File_DC9InitDescription", -6, "no end marker between a record's start and the end of the file"},
+    {"vek_File_DC9ExtractImageByIndex", -1, "the part number is below 0 or above the number of parts"},
+    {"vek_File_DC9ExtractImageByIndex", -2, "no such record in the part (or in the file, for part 0)"},
+    {"vek_File_DC9ExtractImageByIndex", -3, "the record holds no image data between #SMC# and #END#"},
+    {"vek_File_DC9ExtractImageByIndex", -4, "the file cannot be opened or read, or the record lies outside it"},
+    {"vek_File_DC9ExtractImageByIndex", -5, "the record buffer cannot be allocated"},
+    {"vek_File_DC9ExtractImageBySearchKey", -1, "the part number is below 0 or above the number of parts"},
+    {"vek_File_DC9ExtractImageBySearchKey", -2, "a record searched holds no search-key code byte"},
+    {"vek_File_DC9ExtractImageBySearchKey", -3, "the matching record holds no image data between #SMC# and #END#"},
+    {"vek_File_DC9ExtractImageBySearchKey", -4, "the file cannot be opened or read, or a record lies outside it"},
+    {"vek_File_DC9ExtractImageBySearchKey", -5, "a record buffer cannot be allocated"},
+    {"vek_File_DC9ExtractImageBySearchKey", -6, "no record holds the search key"},
+    {"vek_File_DC9ExtractImageBySearchKey", -7, "the search key is not 26 characters long"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -1, "the mode is neither 0 nor 1"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -2, "the key is not 16 digits, or an image's digits are longer than 60000"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -3, "the key, or an image's digits, empty or holding a character other than 0-9, A-F"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -4, "a file cannot be opened, read or written, or a record lies outside the source"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -5, "a record buffer cannot be allocated"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -6, "the target file exists and is not empty"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -7, "an image's data holds 29 bytes or fewer, or its digits are not a multiple of 16"},
 
     {"", 0, ""},  // end marker, never matched
 };

@@ -42,6 +42,8 @@
 #  define VEK_API __attribute__((visibility("default")))
 #endif
 
+#include <stdint.h>
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -1429,7 +1431,151 @@ VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName
 
 /* ------------------------------------------------------------------------
  * DC9 files
+ *
+ * A DC9 file is a binary file of records with nothing before, between or after
+ * them. A record whose first 8 bytes are "FILEMK\\\\" ("FILEMK" and two
+ * backslashes) is a file-mark record: it opens a part, called a FIR and numbered
+ * from 1. Every other record is a data record of the FIR opened last; data
+ * records before the first file mark form FIR 1 (at offset 0, without a mark)
+ * when a description is read. A data record carries its image data between the
+ * first "#SMC#" and the first "#END#" after it: bytes 0 to 27 a prefix, byte 28
+ * the encryption flag ('1' encrypted, '0' plain), then the image's hexadecimal
+ * digits. Record boundaries are not stored: every record has one fixed size,
+ * or every record ends with one end marker (the data records of a FIR then all
+ * have the length of its first one).
+ *
+ * vek_File_DC9InitDescription() reads the file once into a description, an
+ * array of FIRDescription entries owned by the caller; the other DC9 functions
+ * take it back and trust it: they read only the records it names, and never
+ * outside the file. Extracted bytes are raw (not NUL-terminated), their count
+ * returned through `size`.
  * ------------------------------------------------------------------------ */
+
+/* One FIR of a DC9 file: entry k-1 of a description describes FIR k. Four
+ * 32-bit integers, 16 bytes, the same layout on every platform. */
+#ifndef VEK_FIR_DESCRIPTION
+#define VEK_FIR_DESCRIPTION
+typedef struct FIRDescription {
+    int32_t offset;       /* file offset of the FIR's file-mark record (0 for a FIR 1 without one) */
+    int32_t markLength;   /* length of the file-mark record in bytes (0 without one) */
+    int32_t recordCount;  /* number of data records of the FIR */
+    int32_t recordLength; /* length in bytes of each data record of the FIR */
+} FIRDescription;
+#endif
+
+/*! vek_File_DC9InitDescription() :
+ *  Reads a DC9 file front to back and describes its FIRs, one entry per FIR.
+ *  Exactly one of endMarkerLength and recordSize is above 0. The file is never
+ *  written. On failure the entries already filled and firCount stay as the
+ *  failure left them.
+ *  @param 1 fileName        path of the DC9 file
+ *  @param 2 endMarker       the bytes that end every record (read only when endMarkerLength is not 0)
+ *  @param 3 endMarkerLength length of endMarker in bytes, 1 or more; 0 for fixed-size records
+ *  @param 4 recordSize      the size of every record in bytes, 1 or more; 0 for end-marked records
+ *  @param 5 firCount        in: the number of entries description has room for; out: the number of
+ *                           FIRs so far at every file-mark record (it keeps its value in a file
+ *                           without any; with description, a leading FIR 1 counts)
+ *  @param 6 description     receives one entry per FIR; NULL asks for the count alone
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 both or neither of endMarkerLength and recordSize non-zero, either below 0,
+ *             or endMarker NULL with a length;
+ *          -2 fixed size: a partial record at the end; end marker: a data record that
+ *             does not end with the marker where the FIR's record length says;
+ *          -3 more FIRs than description has room for (after the whole file is read,
+ *             with the entries that fit filled), or more than 32767 FIRs;
+ *          -4 the file cannot be opened or read; a record offset above 2^31 - 1;
+ *          -5 a record buffer cannot be allocated;
+ *          -6 end marker: no marker between a record's start and the end of the file;
+ *          -99 internal failure, or firCount NULL. */
+VEK_API short VEK_CALL vek_File_DC9InitDescription(const char* fileName, const unsigned char* endMarker,
+                                                   int endMarkerLength, int recordSize, short* firCount,
+                                                   FIRDescription* description);
+
+/*! vek_File_DC9ExtractImageByIndex() :
+ *  Copies the image data of one data record (or a whole file-mark record) of a
+ *  described DC9 file to out: with fir 0 and two FIRs of 3 records each,
+ *  recordIndex 5 gives the second record of FIR 2.
+ *  @param 1 fileName    path of the DC9 file
+ *  @param 2 firCount    number of entries in description
+ *  @param 3 description as filled by vek_File_DC9InitDescription()
+ *  @param 4 fir         FIR number 1 to firCount, or 0 for the file as a whole
+ *  @param 5 recordIndex 1 to n the data record number (across the FIRs for fir 0); -1 the
+ *                       first data record; -2 the last; -3 the FIR's file-mark record itself
+ *                       (of FIR 1 for fir 0)
+ *  @param 6 out         receives the image data (the file-mark record for -3), not NUL-terminated
+ *  @param 7 size        in: room in out in bytes; out: bytes written (0 on failure, out not written)
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 fir below 0 or above firCount;
+ *          -4 the file cannot be opened (checked next), the record lies outside the file
+ *             or cannot be read;
+ *          -2 no such record: recordIndex 0 or below -3, above the FIR's record count (the
+ *             total for fir 0), or -1/-2 on a FIR without data records;
+ *          -5 the record buffer cannot be allocated;
+ *          -3 the record holds no "#SMC#" ... "#END#"; a result longer than the room in
+ *             out then fails with the common -50 (a result exactly as long as the room fits);
+ *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
+VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, short firCount,
+                                                       const FIRDescription* description, short fir,
+                                                       int recordIndex, unsigned char* out, int* size);
+
+/*! vek_File_DC9ExtractImageBySearchKey() :
+ *  Copies the image data of the first data record that holds the byte
+ *  searchKeyCode directly followed by the 26 bytes of searchKey. The search
+ *  stops at the first record read that lacks the code byte.
+ *  @param 1 fileName      path of the DC9 file
+ *  @param 2 firCount      number of entries in description
+ *  @param 3 description   as filled by vek_File_DC9InitDescription()
+ *  @param 4 fir           FIR to search, 1 to firCount, or 0 to search every FIR from FIR 1 on
+ *  @param 5 searchKeyCode the byte that introduces the search key (its low 8 bits)
+ *  @param 6 searchKey     exactly 26 characters
+ *  @param 7 out           receives the image data, not NUL-terminated
+ *  @param 8 size          in: room in out in bytes; out: bytes written (0 on failure, out not written)
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 fir below 0 or above firCount;
+ *          -7 searchKey not of 26 characters;
+ *          -4 the file cannot be opened, a record lies outside it or cannot be read;
+ *          -5 a record buffer cannot be allocated;
+ *          -2 a record read holds no searchKeyCode byte;
+ *          -6 every record searched without a match;
+ *          -3 the matching record holds no "#SMC#" ... "#END#"; a result longer than the
+ *             room in out then fails with the common -50;
+ *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
+VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName, short firCount,
+                                                           const FIRDescription* description, short fir,
+                                                           int searchKeyCode, const char* searchKey,
+                                                           unsigned char* out, int* size);
+
+/*! vek_File_DC9DecryptOrEncryptImageFile() :
+ *  Writes a copy of the firCount described FIRs of a DC9 file with every image
+ *  encrypted or decrypted under one single-DES key, block by block, and its flag
+ *  byte set to '1' or '0'; every other byte is copied as it is, and bytes after
+ *  the last described record are not copied. The source is read from its start,
+ *  FIR after FIR (the description's offsets are not used). A failure part-way
+ *  leaves in outFileName what was written so far. Afterwards the DES engine's
+ *  key (see vek_Tran_CalDES_Fast()) is this key, when the file held an image.
+ *  @param 1 fileName    path of the DC9 file
+ *  @param 2 firCount    number of entries in description, all copied
+ *  @param 3 description as filled by vek_File_DC9InitDescription()
+ *  @param 4 outFileName path of the file to write: missing or empty (it is never truncated)
+ *  @param 5 mode        1 encrypt, 0 decrypt
+ *  @param 6 key         16 hexadecimal digits, one DES key
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 mode neither 0 nor 1;
+ *          -3 key empty or holding a character other than 0-9, A-F; later, an image's
+ *             digits holding such a character;
+ *          -2 key longer than 60000 characters or not 16 digits; later, an image's digits
+ *             longer than 60000 characters;
+ *          -4 either file cannot be opened, a record lies outside the source, a read or
+ *             a write fails;
+ *          -6 outFileName is not empty (it is left as it was);
+ *          -5 a record buffer cannot be allocated;
+ *          -7 image data of 29 bytes or fewer, or an image's digits not a multiple of 16;
+ *          -99 internal failure, or a record without "#SMC#" ... "#END#", or
+ *              description NULL. */
+VEK_API short VEK_CALL vek_File_DC9DecryptOrEncryptImageFile(const char* fileName, short firCount,
+                                                             const FIRDescription* description,
+                                                             const char* outFileName, short mode,
+                                                             const char* key);
 
 #ifdef __cplusplus
 } /* extern "C" */

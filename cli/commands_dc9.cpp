@@ -1,0 +1,243 @@
+// DC9 files in the vek command.
+//
+// A description lives in the caller's memory, and each vek command is a process
+// of its own: every DC9 command therefore takes the file's record layout (end
+// marker or record size) and describes the file first, in the same process,
+// before it extracts or copies. Images go to standard output, or to a file that
+// must be missing or empty.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "cli/bytes_text.h"
+#include "cli/command.h"
+#include "frame/catalogue.h"
+#include "imagefile/C_File.h"
+
+namespace vek::cli {
+namespace {
+
+constexpr int kFailure = 1;
+constexpr short kMostFirs = 32767;
+
+// Ends the command with a failure message of its own (exit status 1).
+[[noreturn]] void fail(const std::string& command, const std::string& message) {
+    std::fprintf(stderr, "vek %s: %s\n", command.c_str(), message.c_str());
+    std::exit(kFailure);
+}
+
+void expect_arguments(const std::vector<std::string>& args, std::size_t least, std::size_t most) {
+    if (args.size() < least || args.size() > most)
+        throw UsageError{"expects " + std::to_string(least) + (least == most ? "" : " to " + std::to_string(most)) +
+                         " argument(s), got " + std::to_string(args.size())};
+}
+
+// The record layout given on the command line: the end marker in hexadecimal
+// ("" for fixed-size records) and the record size (0 for end-marked records).
+struct Layout final {
+    std::vector<unsigned char> marker;
+    int recordSize = 0;
+};
+
+Layout layout(const std::string& marker, const std::string& recordSize) {
+    return {bytes_of(text_argument(marker)), static_cast<int>(integer_argument(recordSize, INT32_MIN, INT32_MAX))};
+}
+
+// vek_File_DC9InitDescription with room for every possible FIR. Entries never
+// written keep the offset -1, so the filled ones are known even in a file
+// without a file mark (where firCount keeps its value).
+short describe(const std::string& path, const Layout& l, std::vector<FIRDescription>& entries) {
+    entries.assign(kMostFirs, FIRDescription{-1, 0, 0, 0});
+    short firCount = kMostFirs;
+    const short result = vek_File_DC9InitDescription(path.c_str(), l.marker.empty() ? nullptr : l.marker.data(),
+                                                     static_cast<int>(l.marker.size()), l.recordSize, &firCount,
+                                                     entries.data());
+    std::size_t filled = 0;
+    while (filled < entries.size() && entries[filled].offset != -1) ++filled;
+    entries.resize(filled);
+    return result;
+}
+
+// Describes the file for another command; a failure ends that command.
+std::vector<FIRDescription> described(const std::string& command, const std::string& path, const Layout& l) {
+    std::vector<FIRDescription> entries;
+    if (describe(path, l, entries) == 0) {
+        const short status = vek_LastStatus();
+        fail(command, "describing " + path + ": vek_File_DC9InitDescription status " + std::to_string(status) + ": " +
+                          std::string(catalogue::message("vek_File_DC9InitDescription", status)));
+    }
+    return entries;
+}
+
+// A target file for an image: refused when it exists with content.
+void check_target(const std::string& command, const std::string& path) {
+    try {
+        C_File f(path.c_str(), C_File::Mode::Read);
+        if (f.Size() != 0) fail(command, path + " exists and is not empty; it is left as it is");
+    } catch (const C_File::xOpenFailed&) {
+        // Missing: it is created when the image is written.
+    }
+}
+
+void write_target(const std::string& command, const std::string& path, const std::string& bytes) {
+    try {
+        C_File f(path.c_str(), C_File::Mode::Append);
+        if (f.Size() != 0) fail(command, path + " exists and is not empty; it is left as it is");
+        f.Write(bytes);
+        f.Close();
+    } catch (...) {
+        fail(command, "cannot write " + path);
+    }
+}
+
+// Runs an extraction with `capacity` bytes of room; the image goes to the
+// outcome's text, or to `target` when one is named.
+template <class Extract>
+Outcome extract(const std::string& command, const std::string& target, std::size_t capacity, Extract run) {
+    if (!target.empty()) check_target(command, target);
+    std::string buffer(capacity, '\0');
+    int size = static_cast<int>(buffer.size());
+    Outcome o;
+    o.result = run(reinterpret_cast<unsigned char*>(buffer.data()), &size);
+    o.status = vek_LastStatus();
+    buffer.resize(static_cast<std::size_t>(size));
+    o.text = buffer;  // the tool grows the room while the status is -50
+    if (o.result != 0 && !target.empty()) {
+        write_target(command, target, buffer);
+        o.text.reset();
+    }
+    return o;
+}
+
+Outcome init_description(const std::vector<std::string>& args, std::size_t) {
+    expect_arguments(args, 3, 3);
+    std::vector<FIRDescription> entries;
+    Outcome o;
+    o.result = describe(text_argument(args[0]), layout(args[1], args[2]), entries);
+    o.status = vek_LastStatus();
+    std::string table = "fir     offset markLength recordCount recordLength\n";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        char row[96];
+        std::snprintf(row, sizeof row, "%3zu %10d %10d %11d %12d\n", i + 1, static_cast<int>(entries[i].offset),
+                      static_cast<int>(entries[i].markLength), static_cast<int>(entries[i].recordCount),
+                      static_cast<int>(entries[i].recordLength));
+        table += row;
+    }
+    o.text = table;
+    return o;
+}
+
+// The arguments an extraction begins with: fileName, endMarker, recordSize, fir.
+struct Extraction final {
+    std::string path;
+    Layout layout;
+    short fir = 0;
+};
+
+Extraction extraction(const std::vector<std::string>& args) {
+    return {text_argument(args[0]), layout(args[1], args[2]),
+            static_cast<short>(integer_argument(args[3], INT16_MIN, INT16_MAX))};
+}
+
+Outcome by_index(const std::vector<std::string>& args, std::size_t capacity) {
+    static const std::string kName = "File_DC9ExtractImageByIndex";
+    expect_arguments(args, 5, 6);
+    const Extraction x = extraction(args);
+    const auto index = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
+    const std::vector<FIRDescription> entries = described(kName, x.path, x.layout);
+    return extract(kName, args.size() == 6 ? args[5] : "", capacity, [&](unsigned char* out, int* size) {
+        return vek_File_DC9ExtractImageByIndex(x.path.c_str(), static_cast<short>(entries.size()), entries.data(),
+                                               x.fir, index, out, size);
+    });
+}
+
+Outcome by_search_key(const std::vector<std::string>& args, std::size_t capacity) {
+    static const std::string kName = "File_DC9ExtractImageBySearchKey";
+    expect_arguments(args, 6, 7);
+    const Extraction x = extraction(args);
+    const auto code = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
+    const std::string key = text_argument(args[5]);
+    const std::vector<FIRDescription> entries = described(kName, x.path, x.layout);
+    return extract(kName, args.size() == 7 ? args[6] : "", capacity, [&](unsigned char* out, int* size) {
+        return vek_File_DC9ExtractImageBySearchKey(x.path.c_str(), static_cast<short>(entries.size()), entries.data(),
+                                                   x.fir, code, key.c_str(), out, size);
+    });
+}
+
+Outcome copy(const std::vector<std::string>& args, std::size_t) {
+    expect_arguments(args, 6, 6);
+    const std::string path = text_argument(args[0]);
+    const Layout l = layout(args[1], args[2]);
+    const std::string target = text_argument(args[3]);
+    const auto mode = static_cast<short>(integer_argument(args[4], INT16_MIN, INT16_MAX));
+    const std::string key = text_argument(args[5]);
+    const std::vector<FIRDescription> entries = described("File_DC9DecryptOrEncryptImageFile", path, l);
+    Outcome o;
+    o.result = vek_File_DC9DecryptOrEncryptImageFile(path.c_str(), static_cast<short>(entries.size()), entries.data(),
+                                                     target.c_str(), mode, key.c_str());
+    o.status = vek_LastStatus();
+    return o;
+}
+
+// The image bytes as they are, then a line end; nothing when they went to a file.
+void print_image(const Outcome& o) {
+    if (!o.text) return;
+    std::fwrite(o.text->data(), 1, o.text->size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+#define VEK_LAYOUT                                                                                       \
+    "fileName: the DC9 file. endMarker: the bytes that end every record, in hexadecimal (0D0A for\n"    \
+    "CR LF), or '' for fixed-size records; recordSize: the size of every record in bytes, or 0 for\n"   \
+    "end-marked records. Exactly one of the two is given.\n"
+
+#define VEK_DESCRIBED                                                                                    \
+    "The file is described first (vek_File_DC9InitDescription, with room for 32767 FIRs) and the\n"    \
+    "description passed on, as a caller holds it between calls.\n"
+
+const Register kDC9{{
+    {.name = "File_DC9InitDescription",
+     .params = {"fileName", "endMarker", "recordSize"},
+     .summary = "describe a DC9 file: one row per FIR (offset, mark length, record count and length)",
+     .kind = Kind::Text,
+     .details = VEK_LAYOUT
+                "Prints a table with one row per FIR: its number, the offset and length of its file-mark\n"
+                "record (0 and 0 for data records before the first file mark), the number of its data\n"
+                "records and their length, in bytes.",
+     .invoke = init_description,
+     .print = [](const Outcome& o) { std::fputs(o.text.value_or("").c_str(), stdout); }},
+    {.name = "File_DC9ExtractImageByIndex",
+     .params = {"fileName", "endMarker", "recordSize", "fir", "recordIndex", "[outFile]"},
+     .summary = "the image data of a DC9 record by its number (-1 first, -2 last, -3 the file mark)",
+     .kind = Kind::Text,
+     .details = VEK_LAYOUT VEK_DESCRIBED
+                "fir: 1 to the number of FIRs, or 0 for the whole file; recordIndex: 1 to n, -1 the first\n"
+                "data record, -2 the last, -3 the FIR's file-mark record itself.\n"
+                "The bytes go to standard output followed by a line end, or exactly to outFile, which\n"
+                "must be missing or empty (a file with content is refused and left as it is).",
+     .invoke = by_index,
+     .print = print_image},
+    {.name = "File_DC9ExtractImageBySearchKey",
+     .params = {"fileName", "endMarker", "recordSize", "fir", "searchKeyCode", "searchKey", "[outFile]"},
+     .summary = "the image data of the first DC9 record holding a code byte and a 26-character key",
+     .kind = Kind::Text,
+     .details = VEK_LAYOUT VEK_DESCRIBED
+                "fir: the FIR to search, or 0 for all; searchKeyCode: the byte before the key, as a decimal\n"
+                "number (29 for 0x1D); searchKey: 26 characters. The search stops at the first record\n"
+                "without the code byte. Output as for File_DC9ExtractImageByIndex.",
+     .invoke = by_search_key,
+     .print = print_image},
+    {.name = "File_DC9DecryptOrEncryptImageFile",
+     .params = {"fileName", "endMarker", "recordSize", "outFileName", "mode", "key"},
+     .summary = "copy a DC9 file with every image encrypted (mode 1) or decrypted (mode 0)",
+     .kind = Kind::Action,
+     .details = VEK_LAYOUT VEK_DESCRIBED
+                "outFileName: missing or empty (never truncated); key: 16 hexadecimal digits, single DES\n"
+                "block by block. Each image's flag byte becomes '1' or '0'. A failure part-way leaves\n"
+                "what was written.",
+     .invoke = copy},
+}};
+
+}  // namespace
+}  // namespace vek::cli
