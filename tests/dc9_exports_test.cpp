@@ -41,7 +41,7 @@ class DC9Describe : public ::testing::TestWithParam<Vector> {};
 
 TEST_P(DC9Describe, AsACallerSeesIt) {
     const Vector& v = GetParam();
-    const auto marker = dc9::bytes_of_hexa(v["Marker"]);
+    const auto marker = vek::test::bytes_of(v["Marker"]);
     const auto room = static_cast<short>(v.integer("Room"));
     std::vector<FIRDescription> entries(static_cast<std::size_t>(room) + 1, FIRDescription{-7, -7, -7, -7});
     short firCount = room;
@@ -87,7 +87,7 @@ TEST_P(DC9Extract, AsACallerSeesIt) {
     } else {
         EXPECT_EQ(result, -1);
         EXPECT_EQ(VEK_STATUS(), 0);
-        const auto want = dc9::bytes_of_hexa(v["Out"]);
+        const auto want = vek::test::bytes_of(v["Out"]);
         ASSERT_EQ(size, static_cast<int>(want.size()));
         EXPECT_EQ(std::vector<unsigned char>(out.begin(), out.begin() + size), want);
     }

@@ -81,7 +81,7 @@ TEST(DC9File, FindImageData) {
 // exports).
 TEST(DC9File, DescribesTheFixtures) {
     for (const auto& v : vek::test::load_vectors("dc9/describe.vec")) {
-        const auto marker = dc9::bytes_of_hexa(v["Marker"]);
+        const auto marker = vek::test::bytes_of(v["Marker"]);
         const auto room = static_cast<short>(v.integer("Room"));
         std::vector<FIRDescription> entries(static_cast<std::size_t>(room), FIRDescription{-7, -7, -7, -7});
         short firCount = room;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/texts.h"
 #include "vek.h"
 
 namespace vek::test::dc9 {
@@ -34,12 +35,6 @@ inline std::string text(const std::vector<FIRDescription>& all) {
              " " + std::to_string(e.recordLength);
     }
     return s;
-}
-
-inline std::vector<unsigned char> bytes_of_hexa(const std::string& hexa) {
-    std::vector<unsigned char> b(hexa.size() / 2);
-    for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<unsigned char>(std::stoi(hexa.substr(2 * i, 2), nullptr, 16));
-    return b;
 }
 
 // A data record as the fixtures build it: the search key `key` after the code
