@@ -25,13 +25,13 @@
 #include <string>
 #include <vector>
 
+#include "exported_call.h"
 #include "vek.h"
 
 namespace {
 
-void check(bool ok) {
-    if (!ok) std::abort();
-}
+using vek::fuzz::check;
+using vek::fuzz::exported;
 
 std::string temp(const char* what) {
     return "/tmp/vek-fuzz-imagefile-" + std::to_string(getpid()) + "-" + what;
@@ -44,29 +44,6 @@ void write(const std::string& path, const std::string& bytes) {
 std::string read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct Result final {
-    short result;
-    std::string out;
-};
-
-template <class Call>
-Result exported(Call call, int outSize, std::initializer_list<short> codes) {
-    std::vector<char> out(static_cast<std::size_t>(outSize), '\x7F');
-    const short result = call(out.data(), outSize);
-    const short status = vek_LastStatus();
-    if (result == -1) {
-        check(status == 0);
-        check(std::memchr(out.data(), '\0', out.size()) != nullptr);
-        return {result, out.data()};
-    }
-    check(result == 0);
-    bool known = status == -50 || status == -99;
-    for (const short c : codes) known = known || status == c;
-    check(known);
-    check(out[0] == '\0');
-    return {result, ""};
 }
 
 }  // namespace

@@ -13,32 +13,11 @@
 #include <vector>
 
 #include "imagefile/C_ImageFileHeader.h"
+#include "exported_call.h"
 #include "vek.h"
 
-namespace {
-
-void check(bool ok) {
-    if (!ok) std::abort();
-}
-
-template <class Call>
-void exported(Call call, int outSize, std::initializer_list<short> codes) {
-    std::vector<char> out(static_cast<std::size_t>(outSize), '\x7F');
-    const short result = call(out.data(), outSize);
-    const short status = vek_LastStatus();
-    if (result == -1) {
-        check(status == 0);
-        check(std::memchr(out.data(), '\0', out.size()) != nullptr);
-        return;
-    }
-    check(result == 0);
-    bool known = status == -50 || status == -99;
-    for (const short c : codes) known = known || status == c;
-    check(known);
-    check(out[0] == '\0');
-}
-
-}  // namespace
+using vek::fuzz::check;
+using vek::fuzz::exported;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
