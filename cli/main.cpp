@@ -17,6 +17,11 @@
 #include <string_view>
 #include <vector>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/command.h"
 #include "frame/catalogue.h"
 #include "vek.h"
@@ -121,6 +126,12 @@ int run(const Command& c, const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // Bytes in and out as they are, as on every other system: no CR added before
+    // LF on output, no LF taken from CR LF on input, no end of input at a 0x1A byte.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::fputs(kUsageText, args.empty() ? stderr : stdout);
