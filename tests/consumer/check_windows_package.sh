@@ -4,8 +4,9 @@
 #
 #   check_windows_package.sh build BUILD SOURCE TOOLCHAIN CC
 #       makes the archive, unpacks it to BUILD/consumer/tree and builds there:
-#       the consumer with find_package(vek), the same with a plain -lVEK, and
-#       a reader of a module's version record.
+#       the consumer with find_package(vek), the same with a plain -lVEK, a
+#       caller linked MSVC-style against VEK.lib (clang, lld-link), and a reader
+#       of a module's version record.
 #   check_windows_package.sh run BUILD EMULATOR VERSION
 #       runs them and vek.exe from the unpacked tree under wine.
 set -eu
@@ -25,6 +26,11 @@ if [ "$mode" = build ]; then
         -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$work/cmake" >/dev/null
     "$cc" "$source/consumer.c" -I"$work/tree/include" -L"$work/tree/lib" -lVEK -o "$work/plain.exe"
+    arch=$(basename "$cc")
+    clang --target="${arch%%-*}-pc-windows-msvc" -ffreestanding -I"$work/tree/include" \
+        -c "$source/msvc_caller.c" -o "$work/msvc_caller.obj"
+    lld-link /nologo /entry:main /nodefaultlib /subsystem:console "$work/msvc_caller.obj" "$work/tree/lib/VEK.lib" \
+        /out:"$work/msvc_caller.exe"
     "$cc" "$source/version_resource.c" -lversion -o "$work/version_resource.exe"
     exit 0
 fi
@@ -48,6 +54,7 @@ check() {  # check NAME WANT COMMAND...: COMMAND's output must be WANT, byte for
 text() { "$@" | tr -d '\r'; }
 check "find_package consumer" "vek 13, FF is 255, status 0" text "$emulator" "$work/cmake/consumer.exe"
 check "-lVEK consumer" "vek 13, FF is 255, status 0" text "$emulator" "$work/plain.exe"
+check "VEK.lib caller" "0" sh -c '"$1" "$2"; echo $?' - "$emulator" "$work/msvc_caller.exe"
 check "version record" "$version.0 $version" text "$emulator" "$work/version_resource.exe" "$tree/bin/VEK.dll"
 
 # vek.exe: arguments, standard input and output as bytes (no CR added, a 0x1A
