@@ -13,6 +13,7 @@
 // (the batch mode, vek --each), its buffers kept from call to call.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -139,7 +140,11 @@ struct Context final {
     int number = 0;
     const std::vector<std::string>* args = nullptr;
     std::size_t next = 0;
+    // Set on the calls after the first of a repeated function: slots keep what
+    // fixed arguments gave, and only "-" arguments are taken again.
+    bool again = false;
     const std::string& take() { return (*args)[next++]; }
+    bool keeps(const std::string& arg) const { return again && arg != "-"; }
 };
 
 template <class P, class Prev, class Next>
@@ -149,7 +154,10 @@ template <class Prev, class Next>
 struct Slot<const char*, Prev, Next> {
     static constexpr int kArgs = 1;
     const std::string* value = nullptr;
-    void take(Context& c) { value = &argument_text(c.take()); }
+    void take(Context& c) {
+        const std::string& arg = c.take();
+        if (!c.keeps(arg)) value = &argument_text(arg);
+    }
     const char* get(Context&) { return value->c_str(); }
 };
 
@@ -159,7 +167,10 @@ struct Slot<int, Prev, Next> {
     static constexpr int kArgs = kSize ? 0 : 1;
     int value = 0;
     void take(Context& c) {
-        if constexpr (!kSize) value = static_cast<int>(integer_argument(c.take(), INT32_MIN, INT32_MAX));
+        if constexpr (!kSize) {
+            const std::string& arg = c.take();
+            if (!c.keeps(arg)) value = static_cast<int>(integer_argument(arg, INT32_MIN, INT32_MAX));
+        }
     }
     int get(Context& c) { return kSize ? static_cast<int>(c.buffer.size()) : value; }
 };
@@ -168,7 +179,10 @@ template <class Prev, class Next>
 struct Slot<short, Prev, Next> {
     static constexpr int kArgs = 1;
     short value = 0;
-    void take(Context& c) { value = static_cast<short>(integer_argument(c.take(), INT16_MIN, INT16_MAX)); }
+    void take(Context& c) {
+        const std::string& arg = c.take();
+        if (!c.keeps(arg)) value = static_cast<short>(integer_argument(arg, INT16_MIN, INT16_MAX));
+    }
     short get(Context&) { return value; }
 };
 
@@ -200,12 +214,16 @@ struct Binder {
         check_argument_count(args, (0 + ... + SlotAt<I>::kArgs));
     }
 
-    // Takes the arguments and calls: the output in c.buffer and c.number.
+    using Slots = decltype([]<std::size_t... I>(std::index_sequence<I...>) {
+        return std::tuple<SlotAt<I>...>{};
+    }(std::index_sequence_for<P...>{}));
+
+    // Takes the arguments into the slots and calls: the output in c.buffer and c.number.
     template <class Fn, std::size_t... I>
-    static short call(Fn fn, const std::vector<std::string>& args, Context& c, std::index_sequence<I...>) {
+    static short call(Fn fn, const std::vector<std::string>& args, Context& c, Slots& slots,
+                      std::index_sequence<I...>) {
         c.args = &args;
         c.next = 0;
-        std::tuple<SlotAt<I>...> slots;
         (std::get<I>(slots).take(c), ...);  // left to right: the function's own order
         return fn(std::get<I>(slots).get(c)...);
     }
@@ -215,8 +233,9 @@ struct Binder {
         check_count(args, std::index_sequence_for<P...>{});
         Context c;
         if constexpr (kWritesText) c.buffer.assign(capacity, '\0');
+        Slots slots;
         Outcome o;
-        o.result = call(fn, args, c, std::index_sequence_for<P...>{});
+        o.result = call(fn, args, c, slots, std::index_sequence_for<P...>{});
         o.status = vek_LastStatus();
         if constexpr (kWritesText) o.text = std::string(c.buffer.c_str());
         if constexpr (kWritesNumber) o.number = c.number;
@@ -228,11 +247,15 @@ struct Binder {
     template <class Fn>
     static Repeat prepare(Fn fn, const std::vector<std::string>& args) {
         check_count(args, std::index_sequence_for<P...>{});
-        return [fn, args, c = Context{}](std::size_t capacity) mutable {
+        // The slots keep pointers into the arguments: they live apart from the
+        // function object, which may move.
+        auto kept = std::make_shared<const std::vector<std::string>>(args);
+        return [fn, kept, c = Context{}, slots = Slots{}](std::size_t capacity) mutable {
             if constexpr (kWritesText)
                 if (c.buffer.size() < capacity) c.buffer.resize(capacity);
             Reply r;
-            r.result = call(fn, args, c, std::index_sequence_for<P...>{});
+            r.result = call(fn, *kept, c, slots, std::index_sequence_for<P...>{});
+            c.again = true;
             r.status = vek_LastStatus();
             if constexpr (kWritesText) r.text = c.buffer.c_str();
             if constexpr (kWritesNumber) r.number = c.number;
