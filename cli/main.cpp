@@ -5,6 +5,7 @@
 //   vek help FUNCTION       one function: parameters, output, status codes
 //   vek --version           the versions
 //   vek --each FUNCTION ARG...  call it once per line of standard input (cli/batch.h)
+//   vek tlv [--json] HEX    BER-TLV data as a tree (cli/tlv_view.h)
 //
 // Exit status: 0 success (or true), 1 the function returned 0 (failure, or
 // false for a predicate), 2 bad command-line use that the command refuses
@@ -20,6 +21,7 @@
 
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/tlv_view.h"
 #include "frame/catalogue.h"
 #include "vek.h"
 
@@ -37,6 +39,7 @@ const char* const kUsageText =
     "       vek help FUNCTION       explain one function and its status codes\n"
     "       vek --version           print the versions\n"
     "       vek --each FUNCTION [ARG...]  call it once per line of standard input\n"
+    "       vek tlv [--json] HEX    BER-TLV data as a tree of elements (vek help tlv)\n"
     "An argument - is read from standard input (every - gets the same text); text that\n"
     "holds a 0x00 byte is refused.\n"
     "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n"
@@ -66,6 +69,10 @@ int list() {
 }
 
 int help(std::string_view name) {
+    if (name == "tlv") {
+        std::fputs(vek::cli::kTlvHelp, stdout);
+        return 0;
+    }
     const Command* c = vek::cli::find_command(name);
     if (c == nullptr) {
         std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(name).c_str());
@@ -120,6 +127,7 @@ int main(int argc, char** argv) {
         return args.empty() ? kUsage : 0;
     }
     if (args[0] == "--list") return list();
+    if (args[0] == "tlv") return vek::cli::tlv_view({args.begin() + 1, args.end()});
     if (args[0] == "--each") return vek::cli::run_each({args.begin() + 1, args.end()});
     if (args[0] == "--version") {
         std::printf("vek command %s, library interface %d\n", VEK_CLI_VERSION, vek_Version());
