@@ -129,7 +129,8 @@ def stub(table):
         signatures.append((e["name"], args, result_type(e)))
     for name, args, result in signatures:
         lines.append(f"    def {name}(self{', ' if args else ''}{args}) -> {result}: ...")
-    lines += ["", "def load(path: str | None = None) -> Library: ...", "def library() -> Library: ...", ""]
+    lines += ["", "def load(path: str | None = None) -> Library: ...", "def library() -> Library: ...",
+              "def message(function: str, status: int) -> str: ...", ""]
     for name, args, result in signatures:
         lines.append(f"def {name}({args}) -> {result}: ...")
     return "\n".join(lines) + "\n"

@@ -20,7 +20,7 @@ from typing import NamedTuple
 
 from . import _api
 
-__all__ = ["VekError", "FIR", "Library", "load", "library"] + [f["name"] for f in _api.FUNCTIONS]
+__all__ = ["VekError", "FIR", "Library", "load", "library", "message"] + [f["name"] for f in _api.FUNCTIONS]
 
 _WINDOWS = sys.platform == "win32"
 _FILE_NAME = "VEK.dll" if _WINDOWS else "libvek.so"
