@@ -5,7 +5,7 @@ set -eu
 
 packages="cmake make g++ pkg-config python3 openssl
   libgtest-dev googletest libbenchmark-dev libgmp-dev libssl-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-tidy
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64"
 
 missing=""
