@@ -3,7 +3,7 @@
 # Does nothing when everything is already there.
 set -eu
 
-packages="cmake make g++ pkg-config python3 openssl
+packages="cmake make g++ pkg-config python3 openssl dpkg-dev man-db
   libgtest-dev googletest libbenchmark-dev libgmp-dev libssl-dev
   clang libclang-rt-14-dev clang-tidy
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64"
