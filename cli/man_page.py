@@ -41,6 +41,8 @@ def paragraphs(lines):
     for line in lines:
         if not line.strip():
             out.append(".PP")
+        elif line.startswith(("Exit status:", "Example:")):
+            out += [".PP", escape(line)]
         elif line.startswith(" "):
             out += [".br", escape(line.strip()), ".br"]
         else:
@@ -56,10 +58,10 @@ def synopsis_and_description(usage):
             line.startswith("usage:") or forms and line.startswith(" ")) else None
         if match:
             forms.append((match.group(1), match.group(2) or ""))
-        elif line.startswith("Exit status:"):
+        elif line.startswith("Exit status:") and status is None:
             status = line[len("Exit status:"):].strip()
-        elif line.strip():
-            prose.append(line.strip())
+        else:
+            prose.append(line)
     return forms, prose, status
 
 
@@ -120,7 +122,13 @@ def main():
     page.append(".SH DESCRIPTION")
     for form, meaning in forms:
         page += [".TP", f".B {escape(form)}", escape(meaning)]
-    page += [".PP"] + [escape(line) for line in prose]
+    page += [".PP"] + paragraphs(prose)
+    # Commands with a help text of their own ("... (vek help tlv)").
+    for form, meaning in forms:
+        topic = re.search(r"\(vek help (\w+)\)", meaning)
+        if topic:
+            page += [f".SS {escape(form)}"] + paragraphs(
+                [l for l in run(vek, "help", topic.group(1)).splitlines() if not l.startswith("usage:")])
     page += [".SH FUNCTIONS", "Each function of the library, as",
              ".B vek help FUNCTION", "explains it."]
     for name in names:
