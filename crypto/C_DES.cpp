@@ -338,8 +338,9 @@ VEK_INLINE u64 round_key(u64 c2, u64 d2, u32* out) noexcept {
     const u64 k = t[0][(c2 >> (base + 21)) & 127] | t[1][(c2 >> (base + 14)) & 127] |
                   t[2][(c2 >> (base + 7)) & 127] | t[3][(c2 >> base) & 127] | t[4][(d2 >> (base + 21)) & 127] |
                   t[5][(d2 >> (base + 14)) & 127] | t[6][(d2 >> (base + 7)) & 127] | t[7][(d2 >> base) & 127];
-    out[2 * Round] = static_cast<u32>(k >> 32);
-    out[2 * Round + 1] = static_cast<u32>(k);
+    constexpr std::size_t at = std::size_t{2} * Round;
+    out[at] = static_cast<u32>(k >> 32);
+    out[at + 1] = static_cast<u32>(k);
     return k;
 }
 

@@ -31,6 +31,7 @@ public:
     constexpr C_DES() noexcept = default;
     C_DES(const C_DES&) = delete;
     C_DES& operator=(const C_DES&) = delete;
+    ~C_DES() = default;
 
     // Current slot := 1 if `slot` is 1, else 0.
     int SelectKey(int slot) noexcept;

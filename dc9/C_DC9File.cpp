@@ -25,7 +25,7 @@ constexpr std::size_t kSearchStep = 10000;
 // The read-ahead window through which a description looks at the records it
 // does not search: their first eight and their last bytes. Larger than the file
 // stream's own buffer, so that its reads go straight into the window.
-constexpr std::size_t kWindow = 256 * 1024;
+constexpr std::size_t kWindow = std::size_t{256} * 1024;
 
 // A buffer that grows (never shrinks) to the largest record met; a failure to
 // grow is the class's xMemError.

@@ -26,7 +26,7 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
         // An empty or over-long block has no code of its own: -99.
         const auto d = frame::stage([&] { return H::Checked(frame::in(data)); }, On<S::xInvalidType>{-3},
                                     On<S::xEmptyString, S::xStringTooLong>{-99});
-        frame::Fixed<16> result;
+        frame::Fixed<16> result{};
         frame::stage([&] { H::TripleDES(k, d, mode, result.text); }, On<H::xWrongKeyLength>{-2},
                      On<H::xWrongDataLength>{-4}, On<H::xWrongTDESMode>{-5});
         return result;

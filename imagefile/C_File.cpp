@@ -25,10 +25,10 @@ std::int64_t tell(std::FILE* file) noexcept {
 
 bool is_directory(std::FILE* file) noexcept {
 #if defined(_WIN32)
-    struct _stati64 info;
+    struct _stati64 info {};
     return _fstati64(_fileno(file), &info) != 0 || (info.st_mode & _S_IFDIR) != 0;
 #else
-    struct stat info;
+    struct stat info {};
     return fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode);
 #endif
 }

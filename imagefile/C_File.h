@@ -27,7 +27,7 @@ public:
     // `bufferSize`: the stream's buffer. The default suits reading or writing a
     // file in order; a reader that seeks to a few records takes a small one, so
     // that each seek does not refill 64 KiB.
-    static constexpr std::size_t kDefaultBuffer = 64 * 1024;
+    static constexpr std::size_t kDefaultBuffer = std::size_t{64} * 1024;
     C_File(const char* path, Mode mode, std::size_t bufferSize = kDefaultBuffer);
     ~C_File();
     C_File(C_File&& other) noexcept;

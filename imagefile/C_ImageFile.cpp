@@ -26,8 +26,8 @@ constexpr std::size_t kRecordKeep = S::kMaxLength + 1;
 // Read buffers: large for the scans and the conversion, which read every record
 // in turn; small for the searches and the index, which read a few lines at
 // computed offsets.
-constexpr std::size_t kStreamBuffer = 64 * 1024;
-constexpr std::size_t kProbeBuffer = 4 * 1024;
+constexpr std::size_t kStreamBuffer = std::size_t{64} * 1024;
+constexpr std::size_t kProbeBuffer = std::size_t{4} * 1024;
 
 // Runs `body`, turning every failure of the file itself into xIOError.
 template <class Body>

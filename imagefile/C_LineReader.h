@@ -25,7 +25,7 @@ public:
         End end = End::None;      // None: the file ended inside the line
     };
 
-    explicit C_LineReader(C_File& file, std::size_t bufferSize = 64 * 1024);
+    explicit C_LineReader(C_File& file, std::size_t bufferSize = std::size_t{64} * 1024);
 
     // Continues at `offset` bytes from the start of the file.
     void Seek(std::int64_t offset);

@@ -17,6 +17,9 @@ cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DVEK_BENCH=ON -DVEK_WERROR
 cmake --build build/linux -j "$jobs"
 ctest --test-dir build/linux --output-on-failure
 
+step "Static analysis of the library (clang-tidy, checks in .clang-tidy)"
+VEK_JOBS="$jobs" sh scripts/tidy.sh build/linux
+
 step "Linux with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_SANITIZE=ON -DVEK_WERROR=ON >/dev/null
 cmake --build build/asan -j "$jobs"

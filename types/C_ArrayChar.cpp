@@ -11,7 +11,7 @@ C_ArrayChar::C_ArrayChar(const unsigned char* bytes, int length, int targetType)
     const int perByte = targetType == kHexadecimal ? 2 : 8;
     if (perByte * length > kMaxLength) throw xStringTooLong{};
 
-    m_text.resize(static_cast<std::size_t>(perByte * length));
+    m_text.resize(static_cast<std::size_t>(perByte) * static_cast<std::size_t>(length));
     char* out = m_text.data();
     if (targetType == kHexadecimal) {
         vek::hexa::encode(bytes, static_cast<std::size_t>(length), out);

@@ -26,6 +26,7 @@ public:
     constexpr C_RandomGenerator() noexcept = default;
     C_RandomGenerator(const C_RandomGenerator&) = delete;
     C_RandomGenerator& operator=(const C_RandomGenerator&) = delete;
+    ~C_RandomGenerator() = default;
 
     // Sets up K, I and V the first time; does nothing afterwards. When the system
     // gives no random bytes the generator stays empty and xRuntimeError is raised.
@@ -33,7 +34,7 @@ public:
 
     // The next output block R, its 16 digits read as one number (first digit most
     // significant). The generator must be set up.
-    std::uint64_t NextRandomBlock() noexcept { std::uint64_t r; NextRandomBlocks(&r, 1); return r; }
+    std::uint64_t NextRandomBlock() noexcept { std::uint64_t r = 0; NextRandomBlocks(&r, 1); return r; }
     // The next `count` output blocks in order, with K loaded once for all of them.
     void NextRandomBlocks(std::uint64_t* blocks, std::size_t count) noexcept;
 

@@ -16,7 +16,7 @@ constexpr char kPairs[] =
 void put_eight(char* end, std::uint32_t part) noexcept {
     for (int i = 0; i < 4; ++i) {
         end -= 2;
-        std::memcpy(end, kPairs + 2 * (part % 100), 2);
+        std::memcpy(end, kPairs + std::size_t{2} * (part % 100), 2);
         part /= 100;
     }
 }

@@ -33,7 +33,7 @@ inline Word to_text_order(Word w) noexcept {
 
 // Eight digit characters as one word, the last one in the lowest byte.
 inline Word load(const char* p) noexcept {
-    Word w;
+    Word w = 0;
     std::memcpy(&w, p, kChunk);
     return to_text_order(w);
 }

@@ -39,7 +39,7 @@ unsigned combine(std::string_view a, std::string_view b, char* out) noexcept {
         const std::uint64_t x = group(a, field, end, width);
         const std::uint64_t y = group(b, field, end, width);
         const std::uint64_t mask = (std::uint64_t{1} << (4 * width)) - 1;
-        std::uint64_t r;
+        std::uint64_t r = 0;
         if constexpr (kSubtract) {
             const std::uint64_t t = y + carry;
             carry = x < t ? 1 : 0;

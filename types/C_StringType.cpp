@@ -51,7 +51,7 @@ bool all_in(std::string_view text) noexcept {
         if (!all_in_16<R...>(text.data() + i)) return false;
 #endif
     for (; i + 8 <= text.size(); i += 8) {  // the check is per byte: byte order does not matter
-        std::uint64_t x;
+        std::uint64_t x = 0;
         std::memcpy(&x, text.data() + i, 8);
         if (!all_in_word<R...>(x)) return false;
     }

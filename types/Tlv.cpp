@@ -147,7 +147,9 @@ int Walk(const std::uint8_t* data, std::size_t size, std::string_view tag1, std:
 int Extract(std::string_view data, std::string_view tag1, std::string_view tag2, std::string_view tag3, char* out,
             std::size_t outCapacity, std::size_t* digits) noexcept {
     if (tag1.empty()) return kNoTag;
-    std::array<std::uint8_t, kWorkAreaBytes> area;  // the work area: the data's bytes
+    // The work area: the data's bytes. Left uninitialised on purpose: HexToBytes
+    // fills its first `size` bytes and only those are read.
+    std::array<std::uint8_t, kWorkAreaBytes> area;  // NOLINT(cppcoreguidelines-pro-type-member-init)
     std::size_t size = 0;
     if (const int status = HexToBytes(data, area.data(), area.size(), &size); status != kFound) return status;
     std::size_t offset = 0;

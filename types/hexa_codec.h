@@ -90,7 +90,7 @@ inline bool to_bytes(std::string_view text, std::uint8_t* bytes) noexcept {
 
 // Eight bytes as they lie in memory, the first byte in the low-order position.
 VEK_HEXA_INLINE std::uint64_t load(const char* p) noexcept {
-    std::uint64_t w;
+    std::uint64_t w = 0;
     std::memcpy(&w, p, sizeof w);
     if constexpr (std::endian::native == std::endian::big) w = __builtin_bswap64(w);
     return w;

@@ -13,6 +13,12 @@ namespace vek::test {
 // `piece` written `times` times.
 std::string repeat(const std::string& piece, int times);
 
+// A random number from 0 to n - 1, as a size (the generator's word is wider
+// than std::size_t on 32-bit targets).
+inline std::size_t random_below(std::mt19937_64& rng, std::size_t n) {
+    return static_cast<std::size_t>(rng() % n);
+}
+
 // `digits` random upper-case hexadecimal digits, of which the first `zeros` are '0'.
 std::string random_hexa(std::mt19937_64& rng, std::size_t digits, std::size_t zeros = 0);
 

@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""Writes the manual page vek.1 from the built command's own help.
+
+    man_page.py VEK VERSION DESCRIPTION OUTPUT
+
+Every text comes from `vek --help`, `vek --list` and `vek help FUNCTION`, so the
+page follows the command; the examples are run with the built command and show
+what it printed.
+"""
+import os
+import re
+import subprocess
+import sys
+
+# Example command lines, run through the shell with the built vek first on PATH.
+EXAMPLES = [
+    ("The check digit that completes a card number:", "vek Calc_LuhnKey 497401234567890"),
+    ("Hexadecimal arithmetic, the result padded to 8 digits:", "vek Calc_AddHexaToHexa 0FFF 0001 8"),
+    ("Text as hexadecimal bytes:", "vek Conv_CharToHexa AB"),
+    ("Two-key Triple-DES of one block (mode 1 encrypts):",
+     "vek Calc_TripleDES 0123456789ABCDEFFEDCBA9876543210 0123456789ABCDEF 1"),
+    ("An argument read from standard input:", "echo 1234 | vek Tran_SwapHexa -"),
+    ("A predicate prints false and exits with 1:", "vek Veri_IsDec 12A4; echo \"exit $?\""),
+]
+
+
+def run(vek, *args):
+    return subprocess.run([vek, *args], check=True, capture_output=True, text=True).stdout
+
+
+def escape(text):
+    """Text as roff: backslashes and minus signs literal, no line read as a request."""
+    text = text.replace("\\", "\\e").replace("-", "\\-")
+    return "\\&" + text if text.startswith((".", "'")) else text
+
+
+def paragraphs(lines):
+    """Help prose as filled paragraphs (a blank line starts a new one); an
+    indented line keeps its own line."""
+    out = []
+    for line in lines:
+        if not line.strip():
+            out.append(".PP")
+        elif line.startswith(("Exit status:", "Example:")):
+            out += [".PP", escape(line)]
+        elif line.startswith(" "):
+            out += [".br", escape(line.strip()), ".br"]
+        else:
+            out.append(escape(line))
+    return out
+
+
+def synopsis_and_description(usage):
+    """Splits `vek --help` into the command forms, the prose and the exit status."""
+    forms, prose, status = [], [], None
+    for line in usage.splitlines():
+        match = re.match(r"^(?:usage:)?\s+(vek\b.*?)(?:\s{2,}(.*))?$", line) if (
+            line.startswith("usage:") or forms and line.startswith(" ")) else None
+        if match:
+            forms.append((match.group(1), match.group(2) or ""))
+        elif line.startswith("Exit status:") and status is None:
+            status = line[len("Exit status:"):].strip()
+        else:
+            prose.append(line)
+    return forms, prose, status
+
+
+def exit_status(status):
+    """'0 success, 1 failure, ...' as one tagged paragraph per value."""
+    items = [s.strip().rstrip(".") for s in status.split(",")]
+    if not all(re.match(r"^\d+ ", s) for s in items):
+        return [escape(status)]
+    out = []
+    for item in items:
+        value, meaning = item.split(" ", 1)
+        out += [".TP", f".B {value}", escape(meaning)]
+    return [".PD 0"] + out + [".PD"]
+
+
+def function(vek, name):
+    """One function's `vek help` as a subsection: form, summary, details, status codes."""
+    text = run(vek, "help", name).splitlines()
+    out = [f".SS {escape(name)}", f".B {escape(text[0])}", ".br"]
+    codes_at = next((i for i, l in enumerate(text) if l.startswith("Status codes of ")), len(text))
+    out += paragraphs(text[1:codes_at])
+    if codes_at < len(text):
+        out += [".PP", escape(text[codes_at]), ".RS", ".PD 0"]
+        for line in text[codes_at + 1:]:
+            match = re.match(r"^\s*(-?\d+)\s+(.*)$", line)
+            if match:
+                out += [".TP 6", escape(match.group(1)), escape(match.group(2))]
+            elif line.strip():
+                out += [escape(line.strip()), ".br"]
+        out += [".PD", ".RE"]
+    return out
+
+
+def examples(vek):
+    env = dict(os.environ, PATH=os.path.dirname(os.path.abspath(vek)) + os.pathsep + os.environ.get("PATH", ""),
+               LC_ALL="C")
+    out = []
+    for comment, command in EXAMPLES:
+        shown = subprocess.run(command, shell=True, env=env, capture_output=True, text=True).stdout
+        if not shown:
+            sys.exit(f"man_page.py: the example '{command}' printed nothing")
+        out += [".PP", escape(comment), ".PP", ".RS", ".nf", escape("$ " + command)]
+        out += [escape(l) for l in shown.splitlines()]
+        out += [".fi", ".RE"]
+    return out
+
+
+def main():
+    vek, version, description, output = sys.argv[1:5]
+    forms, prose, status = synopsis_and_description(run(vek, "--help"))
+    names = [line.split()[1] for line in run(vek, "--list").splitlines() if line.startswith("vek ")]
+
+    page = [f'.TH VEK 1 "" "vek {escape(version)}" "User Commands"',
+            ".ad l", ".SH NAME", f"vek \\- {escape(description[0].lower() + description[1:])}",
+            ".SH SYNOPSIS"]
+    for form, _ in forms:
+        page += [f".B {escape(form)}", ".br"]
+    page.append(".SH DESCRIPTION")
+    for form, meaning in forms:
+        page += [".TP", f".B {escape(form)}", escape(meaning)]
+    page += [".PP"] + paragraphs(prose)
+    # Commands with a help text of their own ("... (vek help tlv)").
+    for form, meaning in forms:
+        topic = re.search(r"\(vek help (\w+)\)", meaning)
+        if topic:
+            page += [f".SS {escape(form)}"] + paragraphs(
+                [l for l in run(vek, "help", topic.group(1)).splitlines() if not l.startswith("usage:")])
+    page += [".SH FUNCTIONS", "Each function of the library, as",
+             ".B vek help FUNCTION", "explains it."]
+    for name in names:
+        page += function(vek, name)
+    if status:
+        page += [".SH EXIT STATUS"] + exit_status(status)
+    page += [".SH EXAMPLES"] + examples(vek)
+    os.makedirs(os.path.dirname(os.path.abspath(output)), exist_ok=True)
+    with open(output, "w", encoding="utf-8") as f:
+        f.write("\n".join(page) + "\n")
+
+
+if __name__ == "__main__":
+    main()
