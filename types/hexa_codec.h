@@ -145,6 +145,14 @@ VEK_HEXA_INLINE void encode16(std::uint64_t number, char* p) noexcept {
     encode8(static_cast<std::uint32_t>(number), p + 8);
 }
 
+// `count` blocks of sixteen valid digits to their numbers, and back.
+VEK_HEXA_INLINE void decode_blocks(const char* text, std::size_t count, std::uint64_t* numbers) noexcept {
+    for (std::size_t i = 0; i < count; ++i) numbers[i] = decode16(text + 16 * i);
+}
+VEK_HEXA_INLINE void encode_blocks(const std::uint64_t* numbers, std::size_t count, char* text) noexcept {
+    for (std::size_t i = 0; i < count; ++i) encode16(numbers[i], text + 16 * i);
+}
+
 static_assert(value('7') == 7 && value('C') == 12 && checked_value('c') == -1 && checked_value('G') == -1);
 static_assert(nibbles(0x3041) == 0x000A && chars(0x000A) == 0x3030303030303041ULL);
 static_assert(pack(0x0706050403020100ULL) == 0x01234567u && pack(0x000F0E0D0C0B0A09ULL) == 0x9ABCDEF0u);
