@@ -33,9 +33,14 @@ public:
     template <class Write>
     void Flush(Write&& write) {
         Cipher();
-        if (!m_out.empty()) write(m_out.data(), m_out.size());
-        m_out.clear();
         m_spans.clear();
+        try {
+            if (!m_out.empty()) write(m_out.data(), m_out.size());
+        } catch (...) {
+            m_out.clear();  // never written twice
+            throw;
+        }
+        m_out.clear();
     }
 
 private:
