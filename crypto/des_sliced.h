@@ -4,7 +4,7 @@
 // circuits and the permutations are a choice of which word to read. A pass
 // covers 64, 128, 256 or 512 blocks depending on the instruction set; the
 // variant is chosen once from the processor's features, and can be forced
-// (the environment variable VEK_DES_VARIANT = avx512 | avx2 | sse2 | portable,
+// (the environment variable VEK_DES_VARIANT = avx512 | avx2 | sse2 | portable | table,
 // or force_variant() below) to any variant the processor runs.
 //
 // Internal to the DES engine (C_DES uses it for long electronic-codebook runs);
@@ -27,7 +27,9 @@ void slice_key(const std::uint8_t key[8], std::uint64_t masks[kSlicedKeyWords]) 
 inline constexpr std::size_t kSlicedMinBlocks = 16;
 std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
 
-enum class Variant { Portable, Sse2, Avx2, Avx512 };
+// Table: no bitsliced pass at all, every block on the single-block path (for
+// comparison in benchmarks and tests).
+enum class Variant { Table, Portable, Sse2, Avx2, Avx512 };
 
 // The variant in effect, the widest this processor runs, and a test and
 // benchmark hook that forces `wanted` (or the widest supported one below it)
