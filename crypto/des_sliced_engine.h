@@ -355,16 +355,37 @@ void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
     for (int k = 0; k < 64; ++k) a[k].store(blocks + n * k);
 }
 
+// The digits of a pass in and out, with the widest codec the file is built for.
+VEK_SLICED_INLINE void decode(const char* text, std::size_t count, u64* blocks) noexcept {
+#if defined(__AVX512BW__)
+    hexa::decode_blocks_avx512(text, count, blocks);
+#elif defined(__AVX2__)
+    hexa::decode_blocks_avx2(text, count, blocks);
+#else
+    hexa::decode_blocks(text, count, blocks);
+#endif
+}
+
+VEK_SLICED_INLINE void encode(const u64* blocks, std::size_t count, char* text) noexcept {
+#if defined(__AVX512BW__)
+    hexa::encode_blocks_avx512(blocks, count, text);
+#elif defined(__AVX2__)
+    hexa::encode_blocks_avx2(blocks, count, text);
+#else
+    hexa::encode_blocks(blocks, count, text);
+#endif
+}
+
 // One pass over `count` (at most 64 * N) blocks of digits in place; the pass's
 // unused blocks are zero.
 template <class V>
 void hexa_pass(bool encrypt, const u64* masks, char* text, std::size_t count) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
     alignas(64) u64 blocks[width];
-    hexa::decode_blocks(text, count, blocks);
+    decode(text, count, blocks);
     if (count < width) std::memset(blocks + count, 0, (width - count) * sizeof(u64));
     des_pass<V>(encrypt, masks, blocks);
-    hexa::encode_blocks(blocks, count, text);
+    encode(blocks, count, text);
 }
 
 // Full passes of the widest lane, then the rest in one pass of the narrowest
