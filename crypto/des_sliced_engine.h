@@ -259,7 +259,9 @@ VEK_SLICED_INLINE V subtree(const V* x) noexcept {
     } else {
         const V zero_side = subtree<V, G, O, Level + 1, 2 * Prefix>(x);
         const V one_side = subtree<V, G, O, Level + 1, 2 * Prefix + 1>(x);
-        return V::template tern<0xCA>(x[s.select[Level]], one_side, zero_side);  // select ? one : zero
+        // select ? one : zero, the sides first: a destructive 3-input instruction
+        // then overwrites a value that dies here rather than a copy of the selector.
+        return V::template tern<0xD8>(zero_side, one_side, x[s.select[Level]]);
     }
 }
 
