@@ -126,6 +126,7 @@ VEK_SLICED_INLINE V tern_generic(V a, V b, V c) noexcept {
 // ---- Lane types ----
 
 struct Lane64 {
+    static constexpr bool kNativeTernary = false;
     u64 v;
     static constexpr int kElements = 1;
     static Lane64 zero() noexcept { return {0}; }
@@ -145,6 +146,7 @@ struct Lane64 {
 
 #if defined(__SSE2__)
 struct Lane128 {
+    static constexpr bool kNativeTernary = false;
     __m128i v;
     static constexpr int kElements = 2;
     static Lane128 zero() noexcept { return {_mm_setzero_si128()}; }
@@ -165,6 +167,7 @@ struct Lane128 {
 
 #if defined(__AVX2__)
 struct Lane256 {
+    static constexpr bool kNativeTernary = false;
     __m256i v;
     static constexpr int kElements = 4;
     static Lane256 zero() noexcept { return {_mm256_setzero_si256()}; }
@@ -185,6 +188,7 @@ struct Lane256 {
 
 #if defined(__AVX512F__)
 struct Lane512 {
+    static constexpr bool kNativeTernary = true;
     __m512i v;
     static constexpr int kElements = 8;
     static Lane512 zero() noexcept { return {_mm512_setzero_si512()}; }
@@ -249,10 +253,42 @@ constexpr bool same_subtree(int g, int o, const Split& s, int level, int p, int 
 // The split of each S-box: the selectors are the row bits and the first column bit.
 inline constexpr Split kSplit = {{0, 5, 1}, {2, 3, 4}};
 
+// A multiplexer over two leaves is a 4-input function F(select, a, b, c). Often
+// it is also g(t, select, y) for one 3-input function t(a, b, c) and one leaf
+// input y: two 3-input instructions instead of three. Found by trying every t.
+struct Merge {
+    bool found;
+    int t, y, g;  // g's index: 4 t + 2 select + y
+};
+
+constexpr Merge merge_leaves(int zero, int one) {
+    for (int y = 0; y < 3; ++y)
+        for (int t = 0; t < 256; ++t) {
+            int g = 0, seen = 0;
+            bool ok = true;
+            for (int i = 0; i < 16 && ok; ++i) {
+                const int sel = i >> 3, leaf = i & 7;
+                const int f = (((sel != 0) ? one : zero) >> leaf) & 1;
+                const int index = ((t >> leaf) & 1) << 2 | sel << 1 | ((leaf >> (2 - y)) & 1);
+                if ((seen >> index) & 1) ok = ((g >> index) & 1) == f;
+                seen |= 1 << index;
+                g |= f << index;
+            }
+            if (ok) return {true, t, y, g};
+        }
+    return {false, 0, 0, 0};
+}
+
 template <class V, int G, int O, int Level, int Prefix>
 VEK_SLICED_INLINE V subtree(const V* x) noexcept {
     constexpr const Split& s = kSplit;
-    if constexpr (Level == 3) {
+    constexpr bool pairOfLeaves = Level == 2 && V::kNativeTernary;
+    constexpr Merge m = pairOfLeaves ? merge_leaves(leaf_table(G, O, s, 2 * Prefix), leaf_table(G, O, s, 2 * Prefix + 1))
+                                     : Merge{false, 0, 0, 0};
+    if constexpr (m.found) {
+        const V t = V::template tern<m.t>(x[s.leaf[0]], x[s.leaf[1]], x[s.leaf[2]]);
+        return V::template tern<m.g>(t, x[s.select[Level]], x[s.leaf[m.y]]);
+    } else if constexpr (Level == 3) {
         return V::template tern<leaf_table(G, O, s, Prefix)>(x[s.leaf[0]], x[s.leaf[1]], x[s.leaf[2]]);
     } else if constexpr (same_subtree(G, O, s, Level + 1, 2 * Prefix, 2 * Prefix + 1)) {
         return subtree<V, G, O, Level + 1, 2 * Prefix>(x);
