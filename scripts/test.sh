@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds and runs every test: Linux, the sanitizer build, the Windows DLL under
-# wine, and the fuzz targets for a bounded time. Stops at the first failure.
+# wine, and the fuzz targets for a bounded time, each built with warnings as
+# errors. Stops at the first failure.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -12,17 +13,17 @@ export GTEST_COLOR=no
 step() { printf '\n=== %s\n' "$*"; }
 
 step "Linux (release, with benchmarks built)"
-cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DVEK_BENCH=ON >/dev/null
+cmake -S . -B build/linux -DCMAKE_BUILD_TYPE=Release -DVEK_BENCH=ON -DVEK_WERROR=ON >/dev/null
 cmake --build build/linux -j "$jobs"
 ctest --test-dir build/linux --output-on-failure
 
 step "Linux with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_SANITIZE=ON >/dev/null
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_SANITIZE=ON -DVEK_WERROR=ON >/dev/null
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure
 
 step "Windows: VEK.dll (i686, MinGW-w64) under wine"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DVEK_WERROR=ON >/dev/null
 cmake --build build/win32 -j "$jobs"
 # 32-bit wine needs a kernel that runs 32-bit programs. Where it cannot, the
 # 32-bit DLL is still built and its exports checked, and the same suite runs
@@ -35,13 +36,13 @@ else
 fi
 
 step "Windows: VEK.dll (x86-64, MinGW-w64) under 64-bit wine"
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release -DVEK_WERROR=ON >/dev/null
 cmake --build build/win64 -j "$jobs"
 WINEPREFIX="$PWD/build/wine64-prefix" ctest --test-dir build/win64 --output-on-failure
 
 if [ -n "$(ls fuzz/*.cpp 2>/dev/null)" ]; then
   step "Fuzz targets (clang, libFuzzer, bounded time)"
-  CC=clang CXX=clang++ cmake -S . -B build/fuzz -DVEK_FUZZ=ON -DVEK_TESTS=OFF -DVEK_CLI=OFF >/dev/null
+  CC=clang CXX=clang++ cmake -S . -B build/fuzz -DVEK_FUZZ=ON -DVEK_TESTS=OFF -DVEK_CLI=OFF -DVEK_WERROR=ON >/dev/null
   cmake --build build/fuzz -j "$jobs"
   sh fuzz/run.sh build/fuzz "${VEK_FUZZ_SECONDS:-60}"
 fi

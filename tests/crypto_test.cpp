@@ -148,7 +148,7 @@ TEST_P(DesVectors, ImageExportsBothDirections) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Published, DesVectors, ::testing::ValuesIn(ecb_only(load_vectors("des.vec"))),
-                         [](const auto& info) { return info.param.section + std::to_string(info.param.line); });
+                         [](const auto& instance) { return instance.param.section + std::to_string(instance.param.line); });
 
 class TripleDesVectors : public ::testing::TestWithParam<Vector> {};
 
@@ -187,7 +187,7 @@ TEST_P(TripleDesVectors, EngineAndExportBothDirections) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Published, TripleDesVectors, ::testing::ValuesIn(ecb_only(load_vectors("tdes.vec"))),
-                         [](const auto& info) { return info.param.section + std::to_string(info.param.line); });
+                         [](const auto& instance) { return instance.param.section + std::to_string(instance.param.line); });
 
 // Chaining: one call per block after SetIV, both ciphers, both directions.
 TEST(DesEngine, CipherBlockChainingVectors) {

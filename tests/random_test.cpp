@@ -219,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Property{"CharLetters", "a", "z", "char", 1000, false, 'a', 'z', "abcdefghijklmnopqrstuvwxyz"},
                       Property{"CharHigh", "\x80", "\xFF", "CHAR", 1000, false, 0x80, 0xFF, nullptr},
                       Property{"CharLowest", "\x01", "\x02", "CHAR", 100, false, 1, 2, "\x01\x02"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& instance) { return std::string(instance.param.name); });
 
 // The failures, from random.vec: every code, in the order of the checks where
 // several rules are broken at once; a failure writes "" and leaves the DES
@@ -316,7 +316,7 @@ TEST(RandomExport, UnitsSpreadOverTheRange) {
     {   // 60000 bits: about 30000 ones (standard deviation about 122).
         const auto o = rnd("", "", "BIN", 60000);
         ASSERT_EQ(o.result, -1);
-        EXPECT_NEAR(std::count(o.out.begin(), o.out.end(), '1'), 30000, 2000);
+        EXPECT_NEAR(static_cast<double>(std::count(o.out.begin(), o.out.end(), '1')), 30000, 2000);
     }
     {   // 60000 characters: every code 1 to 255 turns up (about 235 times each).
         const auto o = rnd("", "", "CHAR", 60000);
