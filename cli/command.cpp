@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include <charconv>
+#include <cstdio>
 #include <iostream>
 #include <iterator>
 
@@ -11,6 +12,25 @@ namespace vek::cli {
 std::vector<Command>& commands() {
     static std::vector<Command> table;
     return table;
+}
+
+void print_outcome(const Command& c, const Outcome& o) {
+    if (c.print) return c.print(o);
+    switch (c.kind) {
+        case Kind::Text: std::printf("%s\n", o.text ? o.text->c_str() : ""); break;
+        case Kind::Predicate: std::printf("true\n"); break;
+        case Kind::Compare:
+        case Kind::Number: std::printf("%d\n", o.number.value_or(0)); break;
+        case Kind::Value: std::printf("%d\n", o.result); break;
+        case Kind::Action: break;
+    }
+}
+
+const Command* find_command(std::string_view name) {
+    if (name.starts_with("vek_")) name.remove_prefix(4);
+    for (const auto& c : commands())
+        if (c.name == name) return &c;
+    return nullptr;
 }
 
 Register::Register(std::vector<Command> entries) {
@@ -63,9 +83,18 @@ const std::string& standard_input() {
     return text;
 }
 
+const std::string* current_line = nullptr;
+
 }  // namespace
 
-std::string text_argument(const std::string& arg) { return arg == "-" ? standard_input() : arg; }
+void set_current_line(const std::string* line) { current_line = line; }
+
+const std::string& argument_text(const std::string& arg) {
+    if (arg != "-") return arg;
+    return current_line != nullptr ? *current_line : standard_input();
+}
+
+std::string text_argument(const std::string& arg) { return argument_text(arg); }
 
 void check_standard_input(const std::vector<std::string>& args, const std::vector<std::string>& params) {
     for (std::size_t i = 0; i < args.size(); ++i) {

@@ -9,8 +9,11 @@
 //   int*                a number the function writes (a comparison result)
 //
 // Functions whose parameters do not fit these rules give their own `invoke`.
+// A bound function can also be called again and again with the same arguments
+// (the batch mode, vek --each), its buffers kept from call to call.
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,10 +42,43 @@ struct Outcome final {
     std::string failedFunction;
 };
 
+// What one call of a repeated function left behind: views into buffers that
+// the next call reuses.
+struct Reply final {
+    short result = 0;
+    short status = 0;
+    std::string_view text;  // the output text, when the function writes one
+    int number = 0;         // the number written through an int*
+};
+
+// Runs a function once with the arguments and an output capacity in bytes.
+using Once = std::function<Outcome(const std::vector<std::string>& args, std::size_t capacity)>;
+// Runs a prepared function once more, every "-" argument taking the current
+// line (see set_current_line), with an output capacity in bytes.
+using Repeat = std::function<Reply(std::size_t capacity)>;
+
+// How a command runs its function: `once` always; `prepare` (bound functions
+// only) checks the arguments once and gives a Repeat that keeps its buffers.
+struct Invoker final {
+    Once once;
+    std::function<Repeat(const std::vector<std::string>& args)> prepare;
+
+    Invoker() = default;
+    Invoker(Once o, std::function<Repeat(const std::vector<std::string>&)> p)
+        : once(std::move(o)), prepare(std::move(p)) {}
+    template <class F>
+        requires(!std::is_same_v<std::remove_cvref_t<F>, Invoker> && std::is_constructible_v<Once, F>)
+    Invoker(F f) : once(std::move(f)) {}  // NOLINT(google-explicit-constructor): commands give lambdas
+    Outcome operator()(const std::vector<std::string>& args, std::size_t capacity) const {
+        return once(args, capacity);
+    }
+};
+
 enum class Kind {
     Text,       // prints the output text
     Predicate,  // prints true or false
     Compare,    // prints -1, 0 or 1
+    Number,     // prints the number written through an int* (a count)
     Value,      // prints the returned value itself (vek_Version, vek_LastStatus)
     Action,     // prints nothing on success
 };
@@ -55,12 +91,20 @@ struct Command final {
     short falseCode = 0;              // Predicate: the status that means "false", not failure
     std::string details;              // more for help: formats, notes
     // Runs the function with the arguments and an output capacity in bytes.
-    std::function<Outcome(const std::vector<std::string>& args, std::size_t capacity)> invoke;
+    Invoker invoke;
     // Prints a successful outcome; the default prints by kind.
     std::function<void(const Outcome&)> print;
+    // The output of one call is one line: the command can run in batch mode.
+    bool oneLine = true;
 };
 
 std::vector<Command>& commands();
+
+// The command of a function, by its name with or without "vek_"; null if none.
+const Command* find_command(std::string_view name);
+
+// Prints a successful outcome: the command's own print, else by kind.
+void print_outcome(const Command& c, const Outcome& o);
 
 // Adds entries to the table at load time: static const Register r{{ ... }};
 struct Register final {
@@ -72,8 +116,12 @@ struct Register final {
 void check_argument_count(const std::vector<std::string>& args, std::size_t fewest, std::size_t most = 0);
 
 // An argument as text; "-" is the whole of standard input (one final newline
-// dropped), read once: every "-" and every later call gets the same text.
+// dropped), read once: every "-" and every later call gets the same text. In
+// batch mode "-" is the current line instead.
+const std::string& argument_text(const std::string& arg);
 std::string text_argument(const std::string& arg);
+// Batch mode: every "-" reads `line` from now on (it must outlive the calls).
+void set_current_line(const std::string* line);
 // Refuses, as UsageError, an argument "-" whose text holds a 0x00 byte: the
 // functions take texts that end at the first 0x00 byte, so such a text cannot
 // be passed on whole. `params` names the arguments in the messages.
@@ -92,7 +140,11 @@ struct Context final {
     int number = 0;
     const std::vector<std::string>* args = nullptr;
     std::size_t next = 0;
+    // Set on the calls after the first of a repeated function: slots keep what
+    // fixed arguments gave, and only "-" arguments are taken again.
+    bool again = false;
     const std::string& take() { return (*args)[next++]; }
+    bool keeps(const std::string& arg) const { return again && arg != "-"; }
 };
 
 template <class P, class Prev, class Next>
@@ -101,9 +153,12 @@ struct Slot;
 template <class Prev, class Next>
 struct Slot<const char*, Prev, Next> {
     static constexpr int kArgs = 1;
-    std::string value;
-    void take(Context& c) { value = text_argument(c.take()); }
-    const char* get(Context&) { return value.c_str(); }
+    const std::string* value = nullptr;
+    void take(Context& c) {
+        const std::string& arg = c.take();
+        if (!c.keeps(arg)) value = &argument_text(arg);
+    }
+    const char* get(Context&) { return value->c_str(); }
 };
 
 template <class Prev, class Next>
@@ -112,7 +167,10 @@ struct Slot<int, Prev, Next> {
     static constexpr int kArgs = kSize ? 0 : 1;
     int value = 0;
     void take(Context& c) {
-        if constexpr (!kSize) value = static_cast<int>(integer_argument(c.take(), INT32_MIN, INT32_MAX));
+        if constexpr (!kSize) {
+            const std::string& arg = c.take();
+            if (!c.keeps(arg)) value = static_cast<int>(integer_argument(arg, INT32_MIN, INT32_MAX));
+        }
     }
     int get(Context& c) { return kSize ? static_cast<int>(c.buffer.size()) : value; }
 };
@@ -121,7 +179,10 @@ template <class Prev, class Next>
 struct Slot<short, Prev, Next> {
     static constexpr int kArgs = 1;
     short value = 0;
-    void take(Context& c) { value = static_cast<short>(integer_argument(c.take(), INT16_MIN, INT16_MAX)); }
+    void take(Context& c) {
+        const std::string& arg = c.take();
+        if (!c.keeps(arg)) value = static_cast<short>(integer_argument(arg, INT16_MIN, INT16_MAX));
+    }
     short get(Context&) { return value; }
 };
 
@@ -148,20 +209,58 @@ struct Binder {
     static constexpr bool kWritesText = (std::is_same_v<P, char*> || ...);
     static constexpr bool kWritesNumber = (std::is_same_v<P, int*> || ...);
 
-    template <class Fn, std::size_t... I>
-    static Outcome run(Fn fn, const std::vector<std::string>& args, std::size_t capacity, std::index_sequence<I...>) {
+    template <std::size_t... I>
+    static void check_count(const std::vector<std::string>& args, std::index_sequence<I...>) {
         check_argument_count(args, (0 + ... + SlotAt<I>::kArgs));
-        Context c;
+    }
+
+    using Slots = decltype([]<std::size_t... I>(std::index_sequence<I...>) {
+        return std::tuple<SlotAt<I>...>{};
+    }(std::index_sequence_for<P...>{}));
+
+    // Takes the arguments into the slots and calls: the output in c.buffer and c.number.
+    template <class Fn, std::size_t... I>
+    static short call(Fn fn, const std::vector<std::string>& args, Context& c, Slots& slots,
+                      std::index_sequence<I...>) {
         c.args = &args;
-        std::tuple<SlotAt<I>...> slots;
+        c.next = 0;
         (std::get<I>(slots).take(c), ...);  // left to right: the function's own order
+        return fn(std::get<I>(slots).get(c)...);
+    }
+
+    template <class Fn>
+    static Outcome run(Fn fn, const std::vector<std::string>& args, std::size_t capacity) {
+        check_count(args, std::index_sequence_for<P...>{});
+        Context c;
         if constexpr (kWritesText) c.buffer.assign(capacity, '\0');
+        Slots slots;
         Outcome o;
-        o.result = fn(std::get<I>(slots).get(c)...);
+        o.result = call(fn, args, c, slots, std::index_sequence_for<P...>{});
         o.status = vek_LastStatus();
         if constexpr (kWritesText) o.text = std::string(c.buffer.c_str());
         if constexpr (kWritesNumber) o.number = c.number;
         return o;
+    }
+
+    // The buffer is grown when a call asks for more and kept otherwise; the
+    // function clears it itself, so it is not cleared here.
+    template <class Fn>
+    static Repeat prepare(Fn fn, const std::vector<std::string>& args) {
+        check_count(args, std::index_sequence_for<P...>{});
+        // The slots keep pointers into the arguments: they live apart from the
+        // function object, which may move.
+        auto kept = std::make_shared<const std::vector<std::string>>(args);
+        return [fn, kept, c = Context{}, slots = Slots{}](std::size_t capacity) mutable {
+            if constexpr (kWritesText)
+                if (c.buffer.size() < capacity) c.buffer.resize(capacity);
+            Reply r;
+            r.result = call(fn, *kept, c, slots, std::index_sequence_for<P...>{});
+            c.again = true;
+            r.status = vek_LastStatus();
+            if constexpr (kWritesText) r.text = c.buffer.c_str();
+            if constexpr (kWritesNumber) r.number = c.number;
+            return r;
+        };
     }
 };
 
@@ -169,10 +268,11 @@ struct Binder {
 
 // Binds an exported function by its parameter list.
 template <class... P>
-std::function<Outcome(const std::vector<std::string>&, std::size_t)> bind(short(VEK_CALL* fn)(P...)) {
-    return [fn](const std::vector<std::string>& args, std::size_t capacity) {
-        return detail::Binder<P...>::run(fn, args, capacity, std::index_sequence_for<P...>{});
-    };
+Invoker bind(short(VEK_CALL* fn)(P...)) {
+    return {[fn](const std::vector<std::string>& args, std::size_t capacity) {
+                return detail::Binder<P...>::run(fn, args, capacity);
+            },
+            [fn](const std::vector<std::string>& args) { return detail::Binder<P...>::prepare(fn, args); }};
 }
 
 }  // namespace vek::cli

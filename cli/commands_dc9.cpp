@@ -206,7 +206,8 @@ const Register kDC9{{
                 "record (0 and 0 for data records before the first file mark), the number of its data\n"
                 "records and their length, in bytes.",
      .invoke = init_description,
-     .print = [](const Outcome& o) { std::fputs(o.text.value_or("").c_str(), stdout); }},
+     .print = [](const Outcome& o) { std::fputs(o.text.value_or("").c_str(), stdout); },
+     .oneLine = false},
     {.name = "File_DC9ExtractImageByIndex",
      .params = {"fileName", "endMarker", "recordSize", "fir", "recordIndex", "[outFile]"},
      .summary = "the image data of a DC9 record by its number (-1 first, -2 last, -3 the file mark)",

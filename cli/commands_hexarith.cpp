@@ -64,8 +64,8 @@ const Register kHexaArith{{
     {.name = "Calc_CountBits",
      .params = {"HEXA", "MODE"},
      .summary = "the number of one bits of HEXA (MODE 0: of zero bits)",
-     .invoke = bind(&vek_Calc_CountBits),
-     .print = [](const Outcome& o) { std::printf("%d\n", o.number.value_or(0)); }},
+     .kind = Kind::Number,
+     .invoke = bind(&vek_Calc_CountBits)},
 }};
 
 }  // namespace

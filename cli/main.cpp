@@ -4,6 +4,8 @@
 //   vek --list              the functions and their parameters
 //   vek help FUNCTION       one function: parameters, output, status codes
 //   vek --version           the versions
+//   vek --each FUNCTION ARG...  call it once per line of standard input (cli/batch.h)
+//   vek tlv [--json] HEX    BER-TLV data as a tree (cli/tlv_view.h)
 //
 // Exit status: 0 success (or true), 1 the function returned 0 (failure, or
 // false for a predicate), 2 bad command-line use that the command refuses
@@ -17,7 +19,14 @@
 #include <string_view>
 #include <vector>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+#include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/tlv_view.h"
 #include "frame/catalogue.h"
 #include "vek.h"
 
@@ -34,19 +43,22 @@ const char* const kUsageText =
     "       vek --list              list the functions and their parameters\n"
     "       vek help FUNCTION       explain one function and its status codes\n"
     "       vek --version           print the versions\n"
+    "       vek --each FUNCTION [ARG...]  call it once per line of standard input\n"
+    "       vek tlv [--json] HEX    BER-TLV data as a tree of elements (vek help tlv)\n"
     "An argument - is read from standard input (every - gets the same text); text that\n"
     "holds a 0x00 byte is refused.\n"
-    "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n";
-
-std::string_view bare(std::string_view name) {
-    return name.starts_with("vek_") ? name.substr(4) : name;
-}
-
-const Command* find(std::string_view name) {
-    const auto& table = vek::cli::commands();
-    const auto it = std::find_if(table.begin(), table.end(), [&](const Command& c) { return c.name == bare(name); });
-    return it == table.end() ? nullptr : &*it;
-}
+    "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n"
+    "\n"
+    "Batch mode (--each): standard input is read line by line (LF or CR LF) and the\n"
+    "function runs once per line, every argument - taking that line. Output line N\n"
+    "belongs to input line N: the result, true or false for a predicate, -1, 0 or 1\n"
+    "for a comparison, an empty line for a function without output. A line that\n"
+    "fails gives an empty output line, and its line number, status code and message\n"
+    "on standard error; the lines after it still run. Exit status: 0 every line\n"
+    "succeeded (a predicate's false is an answer, not a failure), 1 a line failed,\n"
+    "2 bad usage (an unknown function, a wrong argument count, a function that\n"
+    "prints more than one line). Example:\n"
+    "  printf '00FF\\n1000\\n' | vek --each Conv_HexaToDec - 0    prints 255 and 4096\n";
 
 std::string signature(const Command& c) {
     std::string s = "vek " + c.name;
@@ -62,7 +74,11 @@ int list() {
 }
 
 int help(std::string_view name) {
-    const Command* c = find(name);
+    if (name == "tlv") {
+        std::fputs(vek::cli::kTlvHelp, stdout);
+        return 0;
+    }
+    const Command* c = vek::cli::find_command(name);
     if (c == nullptr) {
         std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(name).c_str());
         return kUsage;
@@ -71,22 +87,11 @@ int help(std::string_view name) {
     if (!c->details.empty()) std::printf("\n%s\n", c->details.c_str());
     std::printf("\nStatus codes of vek_%s:\n", c->name.c_str());
     for (const auto& e : vek::catalogue::entries())
-        if (bare(e.function) == c->name)
+        if (vek::cli::find_command(e.function) == c)
             std::printf("  %4d  %.*s\n", e.code, static_cast<int>(e.message.size()), e.message.data());
     std::printf("   -50  %s\n   -99  %s\n", vek::catalogue::message("", -50).data(),
                 vek::catalogue::message("", -99).data());
     return 0;
-}
-
-void print(const Command& c, const vek::cli::Outcome& o) {
-    if (c.print) return c.print(o);
-    switch (c.kind) {
-        case Kind::Text: std::printf("%s\n", o.text ? o.text->c_str() : ""); break;
-        case Kind::Predicate: std::printf("true\n"); break;
-        case Kind::Compare: std::printf("%d\n", o.number.value_or(0)); break;
-        case Kind::Value: std::printf("%d\n", o.result); break;
-        case Kind::Action: break;
-    }
 }
 
 int run(const Command& c, const std::vector<std::string>& args) {
@@ -99,7 +104,7 @@ int run(const Command& c, const std::vector<std::string>& args) {
         if (o.result != 0 || o.status != -50 || !o.text || capacity >= kLargest) break;
     }
     if (c.kind == Kind::Value || o.result != 0) {
-        print(c, o);
+        vek::cli::print_outcome(c, o);
         return 0;
     }
     if (c.kind == Kind::Predicate && o.status == c.falseCode) {
@@ -121,12 +126,20 @@ int run(const Command& c, const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+    // Bytes in and out as they are, as on every other system: no CR added before
+    // LF on output, no LF taken from CR LF on input, no end of input at a 0x1A byte.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::fputs(kUsageText, args.empty() ? stderr : stdout);
         return args.empty() ? kUsage : 0;
     }
     if (args[0] == "--list") return list();
+    if (args[0] == "tlv") return vek::cli::tlv_view({args.begin() + 1, args.end()});
+    if (args[0] == "--each") return vek::cli::run_each({args.begin() + 1, args.end()});
     if (args[0] == "--version") {
         std::printf("vek command %s, library interface %d\n", VEK_CLI_VERSION, vek_Version());
         return 0;
@@ -138,7 +151,7 @@ int main(int argc, char** argv) {
         }
         return help(args[1]);
     }
-    const Command* c = find(args[0]);
+    const Command* c = vek::cli::find_command(args[0]);
     if (c == nullptr) {
         std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(args[0]).c_str());
         return kUsage;

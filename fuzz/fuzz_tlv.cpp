@@ -55,6 +55,9 @@ void engine(const std::uint8_t* data, std::size_t size) {
         std::size_t v = 0;
         if (tlv::ReadLength(data + at, size - at, &f, &v) == tlv::kFound)
             check(f >= 1 && f <= 5 && f <= size - at && v < 0x80000000u);
+        tlv::Element e;
+        if (at < size && tlv::ReadElement(data, size, at, &e) == tlv::kFound)
+            check(e.offset == at && e.valueOffset() <= size && e.valueLength <= size - e.valueOffset());
     }
     // Searches for tags cut from the data's first bytes.
     const std::size_t t1 = size > 0 ? 1 + (data[0] & 1) : 0;

@@ -3,10 +3,10 @@
 # Does nothing when everything is already there.
 set -eu
 
-packages="cmake make g++ pkg-config python3 openssl
+packages="cmake make g++ pkg-config python3 openssl python3-pytest python3-pip python3-venv
   libgtest-dev googletest libbenchmark-dev libgmp-dev libssl-dev
   clang libclang-rt-14-dev
-  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64"
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 llvm lld"
 
 missing=""
 for p in $packages; do

@@ -14,6 +14,21 @@ expect() {  # expect EXIT STDOUT -- ARGS...
     fi
 }
 
+# expect_input PRINTF-FORMAT EXIT STDOUT STDERR-PATTERN -- ARGS...
+# Feeds printf's output to vek ARGS...; STDERR-PATTERN is a fixed string ("" for any).
+expect_input() {
+    input=$1; want_exit=$2; want_out=$3; want_err=$4; shift 5
+    err=$(mktemp)
+    out=$(printf "$input" | "$vek" "$@" 2>"$err"); code=$?
+    if [ "$code" != "$want_exit" ] || [ "$out" != "$want_out" ] ||
+        { [ -n "$want_err" ] && ! grep -qF -- "$want_err" "$err"; }; then
+        echo "FAIL: printf '$input' | vek $*: exit $code (want $want_exit), output '$out' (want '$want_out'),"
+        echo "      error '$(cat "$err")' (want '$want_err')"
+        fails=$((fails + 1))
+    fi
+    rm -f "$err"
+}
+
 expect 0 13 -- Version
 expect 0 13 -- vek_Version
 expect 0 0 -- LastStatus

@@ -54,8 +54,8 @@ TEST(HexaArith, SmallValuesAgainstIntegers) {
     std::mt19937_64 rng(20240601);
     for (int round = 0; round < 3000; ++round) {
         // Up to 12 random digits behind up to 4 leading zeros: at most 16 digits.
-        const std::string a = std::string(rng() % 5, '0') + random_hexa(rng, 1 + rng() % 12);
-        const std::string b = std::string(rng() % 5, '0') + random_hexa(rng, 1 + rng() % 12);
+        const std::string a = std::string(static_cast<std::size_t>(rng() % 5), '0') + random_hexa(rng, static_cast<std::size_t>(1 + rng() % 12));
+        const std::string b = std::string(static_cast<std::size_t>(rng() % 5), '0') + random_hexa(rng, static_cast<std::size_t>(1 + rng() % 12));
         const std::uint64_t x = value64(a), y = value64(b);
         SCOPED_TRACE(a + " " + b);
         EXPECT_EQ(hexa(a).Add(hexa(b)).GetValue(), hex64(x + y));
@@ -114,7 +114,7 @@ TEST(HexaArith, DecimalOperandAgainstIntegers) {
 TEST(HexaArith, ChecksumAgainstIntegers) {
     std::mt19937_64 rng(5);
     for (int round = 0; round < 500; ++round) {
-        const std::size_t block = 1 + rng() % 16, blocks = 1 + rng() % 12;
+        const std::size_t block = static_cast<std::size_t>(1 + rng() % 16), blocks = static_cast<std::size_t>(1 + rng() % 12);
         const std::string text = random_hexa(rng, block * blocks, rng() % 3 == 0 ? block : 0);
         std::uint64_t sum = 0;
         for (std::size_t j = 0; j < text.size(); j += block) sum ^= value64(text.substr(j, block));

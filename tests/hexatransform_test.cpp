@@ -59,13 +59,13 @@ std::string shifted_right(const std::string& hex, long long count) {
     const std::string bits = bits_of(hex);
     const auto n = static_cast<long long>(bits.size());
     if (count >= n) return hex_of(std::string(bits.size(), '0'));
-    return hex_of(std::string(static_cast<std::size_t>(count), '0') + bits.substr(0, bits.size() - count));
+    return hex_of(std::string(static_cast<std::size_t>(count), '0') + bits.substr(0, bits.size() - static_cast<std::size_t>(count)));
 }
 
 TEST(HexaTransform, ShiftsAgainstBitStrings) {
     std::mt19937_64 rng(1234);
     for (int round = 0; round < 400; ++round) {
-        const std::size_t n = 1 + rng() % (round % 10 == 0 ? 3000 : 40);
+        const std::size_t n = static_cast<std::size_t>(1 + rng() % (round % 10 == 0 ? 3000 : 40));
         const std::string v = random_hexa(rng, n);
         const int count = static_cast<int>(rng() % (4 * n + 9));
         SCOPED_TRACE(v + " by " + std::to_string(count));
@@ -98,7 +98,7 @@ TEST(HexaTransform, ShiftExamples) {
 TEST(HexaTransform, SwapBitsAgainstBitStrings) {
     std::mt19937_64 rng(4321);
     for (int round = 0; round < 300; ++round) {
-        const std::size_t n = 1 + rng() % (round % 10 == 0 ? 60000 : 30);
+        const std::size_t n = static_cast<std::size_t>(1 + rng() % (round % 10 == 0 ? 60000 : 30));
         const std::string v = random_hexa(rng, n);
         std::string bits = bits_of(v);
         std::reverse(bits.begin(), bits.end());
@@ -118,10 +118,10 @@ TEST(HexaTransform, SwapBitsAgainstBitStrings) {
 TEST(HexaTransform, SetBinAgainstBitStrings) {
     std::mt19937_64 rng(99);
     for (int round = 0; round < 400; ++round) {
-        const std::size_t n = 1 + rng() % (round % 10 == 0 ? 15000 : 20);
+        const std::size_t n = static_cast<std::size_t>(1 + rng() % (round % 10 == 0 ? 15000 : 20));
         const std::string v = random_hexa(rng, n);
-        const std::size_t position = rng() % (4 * n);
-        const std::string piece = random_bits(rng, 1 + rng() % (4 * n - position));
+        const std::size_t position = static_cast<std::size_t>(rng() % (4 * n));
+        const std::string piece = random_bits(rng, static_cast<std::size_t>(1 + rng() % (4 * n - position)));
         std::string bits = bits_of(v);
         bits.replace(position, piece.size(), piece);
         auto x = hexa(v);

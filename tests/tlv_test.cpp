@@ -189,6 +189,50 @@ TEST(TlvEngine, FindInListReportsTheElement) {
     EXPECT_EQ(tlv::FindInList(data.data() + 2, 12, expiry, 2, &e), tlv::kNotFound);
 }
 
+// An element read at an offset, and the defect told when it is not whole:
+// tagBytes 0 for a tag that does not end, fieldBytes 0 for a bad length field,
+// else a value past the region. Sizes counted by hand from the bytes.
+struct ElementCase {
+    std::string bytes;
+    std::size_t at;
+    int status;
+    std::size_t tagBytes, fieldBytes, valueLength;
+};
+
+class TlvElement : public testing::TestWithParam<ElementCase> {};
+
+TEST_P(TlvElement, Reads) {
+    const ElementCase& c = GetParam();
+    const auto data = bytes_of(c.bytes);
+    tlv::Element e;
+    EXPECT_EQ(tlv::ReadElement(data.data(), data.size(), c.at, &e), c.status);
+    EXPECT_EQ(e.offset, c.at);
+    EXPECT_EQ(e.tagBytes, c.tagBytes);
+    EXPECT_EQ(e.fieldBytes, c.fieldBytes);
+    EXPECT_EQ(e.valueLength, c.valueLength);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Elements, TlvElement,
+    testing::Values(ElementCase{"5A021234", 0, tlv::kFound, 1, 1, 2}, ElementCase{"00005F2403251231", 2, tlv::kFound, 2, 1, 3},
+                    ElementCase{"9F36820002AABB", 0, tlv::kFound, 2, 3, 2},
+                    ElementCase{"5A00", 0, tlv::kFound, 1, 1, 0},
+                    ElementCase{"AA9F", 1, tlv::kNotFound, 0, 0, 0},           // the tag does not end
+                    ElementCase{"5A", 0, tlv::kNotFound, 1, 0, 0},             // no length field
+                    ElementCase{"5A8501", 0, tlv::kNotFound, 1, 0, 0},         // five length bytes
+                    ElementCase{"5A0312", 0, tlv::kNotFound, 1, 1, 3},         // value past the end
+                    ElementCase{"9F368200FF00", 0, tlv::kNotFound, 2, 3, 255}));
+
+TEST(TlvEngine, FillerAndConstructed) {
+    EXPECT_TRUE(tlv::IsFiller(0x00));
+    EXPECT_TRUE(tlv::IsFiller(0xFF));
+    EXPECT_FALSE(tlv::IsFiller(0x5A));
+    EXPECT_TRUE(tlv::IsConstructed(0x70));
+    EXPECT_TRUE(tlv::IsConstructed(0xBF));  // BF0C
+    EXPECT_FALSE(tlv::IsConstructed(0x9F));
+    EXPECT_FALSE(tlv::IsConstructed(0x5A));
+}
+
 TEST(TlvEngine, WalkStatuses) {
     const auto data = bytes_of(kFci);
     std::size_t offset = 0;

@@ -86,22 +86,31 @@ int ElementSize(std::size_t tagBytes, std::size_t fieldBytes, std::size_t valueL
     return kFound;
 }
 
+int ReadElement(const std::uint8_t* region, std::size_t size, std::size_t at, Element* element) noexcept {
+    Element e;
+    e.offset = at;
+    *element = e;
+    if (ReadTag(region + at, size - at, &e.tagBytes) != kFound) return kNotFound;
+    element->tagBytes = e.tagBytes;
+    const std::size_t afterTag = at + e.tagBytes;
+    if (ReadLength(region + afterTag, size - afterTag, &e.fieldBytes, &e.valueLength) != kFound) return kNotFound;
+    *element = e;
+    const std::size_t afterField = afterTag + e.fieldBytes;
+    if (e.valueLength > size - afterField) return kNotFound;  // the value runs past the region
+    return kFound;
+}
+
 int FindInList(const std::uint8_t* region, std::size_t size, const std::uint8_t* tag, std::size_t tagBytes,
                Element* element) noexcept {
     std::size_t at = 0;
     while (at < size) {
         Element e;
-        e.offset = at;
-        if (ReadTag(region + at, size - at, &e.tagBytes) != kFound) return kNotFound;
-        const std::size_t afterTag = at + e.tagBytes;
-        if (ReadLength(region + afterTag, size - afterTag, &e.fieldBytes, &e.valueLength) != kFound) return kNotFound;
-        const std::size_t afterField = afterTag + e.fieldBytes;
-        if (e.valueLength > size - afterField) return kNotFound;  // the value runs past the region
+        if (ReadElement(region, size, at, &e) != kFound) return kNotFound;
         if (e.tagBytes == tagBytes && std::memcmp(region + at, tag, tagBytes) == 0) {
             *element = e;
             return kFound;
         }
-        at = afterField + e.valueLength;
+        at = e.valueOffset() + e.valueLength;
     }
     return kNotFound;
 }

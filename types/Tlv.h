@@ -80,6 +80,23 @@ struct Element final {
     std::size_t valueOffset() const noexcept { return offset + tagBytes + fieldBytes; }
 };
 
+// Reads the element that starts at byte `at` of the `size` bytes at `region`
+// (at < size): kFound with it in `element` when its tag, length field and value
+// all lie inside the region. Otherwise kNotFound, `element` holding what could
+// be read, which tells the defect: tagBytes 0, the tag does not end inside the
+// region; fieldBytes 0, the length field does not fit or is not accepted (see
+// ReadLength); else the value runs past the region. The next element of the
+// list starts at element->valueOffset() + element->valueLength.
+int ReadElement(const std::uint8_t* region, std::size_t size, std::size_t at, Element* element) noexcept;
+
+// A tag's first byte with bit 6 set: the value is itself a list of elements.
+inline constexpr bool IsConstructed(std::uint8_t firstTagByte) noexcept { return (firstTagByte & 0x20) != 0; }
+
+// 00 and FF: the bytes cards put before, between and after elements as
+// filler. The search functions here do not skip them (every byte at an element
+// boundary starts a tag); a reader that shows a whole list may.
+inline constexpr bool IsFiller(std::uint8_t byte) noexcept { return byte == 0x00 || byte == 0xFF; }
+
 // Searches the `size` bytes at `region` as one level of a list of elements for
 // the first element whose tag is exactly the `tagBytes` bytes at `tag`:
 // kFound with it in `element`, or kNotFound (no such element, or an element

@@ -1,21 +1,6 @@
 # Arguments read from standard input, and how usage messages show what the
 # user gave (sourced by tests/cli_test.sh).
 
-# expect_input PRINTF-FORMAT EXIT STDOUT STDERR-PATTERN -- ARGS...
-# Feeds printf's output to vek ARGS...; STDERR-PATTERN is a fixed string ("" for any).
-expect_input() {
-    input=$1; want_exit=$2; want_out=$3; want_err=$4; shift 5
-    err=$(mktemp)
-    out=$(printf "$input" | "$vek" "$@" 2>"$err"); code=$?
-    if [ "$code" != "$want_exit" ] || [ "$out" != "$want_out" ] ||
-        { [ -n "$want_err" ] && ! grep -qF -- "$want_err" "$err"; }; then
-        echo "FAIL: printf '$input' | vek $*: exit $code (want $want_exit), output '$out' (want '$want_out'),"
-        echo "      error '$(cat "$err")' (want '$want_err')"
-        fails=$((fails + 1))
-    fi
-    rm -f "$err"
-}
-
 # A 0x00 byte in text from standard input is refused, never cut: exit 2, the
 # argument named with its position, and the byte's offset in the input.
 expect_input '0A\000ZZ' 2 "" "TEXT (argument 1, -) holds a 0x00 byte at offset 2" -- Veri_IsHexa -

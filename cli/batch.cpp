@@ -1,0 +1,205 @@
+#include "cli/batch.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "cli/command.h"
+#include "frame/catalogue.h"
+
+namespace vek::cli {
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kUsage = 2;
+// Output buffers start small and grow (times 4) while a line's result does not
+// fit; the grown size is kept for the following lines.
+constexpr std::size_t kFirstCapacity = 1024;
+constexpr std::size_t kLargestCapacity = std::size_t{1} << 28;
+
+// Standard input line by line, read in large blocks. A line ends at LF; a CR
+// before the LF is dropped; a last line without LF still counts.
+class LineReader final {
+public:
+    explicit LineReader(std::FILE* in) : m_in(in), m_block(std::size_t{1} << 16) {}
+
+    bool next(std::string& line) {
+        line.clear();
+        bool any = false;
+        for (;;) {
+            if (m_at == m_size) {
+                m_at = 0;
+                m_size = std::fread(m_block.data(), 1, m_block.size(), m_in);
+                if (m_size == 0) return any && finish(line);
+            }
+            any = true;
+            const char* start = m_block.data() + m_at;
+            const auto* end = static_cast<const char*>(std::memchr(start, '\n', m_size - m_at));
+            if (end == nullptr) {
+                line.append(start, m_size - m_at);
+                m_at = m_size;
+                continue;
+            }
+            line.append(start, static_cast<std::size_t>(end - start));
+            m_at += static_cast<std::size_t>(end - start) + 1;
+            return finish(line);
+        }
+    }
+
+private:
+    static bool finish(std::string& line) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+
+    std::FILE* m_in;
+    std::vector<char> m_block;
+    std::size_t m_at = 0;
+    std::size_t m_size = 0;
+};
+
+void put_line(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::putc('\n', stdout);
+}
+
+// The arguments a command takes: its parameters, those in brackets optional.
+void check_count(const Command& c, const std::vector<std::string>& args) {
+    std::size_t required = 0;
+    for (const auto& p : c.params)
+        if (!p.starts_with('[')) ++required;
+    check_argument_count(args, required, c.params.size());
+}
+
+class Batch final {
+public:
+    Batch(const Command& c, std::vector<std::string> args) : m_command(c), m_args(std::move(args)) {
+        for (const auto& a : m_args) m_readsLine = m_readsLine || a == "-";
+        check_count(c, m_args);
+        // A bound function with the default printing runs through its fast
+        // path: arguments taken once, buffers kept.
+        if (c.invoke.prepare && !c.print) m_repeat = c.invoke.prepare(m_args);
+    }
+
+    int run() {
+        LineReader reader(stdin);
+        std::string line;
+        set_current_line(&line);
+        while (reader.next(line)) {
+            ++m_number;
+            one(line);
+        }
+        set_current_line(nullptr);
+        std::fflush(stdout);
+        return m_failed ? kFailure : 0;
+    }
+
+private:
+    void one(const std::string& line) {
+        if (m_readsLine) {
+            const std::size_t at = line.find('\0');
+            if (at != std::string::npos) {
+                return fail("holds a 0x00 byte at offset " + std::to_string(at) +
+                            "; the function would see only the text before it");
+            }
+        }
+        try {
+            if (m_repeat) return fast();
+            return general();
+        } catch (const UsageError& e) {
+            return fail(e.message);
+        } catch (const std::bad_alloc&) {
+            return fail("out of memory");
+        }
+    }
+
+    void fast() {
+        Reply r;
+        for (;;) {
+            r = m_repeat(m_capacity);
+            if (r.result != 0 || r.status != -50 || m_capacity >= kLargestCapacity) break;
+            m_capacity *= 4;
+        }
+        const Kind kind = m_command.kind;
+        if (kind == Kind::Predicate && r.result == 0 && r.status == m_command.falseCode) return put_line("false");
+        if (kind != Kind::Value && r.result == 0) return fail_status("", r.status);
+        switch (kind) {
+            case Kind::Text: return put_line(r.text);
+            case Kind::Predicate: return put_line("true");
+            case Kind::Compare:
+            case Kind::Number: return put_line(std::to_string(r.number));
+            case Kind::Value: return put_line(std::to_string(r.result));
+            case Kind::Action: return put_line("");
+        }
+    }
+
+    void general() {
+        Outcome o;
+        for (;;) {
+            o = m_command.invoke(m_args, m_capacity);
+            if (o.result != 0 || o.status != -50 || !o.text || m_capacity >= kLargestCapacity) break;
+            m_capacity *= 4;
+        }
+        if (m_command.kind == Kind::Predicate && o.result == 0 && o.status == m_command.falseCode)
+            return put_line("false");
+        if (m_command.kind != Kind::Value && o.result == 0) return fail_status(o.failedFunction, o.status);
+        // A command's own print may print nothing (a result written to a
+        // file); the line is still answered.
+        if ((m_command.print && !o.text) || (!m_command.print && m_command.kind == Kind::Action)) return put_line("");
+        print_outcome(m_command, o);
+    }
+
+    void fail_status(const std::string& function, short status) {
+        const std::string& name = function.empty() ? m_command.name : function;
+        const std::string_view message = vek::catalogue::message(name, status);
+        std::string text = function.empty() ? "" : function + " failed: ";
+        text += "status " + std::to_string(status) + ": ";
+        text += message;
+        fail(text);
+    }
+
+    // A failed line: an empty output line, the reason on standard error.
+    void fail(const std::string& reason) {
+        m_failed = true;
+        put_line("");
+        std::fprintf(stderr, "vek --each %s: line %zu: %s\n", m_command.name.c_str(), m_number, reason.c_str());
+    }
+
+    const Command& m_command;
+    const std::vector<std::string> m_args;
+    bool m_readsLine = false;
+    Repeat m_repeat;
+    std::size_t m_capacity = kFirstCapacity;
+    std::size_t m_number = 0;
+    bool m_failed = false;
+};
+
+}  // namespace
+
+int run_each(const std::vector<std::string>& args) {
+    if (args.empty()) {
+        std::fputs("vek --each: expects a function name (vek --each FUNCTION ARG...)\n", stderr);
+        return kUsage;
+    }
+    const Command* c = find_command(args[0]);
+    if (c == nullptr) {
+        std::fprintf(stderr, "vek --each: no function named %s (see vek --list)\n", quoted(args[0]).c_str());
+        return kUsage;
+    }
+    if (!c->oneLine) {
+        std::fprintf(stderr, "vek --each: %s prints more than one line a call; it cannot run in batch mode\n",
+                     c->name.c_str());
+        return kUsage;
+    }
+    static char output[std::size_t{1} << 16];
+    std::setvbuf(stdout, output, _IOFBF, sizeof output);
+    try {
+        Batch batch(*c, std::vector<std::string>(args.begin() + 1, args.end()));
+        return batch.run();
+    } catch (const UsageError& e) {
+        std::fprintf(stderr, "vek --each %s: %s\n", c->name.c_str(), e.message.c_str());
+        return kUsage;
+    }
+}
+
+}  // namespace vek::cli

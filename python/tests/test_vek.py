@@ -1,0 +1,269 @@
+"""The vek package as a Python caller uses it: every export reached, results
+checked against Python's own arithmetic or published vectors, every kind of
+failure raised. The library comes from VEK_LIBRARY (set by the test command)."""
+import functools
+import os
+import random
+import shutil
+import subprocess
+import sys
+
+import pytest
+
+import vek
+from vek import _api
+
+# FIPS 46 worked example: DES key 133457799BBCDFF1 on 0123456789ABCDEF.
+DES_KEY, DES_PLAIN, DES_CIPHER = "133457799BBCDFF1", "0123456789ABCDEF", "85E813540F0AB405"
+
+
+def luhn(digits):
+    """The Luhn check digit, computed the textbook way."""
+    total = 0
+    for i, d in enumerate(reversed(digits)):
+        n = int(d) * (2 if i % 2 == 0 else 1)
+        total += n - 9 if n > 9 else n
+    return str((10 - total % 10) % 10)
+
+
+def bits(value, width):
+    return format(value, f"0{width}b")
+
+
+rng = random.Random(13)
+H = format(rng.getrandbits(64), "016X")  # a 64-bit hexadecimal value
+D = str(rng.getrandbits(60))  # a decimal value
+B = bits(rng.getrandbits(24), 24)
+
+# function, arguments, expected result (from Python itself or published values)
+CASES = [
+    ("Conv_DecToBin", (D, 0), bin(int(D))[2:]),
+    ("Conv_HexaToBin", (H, 70), bits(int(H, 16), 70)),
+    ("Conv_CharToBin", ("A~", ), "0100000101111110"),
+    ("Veri_IsBin", (B, ), True),
+    ("Veri_IsBin", ("0120", ), False),
+    ("Tran_SetBinInBin", ("00000000", 3, "11"), "00110000"),
+    ("Tran_GetBinInBin", (B, 5, 7), B[4:11]),
+    ("Tran_ReverseBin", (B, ), B[::-1]),
+    ("Calc_ORBinary", ("1100", "1010"), "1110"),
+    ("Calc_ANDBinary", ("1100", "1010"), "1000"),
+    ("Calc_XORBinary", ("1100", "1010"), "0110"),
+    ("Conv_HexaToChar", ("414243", ), "ABC"),
+    ("Conv_BinToChar", ("0100000101000010", ), "AB"),
+    ("Tran_SwapCharInPairs", ("ABCD", ), "BADC"),
+    ("Tran_SwapChar", ("A", ), "\x14"),
+    ("Conv_HexaToDec", (H, 0), str(int(H, 16))),
+    ("Conv_BinToDec", (B, 30), str(int(B, 2)).zfill(30)),
+    ("Veri_IsDec", (D, ), True),
+    ("Veri_IsDec", ("12A", ), False),
+    ("Comp_DecToDec", (D, str(int(D) + 1)), -1),
+    ("Tran_IncreaseDec", (D, 0), str(int(D) + 1)),
+    ("Tran_DecreaseDec", (D, 0), str(int(D) - 1)),
+    ("Calc_AddDecToDec", (D, D, 0), str(2 * int(D))),
+    ("Calc_SubstractDecToDec", (D, "7", 0), str(int(D) - 7)),
+    ("Calc_LuhnKey", (D, ), luhn(D)),
+    ("Conv_DecToHexa", (D, 0), format(int(D), "X")),
+    ("Conv_CharToHexa", ("AZ", ), "415A"),
+    ("Conv_BinToHexa", (B, 0), format(int(B, 2), "X")),
+    ("Conv_ExtractBinFromHexa", (H, 3, 9), bits(int(H, 16), 64)[2:11]),
+    ("Veri_IsHexa", (H, ), True),
+    ("Veri_IsHexa", ("ab", ), False),
+    ("Comp_HexaToHexa", ("FF", "0FF"), 0),
+    ("Comp_HexaToDec", (H, str(int(H, 16) - 1)), 1),
+    ("Conv_HexaToArrayChar", (H, ), bytes.fromhex(H)),
+    ("Conv_BinToArrayChar", ("100000000", ), b"\x01\x00"),
+    ("Tran_SwapHexa", ("1234", ), "2143"),
+    ("Tran_SwapHexaByte", ("A5", ), "5A"),
+    ("Tran_SwapBitInHexa", (H, ), format(int(bits(int(H, 16), 64)[::-1], 2), "016X")),
+    ("Tran_IncreaseHexa", ("0FFF", 0), "1000"),
+    ("Tran_DecreaseHexa", ("1000", 4), "0FFF"),
+    ("Tran_SetBinInHexa", ("1111", 1, "00"), "F0"),
+    ("Tran_ShiftBitLeft", (H, 5), format((int(H, 16) << 5) & (2**64 - 1), "016X")),
+    ("Tran_ShiftBitRight", (H, 5), format(int(H, 16) >> 5, "016X")),
+    ("Calc_AddHexaToHexa", (H, H, 0), format(2 * int(H, 16), "X")),
+    ("Calc_SubstractHexaToHexa", (H, "1", 0), format(int(H, 16) - 1, "X")),
+    ("Calc_AddDecToHexa", (H, D, 0), format(int(H, 16) + int(D), "X")),
+    ("Calc_SubstractDecToHexa", (H, "255", 0), format(int(H, 16) - 255, "X")),
+    ("Calc_XorHexa", (H, H[::-1], 0), format(int(H, 16) ^ int(H[::-1], 16), "016X")),
+    ("Calc_AndHexa", (H, H[::-1], 0), format(int(H, 16) & int(H[::-1], 16), "016X")),
+    ("Calc_OrHexa", (H, H[::-1], 0), format(int(H, 16) | int(H[::-1], 16), "016X")),
+    ("Calc_ComplementHexa", (H, 0), format(int(H, 16) ^ (2**64 - 1), "016X")),
+    ("Calc_ChecksumHexa", ("1122334455667788", 4), "0088"),
+    ("Calc_CountBits", (H, 1), bin(int(H, 16)).count("1")),
+    ("Tran_ExtractTLV", ("70", "5F24", "", "70155A0847617390010100105F24032512319F0702FF00"), "251231"),
+    ("Conv_ArrayCharToHexa", (b"\x00\x7f\xff", ), "007FFF"),
+    ("Conv_ArrayCharToBin", (b"\x41", ), "01000001"),
+    ("Calc_TripleDES", (DES_KEY * 2, DES_PLAIN, 1), DES_CIPHER),
+    ("Tran_DecryptOrEncryptImage", (DES_PLAIN * 2, 1, DES_KEY), DES_CIPHER * 2),
+    ("Tran_InitDES", (1, DES_KEY, 0), None),
+    ("Tran_CalDES_Fast", (DES_CIPHER, 0, 0), DES_PLAIN),  # with the key InitDES loaded just before
+    ("Tran_SetFieldInImageFileHeader", ("LOT 17", "TYPE", "TEST A"), "LOT 17/TYPE TEST A"),
+    ("Tran_GetFieldInImageFileHeader", ("LOT 17/TYPE TEST A", "TYPE"), "TEST A"),
+    ("Tran_RemoveFieldInImageFileHeader", ("LOT 17/TYPE TEST A", "LOT"), "TYPE TEST A"),
+]
+
+
+@pytest.mark.parametrize("name, args, expected", CASES, ids=[f"{c[0]}-{i}" for i, c in enumerate(CASES)])
+def test_text_functions(name, args, expected):
+    assert getattr(vek, name)(*args) == expected
+
+
+# Image files: serials 00001000, 00001001, ... at position 1, the records plain
+# or encrypted with the published DES key.
+SERIALS = [f"{1000 + i:08d}" for i in range(3)]
+RECORDS = [s + "ABCDEF12" for s in SERIALS]
+
+
+@pytest.fixture
+def image_file(tmp_path):
+    path = tmp_path / "batch.img"
+    vek.File_AppendImageFileHeader(str(path), "LOT 42")
+    for r in RECORDS:
+        vek.File_AppendImage(str(path), r)
+    assert path.read_bytes() == b"LOT 42\r\n" + b"".join(r.encode() + b"\r\n" for r in RECORDS)
+    return str(path)
+
+
+def swapped(text):
+    return "".join(text[i + 1] + text[i] for i in range(0, len(text), 2))
+
+
+def test_image_files(image_file, tmp_path):
+    assert vek.File_ExtractImageByIndex(image_file, -3, 1) == "LOT 42"
+    assert vek.File_ExtractImageByIndex(image_file, 2, 1) == RECORDS[1]
+    assert vek.File_ExtractImageByHexaField(image_file, 1, 1, SERIALS[2], "") == RECORDS[2]
+    assert vek.File_ExtractImageByDecField(image_file, 1, 1, SERIALS[1], "") == RECORDS[1]
+    assert vek.File_ExtractImageByFieldWithNonSeqSearch(image_file, 1, 9, "ABCDEF12", "") == RECORDS[0]
+    assert vek.File_ExtractImageByFieldNonSeqGetNb(image_file, 1, 1, SERIALS[2], "") == (RECORDS[2], 1)
+    encrypted = str(tmp_path / "batch.enc")
+    vek.File_DecryptOrEncryptImageFile(image_file, encrypted, 1, 1, DES_KEY, "")
+    stored = vek.File_ExtractImageByIndex(encrypted, 1, 1)
+    assert stored == vek.Tran_DecryptOrEncryptImage(RECORDS[0], 1, DES_KEY) != RECORDS[0]
+    assert vek.File_ExtractImageByFieldWithNonSeqSearch(encrypted, 1, 1, SERIALS[1], DES_KEY) == RECORDS[1]
+    swap = str(tmp_path / "swap.img")
+    for s in ("21F3", "21F4", "21F5"):
+        vek.File_AppendImage(swap, s + "0000")
+    assert vek.File_ExtractImageBySwapDecField(swap, 0, 1, "125", "") == "21F50000"
+    assert vek.File_ExtractImageBySwapHexaField(swap, 0, 1, "124", "") == "21F40000"
+    assert swapped("1234") == "2143"
+
+
+# DC9: fixed-size records of 128 bytes, a file mark opening each of two parts.
+def dc9_record(kind, n):
+    if kind == "mark":
+        return b"FILEMK\\\\".ljust(128, b" ")
+    key = f"KEY{n:023d}".encode()
+    return (b"\x4b" + key + b"#SMC#" + b"P" * 28 + b"0" + DES_PLAIN.encode() + b"#END#").ljust(128, b".")
+
+
+def dc9_image(record):
+    return record[record.index(b"#SMC#") + 5:record.index(b"#END#")]
+
+
+@pytest.fixture
+def dc9_file(tmp_path):
+    records = [dc9_record("mark", 0), dc9_record("data", 1), dc9_record("data", 2),
+               dc9_record("mark", 0), dc9_record("data", 3)]
+    path = tmp_path / "cards.dc9"
+    path.write_bytes(b"".join(records))
+    return str(path), records
+
+
+def test_dc9(dc9_file, tmp_path):
+    path, records = dc9_file
+    firs = vek.File_DC9InitDescription(path, b"", 128)
+    assert firs == [vek.FIR(0, 128, 2, 128), vek.FIR(384, 128, 1, 128)]
+    assert firs[1].recordCount == 1
+    assert vek.File_DC9ExtractImageByIndex(path, firs, 0, 3) == dc9_image(records[4])
+    assert vek.File_DC9ExtractImageByIndex(path, firs, 1, -3) == records[0]
+    assert vek.File_DC9ExtractImageBySearchKey(path, firs, 0, 0x4B, f"KEY{2:023d}") == dc9_image(records[2])
+    target = str(tmp_path / "cards.enc")
+    vek.File_DC9DecryptOrEncryptImageFile(path, firs, target, 1, DES_KEY)
+    encrypted = open(target, "rb").read()
+    assert dc9_image(encrypted[128:256]) == b"P" * 28 + b"1" + DES_CIPHER.encode()
+
+
+def test_random_values():
+    digits = vek.Calc_RndByMinMax("2", "5", "DEC", 200)
+    assert len(digits) == 200 and set(digits) <= set("2345")
+
+
+def test_frame():
+    assert vek.Version() == 13
+    with pytest.raises(vek.VekError):
+        vek.Veri_IsHexa("")
+    assert vek.LastStatus() == -1
+
+
+def test_every_export_is_reached():
+    """The export table, the generated table and the cases above name the same functions."""
+    table = os.path.join(os.path.dirname(__file__), "..", "..", "frame", "exports")
+    with open(table) as f:
+        exported = {line.strip()[4:] for line in f if line.strip() and not line.startswith("#")}
+    assert exported == {f["name"] for f in _api.FUNCTIONS}
+    source = open(__file__).read()
+    assert {name for name in exported if f"vek.{name}(" not in source and f'("{name}"' not in source} == set()
+
+
+def test_long_results_are_not_truncated():
+    """A result far beyond the first buffer: the package grows the buffer on -50."""
+    assert vek.Conv_HexaToBin("F" * 15000, 0) == "1" * 60000
+    assert vek.Conv_CharToHexa("\xff" * 30000) == "FF" * 30000
+
+
+# Every kind of failure: (call, function, status); the message is the catalogue's.
+FAILURES = [
+    (lambda: vek.Conv_HexaToDec("ZZ", 0), "Conv_HexaToDec", -1),
+    (lambda: vek.Calc_XORBinary("1", "10"), "Calc_XORBinary", -2),                  # buffer without size
+    (lambda: vek.Veri_IsHexa("0" * 60001), "Veri_IsHexa", -3),                     # a predicate's failure, not false
+    (lambda: vek.Comp_DecToDec("1", "x"), "Comp_DecToDec", -2),                     # a comparison
+    (lambda: vek.Conv_HexaToArrayChar(""), "Conv_HexaToArrayChar", -1),             # byte output
+    (lambda: vek.Conv_ArrayCharToHexa(b""), "Conv_ArrayCharToHexa", -1),            # byte input
+    (lambda: vek.Conv_DecToBin("1", 60001), "Conv_DecToBin", -2),
+    (lambda: vek.File_ExtractImageByIndex("/nonexistent/vek.img", 1, 0), "File_ExtractImageByIndex", -4),
+    (lambda: vek.File_DC9InitDescription("/nonexistent/vek.dc9", b"", 64), "File_DC9InitDescription", -4),
+    (lambda: vek.File_DC9ExtractImageByIndex("/nonexistent", [vek.FIR(0, 0, 1, 8)], 2, 1),
+     "File_DC9ExtractImageByIndex", -1),
+    (lambda: vek.Tran_InitDES(2, DES_KEY, 0), "Tran_InitDES", None),
+]
+
+
+@pytest.mark.parametrize("call, function, status", FAILURES, ids=[f[1] for f in FAILURES])
+def test_failures_raise(call, function, status):
+    with pytest.raises(vek.VekError) as caught:
+        call()
+    e = caught.value
+    assert e.function == function
+    if status is not None:
+        assert e.status == status
+    assert e.status < 0 and e.status == vek.LastStatus()
+    assert e.message and e.message == _api.MESSAGES.get((function, e.status))
+    assert f"status {e.status}" in str(e) and e.message in str(e)
+
+
+def test_misuse():
+    with pytest.raises(TypeError):
+        vek.Conv_HexaToDec("FF")
+    with pytest.raises(UnicodeEncodeError):  # a text is 8-bit: one byte a character
+        vek.Veri_IsHexa("\u20ac")
+    with pytest.raises(OSError):
+        vek.Library("/nonexistent/libvek.so")
+
+
+def test_library_found_beside_the_package(tmp_path):
+    """No argument and no VEK_LIBRARY: the library next to the package is loaded."""
+    package = tmp_path / "vek"
+    shutil.copytree(os.path.dirname(vek.__file__), package, ignore=shutil.ignore_patterns("__pycache__"))
+    shutil.copy(os.environ["VEK_LIBRARY"], package / ("VEK.dll" if sys.platform == "win32" else "libvek.so"))
+    env = {k: v for k, v in os.environ.items() if k != "VEK_LIBRARY"}
+    env["PYTHONPATH"] = str(tmp_path)
+    out = subprocess.run([sys.executable, "-c", "import vek; print(vek.library().path, vek.Conv_HexaToDec('FF', 0))"],
+                         env=env, capture_output=True, text=True, check=True).stdout.split()
+    assert out == [str(package / "libvek.so"), "255"]
+
+
+def test_documentation_is_the_header():
+    header = open(os.path.join(os.path.dirname(__file__), "..", "..", "include", "vek.h")).read()
+    doc = vek.Conv_HexaToDec.__doc__
+    assert doc.splitlines()[0] in header and "@param 1 hexa" in doc
+    assert str(__import__("inspect").signature(vek.Conv_HexaToDec)) == "(hexa, resultLength, /)"

@@ -1,0 +1,251 @@
+"""vek: the vek library's routines for smart-card personalization data, from Python.
+
+Every export of the library is a function here, named without its "vek_"
+prefix, taking the export's parameters without its output buffers: the package
+sizes those itself and grows them until the result fits. Texts are str (each
+character one byte, code 0 to 255) or bytes; results are str. Predicates return
+bool, comparisons and counts an int, DC9 descriptions a list of FIR tuples. A
+failure raises VekError with the function, the status code and its message.
+
+The library is loaded at the first call: from load(path), else the file named
+by the environment variable VEK_LIBRARY, else libvek.so (VEK.dll on Windows)
+next to this package, else the system's library path.
+"""
+import ctypes
+import ctypes.util
+import inspect
+import os
+import sys
+from typing import NamedTuple
+
+from . import _api
+
+__all__ = ["VekError", "FIR", "Library", "load", "library", "message"] + [f["name"] for f in _api.FUNCTIONS]
+
+_WINDOWS = sys.platform == "win32"
+_FILE_NAME = "VEK.dll" if _WINDOWS else "libvek.so"
+# Output buffers start at this size and grow four times over while a call
+# fails with -50, up to the largest size.
+_FIRST_SIZE = 1024
+_LARGEST_SIZE = 1 << 28
+_TOO_SMALL = -50
+
+
+class VekError(Exception):
+    """A call that failed: the function (without "vek_"), its status code and the catalogue's message."""
+
+    def __init__(self, function, status, message):
+        super().__init__(f"vek_{function} failed: status {status}: {message}")
+        self.function = function
+        self.status = status
+        self.message = message
+
+
+class FIR(NamedTuple):
+    """One part (FIR) of a DC9 file, as a description lists it."""
+    offset: int
+    markLength: int
+    recordCount: int
+    recordLength: int
+
+
+class _FIRDescription(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_int32) for name in FIR._fields]
+
+
+def message(function, status):
+    """The catalogue's message for a status code of a function."""
+    return _api.MESSAGES.get((function, status), _api.COMMON_MESSAGES.get(status, ""))
+
+
+def _text(value):
+    if value is None or isinstance(value, bytes):
+        return value
+    return str(value).encode("latin-1")
+
+
+def _decode(raw):
+    return raw.decode("latin-1")
+
+
+_C_TYPES = {"const char*": ctypes.c_char_p, "char*": ctypes.c_char_p, "int": ctypes.c_int,
+            "short": ctypes.c_short, "int*": ctypes.POINTER(ctypes.c_int),
+            "short*": ctypes.POINTER(ctypes.c_short), "unsigned char*": ctypes.c_void_p,
+            "const unsigned char*": ctypes.c_char_p, "FIRDescription*": ctypes.c_void_p,
+            "const FIRDescription*": ctypes.c_void_p}
+# The roles a caller passes, in the function's own order.
+_ARGUMENT_ROLES = ("text", "int", "bytes", "firs")
+
+
+class _Call:
+    """One call of an export: the arguments placed, the buffers made, and the results read back."""
+
+    def __init__(self, spec, args):
+        self.spec = spec
+        self.args = dict(zip([n for _, n, r in spec["params"] if r in _ARGUMENT_ROLES], args))
+        self.size = _FIRST_SIZE
+        texts = [v for _, n, r in spec["params"] if r in ("text", "bytes") for v in [self.args[n]] if v]
+        self.longest = max([len(v) for v in texts], default=0)
+
+    def arguments(self):
+        """The C arguments, with fresh buffers of the current size."""
+        c = []
+        self.outputs = []
+        for ctype, name, role in self.spec["params"]:
+            value = self.args.get(name)
+            if role == "text":
+                c.append(_text(value))
+            elif role == "int":
+                c.append(int(value))
+            elif role == "bytes":
+                value = bytes(value)
+                self.args[name] = value
+                c.append(value)
+            elif role == "bytes_length":
+                c.append(len(c[-1]))
+            elif role in ("out", "out_raw", "raw_out", "bytes_out"):
+                size = self.size if role in ("out", "raw_out") else self.longest + 2
+                buffer = ctypes.create_string_buffer(size)
+                self.outputs.append((role, buffer))
+                c.append(buffer)
+            elif role == "out_size":
+                c.append(len(self.outputs[-1][1]))
+            elif role in ("number", "bytes_count", "raw_size", "firs_found"):
+                cell = (ctypes.c_short if role == "firs_found" else ctypes.c_int)(
+                    len(self.outputs[-1][1]) if role == "raw_size" else 0)
+                self.outputs.append((role, cell))
+                c.append(ctypes.byref(cell))
+            elif role == "firs_count":
+                firs = list(self.args[self.spec["params"][len(c) + 1][1]])
+                c.append(len(firs))
+            elif role == "firs":
+                firs = list(value)
+                array = (_FIRDescription * max(len(firs), 1))(*[_FIRDescription(*f) for f in firs])
+                c.append(ctypes.cast(array, ctypes.c_void_p))
+                self.outputs.append(("keep", array))
+            elif role == "firs_out":
+                c.append(None)  # the count first; see Library._describe
+        return c
+
+    def results(self):
+        values = []
+        cells = dict((role, cell) for role, cell in self.outputs)
+        for role, cell in self.outputs:
+            if role in ("out", "out_raw"):
+                values.append(_decode(cell.value))
+            elif role == "number":
+                values.append(cell.value)
+            elif role == "bytes_out":
+                values.append(cell.raw[:cells["bytes_count"].value])
+            elif role == "raw_out":
+                values.append(cell.raw[:cells["raw_size"].value])
+        return values
+
+
+class Library:
+    """The vek library loaded from one file; one method per export."""
+
+    def __init__(self, path=None):
+        self.path = _find(path)
+        loader = ctypes.WinDLL if _WINDOWS else ctypes.CDLL  # the Windows DLL's exports are stdcall
+        self._dll = loader(self.path)
+        for spec in _api.FUNCTIONS:
+            fn = getattr(self._dll, "vek_" + spec["name"])
+            fn.restype = ctypes.c_short
+            fn.argtypes = [_C_TYPES[ctype] for ctype, _, _ in spec["params"]]
+
+    def _call(self, spec, args):
+        name = spec["name"]
+        fn = getattr(self._dll, "vek_" + name)
+        if spec["kind"] == "value":
+            return fn()
+        if any(r == "firs_out" for _, _, r in spec["params"]):
+            return self._describe(spec, fn, args)
+        call = _Call(spec, args)
+        while True:
+            result = fn(*call.arguments())
+            status = self._dll.vek_LastStatus()
+            if result != 0 or status != _TOO_SMALL or call.size >= _LARGEST_SIZE:
+                break
+            call.size *= 4
+        if result == 0:
+            if spec["kind"] == "predicate" and status == spec["false_code"]:
+                return False
+            raise VekError(name, status, message(name, status))
+        if spec["kind"] == "predicate":
+            return True
+        values = call.results()
+        if not values:
+            return None
+        return values[0] if len(values) == 1 else tuple(values)
+
+    def _describe(self, spec, fn, args):
+        """A DC9 description: the count of FIRs first (no description given), then the entries."""
+        name = spec["name"]
+        path, marker, record_size = _text(args[0]), bytes(args[1]), int(args[2])
+        count = ctypes.c_short(0)
+        entries = None
+        for _ in range(2):
+            room = count.value
+            entries = (_FIRDescription * max(room, 1))() if room else None
+            if not fn(path, marker, len(marker), record_size, ctypes.byref(count), entries):
+                status = self._dll.vek_LastStatus()
+                raise VekError(name, status, message(name, status))
+            if entries is not None and room >= count.value:
+                break
+        if entries is None:
+            return []
+        return [FIR(*(getattr(e, f) for f in FIR._fields)) for e in entries[:count.value]]
+
+
+def _find(path):
+    if path is None:
+        path = os.environ.get("VEK_LIBRARY")
+    if path:
+        return os.fspath(path)
+    beside = os.path.join(os.path.dirname(os.path.abspath(__file__)), _FILE_NAME)
+    if os.path.exists(beside):
+        return beside
+    return ctypes.util.find_library("vek") or _FILE_NAME
+
+
+_library = None
+
+
+def load(path=None):
+    """Loads the library (from path, else as the module describes) for the module's functions."""
+    global _library
+    _library = Library(path)
+    return _library
+
+
+def library():
+    """The library the module's functions call, loaded at first use."""
+    return _library if _library is not None else load()
+
+
+def _wrapper(spec):
+    names = [n for _, n, r in spec["params"] if r in _ARGUMENT_ROLES]
+
+    def method(self, *args):
+        if len(args) != len(names):
+            raise TypeError(f"{spec['name']}() takes {len(names)} arguments ({', '.join(names)}), got {len(args)}")
+        return self._call(spec, args)
+
+    def function(*args):
+        return method(library(), *args)
+
+    parameters = [inspect.Parameter(n, inspect.Parameter.POSITIONAL_ONLY) for n in names]
+    for f, first in ((method, [inspect.Parameter("self", inspect.Parameter.POSITIONAL_ONLY)]), (function, [])):
+        f.__name__ = f.__qualname__ = spec["name"]
+        f.__doc__ = spec["doc"]
+        f.__signature__ = inspect.Signature(first + parameters)
+    function.__module__ = __name__
+    return method, function
+
+
+for _spec in _api.FUNCTIONS:
+    _method, _function = _wrapper(_spec)
+    setattr(Library, _spec["name"], _method)
+    globals()[_spec["name"]] = _function
+del _spec, _method, _function
