@@ -1,8 +1,10 @@
 // DES speed: vek's exports against OpenSSL's DES on the same data.
 //
-//   BM_Vek_CalDES_Fast / BM_OpenSSL_DesEcbHexa: a 60000-digit image (3750 blocks)
-//     under a key loaded once; OpenSSL's side also decodes the digits to bytes
-//     and encodes the result back, as the image travels as text.
+//   BM_Vek_CalDES_Fast/V / BM_OpenSSL_DesEcbHexa: a 60000-digit image (3750
+//     blocks) under a key loaded once; OpenSSL's side also decodes the digits to
+//     bytes and encodes the result back, as the image travels as text. V forces
+//     the engine's variant: 0 the single-block table path alone, 1 portable,
+//     2 SSE2, 3 AVX2, 4 AVX-512 (the label names it).
 //   BM_Vek_TripleDES / BM_OpenSSL_TripleDesHexa: one block per call, the two key
 //     schedules computed afresh every call, digits in and out.
 #include <benchmark/benchmark.h>
@@ -13,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "des_bench_support.h"
 #include "vek.h"
 
 #if __has_include(<openssl/des.h>)
@@ -24,6 +27,9 @@
 #endif
 
 namespace {
+
+using vek::bench::Hexa;
+using vek::bench::kHexa;
 
 const char* const kKey = "133457799BBCDFF1";
 const char* const kKey2 = "0123456789ABCDEFFEDCBA9876543210";
@@ -37,30 +43,9 @@ std::string random_image(std::size_t digits) {
     return s;
 }
 
-// A plain, table-driven hexadecimal decode and encode for the OpenSSL side.
-struct Hexa {
-    std::uint8_t value[256] = {};
-    Hexa() {
-        for (int i = 0; i < 10; ++i) value['0' + i] = static_cast<std::uint8_t>(i);
-        for (int i = 0; i < 6; ++i) value['A' + i] = static_cast<std::uint8_t>(10 + i);
-    }
-    void decode(const char* text, std::size_t bytes, std::uint8_t* out) const {
-        for (std::size_t i = 0; i < bytes; ++i)
-            out[i] = static_cast<std::uint8_t>(value[static_cast<unsigned char>(text[2 * i])] << 4 |
-                                               value[static_cast<unsigned char>(text[2 * i + 1])]);
-    }
-    static void encode(const std::uint8_t* in, std::size_t bytes, char* text) {
-        static const char* const kDigits = "0123456789ABCDEF";
-        for (std::size_t i = 0; i < bytes; ++i) {
-            text[2 * i] = kDigits[in[i] >> 4];
-            text[2 * i + 1] = kDigits[in[i] & 15];
-        }
-        text[2 * bytes] = '\0';
-    }
-};
-const Hexa kHexa;
 
 void BM_Vek_CalDES_Fast(benchmark::State& state) {
+    if (!vek::bench::force_variant(state)) return;
     const std::string image = random_image(60000);
     std::vector<char> out(60001);
     vek_Tran_InitDES(1, kKey, 0);
@@ -70,8 +55,9 @@ void BM_Vek_CalDES_Fast(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 30000);
+    vek::des::force_variant(vek::des::best_variant());
 }
-BENCHMARK(BM_Vek_CalDES_Fast);
+BENCHMARK(BM_Vek_CalDES_Fast)->Apply(vek::bench::each_variant);
 
 void BM_Vek_TripleDES(benchmark::State& state) {
     char out[17];

@@ -7,7 +7,9 @@
 //                                 plain 64 KiB reads (the floor for any scan).
 //   BM_Image_Scan / _CountScan    the two scans over the same file, the value in
 //                                 the last record (every record read).
-//   BM_Image_EncryptFile          the whole file encrypted into a second file.
+//   BM_Image_EncryptFile/V        the whole file encrypted into a second file, with
+//                                 the engine's variant V forced (see bench_des.cpp).
+//   BM_OpenSSL_EncryptFile        the same conversion with OpenSSL's DES.
 //   BM_Image_DesEngineBlocks      the DES engine on the same digits in memory, key
 //                                 schedule once: the cipher's own rate.
 //
@@ -20,6 +22,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -28,7 +31,16 @@
 #include <vector>
 
 #include "crypto/C_DES.h"
+#include "des_bench_support.h"
 #include "vek.h"
+
+#if __has_include(<openssl/des.h>)
+#define VEK_BENCH_OPENSSL 1
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the low-level DES_* interface
+#endif
+#include <openssl/des.h>
+#endif
 
 namespace {
 
@@ -149,6 +161,7 @@ void BM_Image_CountScan(benchmark::State& state) {
 BENCHMARK(BM_Image_CountScan)->Unit(benchmark::kMillisecond);
 
 void BM_Image_EncryptFile(benchmark::State& state) {
+    if (!vek::bench::force_variant(state)) return;
     const std::string path = batch(kMillion);
     const std::string target = (work_dir() / "encrypted.img").string();
     for (auto _ : state) {
@@ -161,8 +174,56 @@ void BM_Image_EncryptFile(benchmark::State& state) {
     fs::remove(target);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kMillion * kDigits / 2);
     state.counters["max_rss_MB"] = max_rss_mb();
+    vek::des::force_variant(vek::des::best_variant());
 }
-BENCHMARK(BM_Image_EncryptFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Image_EncryptFile)->Apply(vek::bench::each_variant)->Unit(benchmark::kMillisecond);
+
+#if VEK_BENCH_OPENSSL
+// The same conversion with OpenSSL's DES: the header line copied, then every
+// record read, its digits decoded, each block encrypted, the result encoded and
+// written with its line end.
+void BM_OpenSSL_EncryptFile(benchmark::State& state) {
+    const std::string path = batch(kMillion);
+    const std::string target = (work_dir() / "encrypted-openssl.img").string();
+    DES_cblock key;
+    vek::bench::kHexa.decode(kKey, 8, key);
+    DES_key_schedule ks;
+    DES_set_key_unchecked(&key, &ks);
+    std::vector<std::uint8_t> bytes;
+    std::vector<char> text;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::remove(target);
+        state.ResumeTiming();
+        std::FILE* in = std::fopen(path.c_str(), "rb");
+        std::FILE* out = std::fopen(target.c_str(), "wb");
+        char* line = nullptr;
+        std::size_t room = 0;
+        ssize_t got = ::getline(&line, &room, in);  // the header line
+        std::fwrite(line, 1, static_cast<std::size_t>(got), out);
+        while ((got = ::getline(&line, &room, in)) > 0) {
+            auto digits = static_cast<std::size_t>(got);
+            while (digits > 0 && (line[digits - 1] == '\n' || line[digits - 1] == '\r')) --digits;
+            bytes.resize(digits / 2);
+            text.resize(digits + 1);
+            vek::bench::kHexa.decode(line, bytes.size(), bytes.data());
+            for (std::size_t at = 0; at + 8 <= bytes.size(); at += 8) {
+                auto* block = reinterpret_cast<DES_cblock*>(&bytes[at]);
+                DES_ecb_encrypt(block, block, &ks, DES_ENCRYPT);
+            }
+            vek::bench::Hexa::encode(bytes.data(), bytes.size(), text.data());
+            std::fwrite(text.data(), 1, digits, out);
+            std::fwrite("\r\n", 1, 2, out);
+        }
+        std::free(line);
+        std::fclose(in);
+        std::fclose(out);
+    }
+    fs::remove(target);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * kMillion * kDigits / 2);
+}
+BENCHMARK(BM_OpenSSL_EncryptFile)->Unit(benchmark::kMillisecond);
+#endif
 
 void BM_Image_DesEngineBlocks(benchmark::State& state) {
     // The same records' digits, one after the other in memory.

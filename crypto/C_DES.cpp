@@ -1,8 +1,8 @@
 // The DES engine.
 //
 // The standard's tables (IP, E, P, S1-S8, PC-1, PC-2, the shift schedule) are
-// written below exactly as FIPS 46-3 prints them; the tables the engine runs on
-// are derived from them at compile time:
+// in crypto/des_tables.h; the tables this single-block path runs on are derived
+// from them at compile time:
 //  - each half block is held in a register rotated left by one bit (register bit
 //    0 holds the standard's bit 1, bit 31 its bit 2), so that the eight 6-bit
 //    groups of E(R) are plain byte-aligned fields of R and of R rotated right by
@@ -21,6 +21,8 @@
 #include <cstring>
 #include <utility>
 
+#include "crypto/des_sliced.h"
+#include "crypto/des_tables.h"
 #include "types/hexa_codec.h"
 
 namespace vek::des {
@@ -28,76 +30,6 @@ namespace {
 
 using u32 = std::uint32_t;
 using u64 = std::uint64_t;
-
-// ---- The standard's tables (bit numbers count from 1, most significant first) ----
-
-constexpr int kIP[64] = {
-    58, 50, 42, 34, 26, 18, 10, 2, 60, 52, 44, 36, 28, 20, 12, 4,
-    62, 54, 46, 38, 30, 22, 14, 6, 64, 56, 48, 40, 32, 24, 16, 8,
-    57, 49, 41, 33, 25, 17, 9,  1, 59, 51, 43, 35, 27, 19, 11, 3,
-    61, 53, 45, 37, 29, 21, 13, 5, 63, 55, 47, 39, 31, 23, 15, 7,
-};
-
-constexpr int kE[48] = {
-    32, 1,  2,  3,  4,  5,  4,  5,  6,  7,  8,  9,  8,  9,  10, 11, 12, 13, 12, 13, 14, 15, 16, 17,
-    16, 17, 18, 19, 20, 21, 20, 21, 22, 23, 24, 25, 24, 25, 26, 27, 28, 29, 28, 29, 30, 31, 32, 1,
-};
-
-constexpr int kP[32] = {
-    16, 7, 20, 21, 29, 12, 28, 17, 1,  15, 23, 26, 5,  18, 31, 10,
-    2,  8, 24, 14, 32, 27, 3,  9,  19, 13, 30, 6,  22, 11, 4,  25,
-};
-
-constexpr int kS[8][64] = {
-    {14, 4,  13, 1,  2,  15, 11, 8,  3,  10, 6,  12, 5,  9,  0,  7,  0,  15, 7,  4,  14, 2,
-     13, 1,  10, 6,  12, 11, 9,  5,  3,  8,  4,  1,  14, 8,  13, 6,  2,  11, 15, 12, 9,  7,
-     3,  10, 5,  0,  15, 12, 8,  2,  4,  9,  1,  7,  5,  11, 3,  14, 10, 0,  6,  13},
-    {15, 1,  8,  14, 6,  11, 3,  4,  9,  7,  2,  13, 12, 0,  5,  10, 3,  13, 4,  7,  15, 2,
-     8,  14, 12, 0,  1,  10, 6,  9,  11, 5,  0,  14, 7,  11, 10, 4,  13, 1,  5,  8,  12, 6,
-     9,  3,  2,  15, 13, 8,  10, 1,  3,  15, 4,  2,  11, 6,  7,  12, 0,  5,  14, 9},
-    {10, 0,  9,  14, 6,  3,  15, 5,  1,  13, 12, 7,  11, 4,  2,  8,  13, 7,  0,  9,  3,  4,
-     6,  10, 2,  8,  5,  14, 12, 11, 15, 1,  13, 6,  4,  9,  8,  15, 3,  0,  11, 1,  2,  12,
-     5,  10, 14, 7,  1,  10, 13, 0,  6,  9,  8,  7,  4,  15, 14, 3,  11, 5,  2,  12},
-    {7,  13, 14, 3,  0,  6,  9,  10, 1,  2,  8,  5,  11, 12, 4,  15, 13, 8,  11, 5,  6,  15,
-     0,  3,  4,  7,  2,  12, 1,  10, 14, 9,  10, 6,  9,  0,  12, 11, 7,  13, 15, 1,  3,  14,
-     5,  2,  8,  4,  3,  15, 0,  6,  10, 1,  13, 8,  9,  4,  5,  11, 12, 7,  2,  14},
-    {2,  12, 4,  1,  7,  10, 11, 6,  8,  5,  3,  15, 13, 0,  14, 9,  14, 11, 2,  12, 4,  7,
-     13, 1,  5,  0,  15, 10, 3,  9,  8,  6,  4,  2,  1,  11, 10, 13, 7,  8,  15, 9,  12, 5,
-     6,  3,  0,  14, 11, 8,  12, 7,  1,  14, 2,  13, 6,  15, 0,  9,  10, 4,  5,  3},
-    {12, 1,  10, 15, 9,  2,  6,  8,  0,  13, 3,  4,  14, 7,  5,  11, 10, 15, 4,  2,  7,  12,
-     9,  5,  6,  1,  13, 14, 0,  11, 3,  8,  9,  14, 15, 5,  2,  8,  12, 3,  7,  0,  4,  10,
-     1,  13, 11, 6,  4,  3,  2,  12, 9,  5,  15, 10, 11, 14, 1,  7,  6,  0,  8,  13},
-    {4,  11, 2,  14, 15, 0,  8,  13, 3,  12, 9,  7,  5,  10, 6,  1,  13, 0,  11, 7,  4,  9,
-     1,  10, 14, 3,  5,  12, 2,  15, 8,  6,  1,  4,  11, 13, 12, 3,  7,  14, 10, 15, 6,  8,
-     0,  5,  9,  2,  6,  11, 13, 8,  1,  4,  10, 7,  9,  5,  0,  15, 14, 2,  3,  12},
-    {13, 2,  8,  4,  6,  15, 11, 1,  10, 9,  3,  14, 5,  0,  12, 7,  1,  15, 13, 8,  10, 3,
-     7,  4,  12, 5,  6,  11, 0,  14, 9,  2,  7,  11, 4,  1,  9,  12, 14, 2,  0,  6,  10, 13,
-     15, 3,  5,  8,  2,  1,  14, 7,  4,  10, 8,  13, 15, 12, 9,  0,  3,  5,  6,  11},
-};
-
-constexpr int kPC1[56] = {
-    57, 49, 41, 33, 25, 17, 9,  1,  58, 50, 42, 34, 26, 18, 10, 2,  59, 51, 43, 35, 27, 19, 11, 3,  60, 52, 44, 36,
-    63, 55, 47, 39, 31, 23, 15, 7,  62, 54, 46, 38, 30, 22, 14, 6,  61, 53, 45, 37, 29, 21, 13, 5,  28, 20, 12, 4,
-};
-
-constexpr int kPC2[48] = {
-    14, 17, 11, 24, 1,  5,  3,  28, 15, 6,  21, 10, 23, 19, 12, 4,  26, 8,  16, 7,  27, 20, 13, 2,
-    41, 52, 31, 37, 47, 55, 30, 40, 51, 45, 33, 48, 44, 49, 39, 56, 34, 53, 46, 42, 50, 36, 29, 32,
-};
-
-constexpr int kShifts[16] = {1, 1, 2, 2, 2, 2, 2, 2, 1, 2, 2, 2, 2, 2, 2, 1};
-
-// Every row of every S-box is a permutation of 0..15: a guard against typing slips.
-constexpr bool s_rows_are_permutations() {
-    for (const auto& box : kS)
-        for (int row = 0; row < 4; ++row) {
-            int seen = 0;
-            for (int col = 0; col < 16; ++col) seen |= 1 << box[row * 16 + col];
-            if (seen != 0xFFFF) return false;
-        }
-    return true;
-}
-static_assert(s_rows_are_permutations());
 
 // ---- Register arrangement of a half block ----
 
@@ -386,6 +318,7 @@ VEK_INLINE void first_pass(Halves k1, Halves k2, u32* s1, u32* s2, u32& l, u32& 
 }  // namespace
 
 void C_DES::ComputeSchedule(int slot) noexcept {
+    m_slicedReady[slot] = false;
     schedule(permuted_choice_1(m_key[slot]), m_schedule[slot], std::make_integer_sequence<int, 16>{});
 }
 
@@ -571,7 +504,20 @@ void ecb_hexa_blocks(const u32* ks, char* text, std::size_t blocks) noexcept {
 
 }  // namespace
 
+const std::uint64_t* C_DES::SlicedSchedule(int slot) noexcept {
+    if (!m_slicedReady[slot]) {
+        slice_key(m_key[slot], m_sliced[slot]);
+        m_slicedReady[slot] = true;
+    }
+    return m_sliced[slot];
+}
+
 int C_DES::CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexcept {
+    if (blocks >= kSlicedMinBlocks) {
+        const std::size_t tail = sliced_hexa_blocks(direction != 0, SlicedSchedule(m_current), text, blocks);
+        text += 16 * (blocks - tail);
+        blocks = tail;
+    }
     if (direction != 0)
         ecb_hexa_blocks<true>(m_schedule[m_current], text, blocks);
     else
@@ -582,6 +528,7 @@ int C_DES::CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexc
 int C_DES::SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept {
     hexa_to_bytes(k1, m_key[0]);
     hexa_to_bytes(k2, m_key[1]);
+    m_slicedReady[0] = m_slicedReady[1] = false;
     const Halves a = permuted_choice_1(m_key[0]), b = permuted_choice_1(m_key[1]);
     u32 hi = decode8(text), lo = decode8(text + 8);
     initial_permutation(hi, lo);

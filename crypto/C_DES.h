@@ -63,8 +63,10 @@ public:
     int SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept;
 
     // Electronic codebook over `blocks` consecutive blocks of 16 digits in place,
-    // with the current slot: the same as CalDESHexa on each block in turn, but
-    // with several blocks in flight.
+    // with the current slot: the same as CalDESHexa on each block in turn. Long
+    // runs go through the bitsliced path (crypto/des_sliced.h), hundreds of
+    // blocks a pass, with the slot's sliced key schedule; short runs and a short
+    // tail through the table path, two blocks in flight.
     int CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexcept;
 
     // The key bytes loaded in `slot` (0 or 1), for inspection.
@@ -85,8 +87,14 @@ private:
     void Cbc(int direction, Byte block[8],
              void (C_DES::*cipher)(int, std::uint32_t&, std::uint32_t&) const noexcept) noexcept;
 
+    // The slot's round keys for the bitsliced path, computed at the first long
+    // run after the slot's key was loaded and kept until the next load.
+    const std::uint64_t* SlicedSchedule(int slot) noexcept;
+
     Byte m_key[2][8] = {};
     Schedule m_schedule[2] = {};
+    std::uint64_t m_sliced[2][16 * 48] = {};
+    bool m_slicedReady[2] = {};
     Byte m_iv[8] = {};
     Byte m_current = 0;
 };

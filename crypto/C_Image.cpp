@@ -23,9 +23,13 @@ void C_Image::DecryptOrEncrypt(const C_StringHexa& key, short direction, int blo
 }
 
 void C_Image::CalDES_Fast(short direction, int blockMode) {
-    if (blockMode != 0) throw xWrongMode{};
-    if (GetLength() % kBlockDigits != 0) throw xModuloError{};
+    CheckFast(m_value.size(), blockMode);
     Process(direction);
+}
+
+void C_Image::CheckFast(std::size_t digits, int blockMode) {
+    if (blockMode != 0) throw xWrongMode{};
+    if (digits % kBlockDigits != 0) throw xModuloError{};
 }
 
 void C_Image::InitDES(const C_StringHexa& key, int blockMode) {

@@ -3,6 +3,7 @@
 // decrypted in place with single DES, each 8-byte block (16 digits) on its own
 // (electronic codebook, no chaining, no padding), through the shared DES engine.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ public:
     // Checks the block mode (xWrongMode) and the image length (xModuloError), then
     // processes every block in place with the key already in the engine's slot 0.
     void CalDES_Fast(short direction, int blockMode);
+    // The checks of CalDES_Fast on an image of `digits` digits, in its order.
+    static void CheckFast(std::size_t digits, int blockMode);
 
     // Loads `key` into the engine's slot 0 after checking its length
     // (xWrongKeyLength) and the block mode (xWrongMode).

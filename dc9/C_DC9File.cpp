@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "crypto/C_DESBatch.h"
 #include "crypto/C_Image.h"
 #include "imagefile/C_File.h"
 #include "types/C_StringHexa.h"
@@ -403,35 +404,52 @@ void C_DC9File::DecryptOrEncryptImageFile(const FIRDescription* description, con
     }
 
     // The source is read straight through, part after part, as the description
-    // lays it out; one buffer serves every record.
+    // lays it out; one buffer serves every record. The images are encrypted in
+    // batches; a failure first writes everything before it.
     Bytes buffer;
     std::int64_t offset = 0;
     bool keyLoaded = false;
-    for (int k = 1; k <= m_firCount; ++k) {
-        const FIRDescription& e = Entry(description, k);
-        source.ReadRecord(offset, e.markLength, buffer);
-        write(buffer.data(), static_cast<std::size_t>(e.markLength));
-        offset += e.markLength;
-        for (std::int64_t j = 0; j < e.recordCount; ++j) {
-            source.ReadRecord(offset, e.recordLength, buffer);
-            const auto length = static_cast<std::size_t>(e.recordLength);
-            const ImageData image = FindImageData(buffer.data(), length);
-            if (image.length <= kFlagByte + 1) throw xWrongImageDataSize{};
-            unsigned char* data = buffer.data() + image.start;
-            C_Image digits(std::string_view(reinterpret_cast<const char*>(data) + kFlagByte + 1,
-                                            image.length - kFlagByte - 1));
-            data[kFlagByte] = direction != 0 ? '1' : '0';
-            // The key schedule is computed once per call, at the first image.
-            if (!keyLoaded) {
-                C_Image::InitDES(key, blockMode);
-                keyLoaded = true;
+    C_DESBatch batch(direction != 0 ? 1 : 0);
+    const auto bytes_of = [](const unsigned char* p, std::size_t n) {
+        return std::string_view(reinterpret_cast<const char*>(p), n);
+    };
+    const auto flush = [&] {
+        batch.Flush([&](const char* p, std::size_t n) { write(reinterpret_cast<const unsigned char*>(p), n); });
+    };
+    try {
+        for (int k = 1; k <= m_firCount; ++k) {
+            const FIRDescription& e = Entry(description, k);
+            source.ReadRecord(offset, e.markLength, buffer);
+            batch.Append(bytes_of(buffer.data(), static_cast<std::size_t>(e.markLength)));
+            offset += e.markLength;
+            for (std::int64_t j = 0; j < e.recordCount; ++j) {
+                source.ReadRecord(offset, e.recordLength, buffer);
+                const auto length = static_cast<std::size_t>(e.recordLength);
+                const ImageData image = FindImageData(buffer.data(), length);
+                if (image.length <= kFlagByte + 1) throw xWrongImageDataSize{};
+                unsigned char* data = buffer.data() + image.start;
+                const std::string_view digits =
+                    C_StringHexa::Checked(bytes_of(data + kFlagByte + 1, image.length - kFlagByte - 1));
+                data[kFlagByte] = direction != 0 ? '1' : '0';
+                // The key schedule is computed once per call, at the first image.
+                if (!keyLoaded) {
+                    C_Image::InitDES(key, blockMode);
+                    keyLoaded = true;
+                }
+                C_Image::CheckFast(digits.size(), blockMode);
+                const std::size_t before = image.start + kFlagByte + 1;
+                batch.Append(bytes_of(buffer.data(), before));
+                batch.AppendDigits(digits);
+                batch.Append(bytes_of(buffer.data() + before + digits.size(), length - before - digits.size()));
+                if (batch.Full()) flush();
+                offset += e.recordLength;
             }
-            digits.CalDES_Fast(direction, blockMode);
-            std::memcpy(data + kFlagByte + 1, digits.GetValue().data(), digits.GetValue().size());
-            write(buffer.data(), length);
-            offset += e.recordLength;
         }
+    } catch (...) {
+        flush();
+        throw;
     }
+    flush();
     try {
         target.Close();
     } catch (...) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "crypto/C_DES.h"
+#include "crypto/C_DESBatch.h"
 #include "imagefile/C_File.h"
 #include "imagefile/C_LineReader.h"
 #include "types/C_StringDec.h"
@@ -364,30 +365,37 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
         if (newHeader != nullptr) target.Write(newHeader->GetText());
         if (m_headerFlag != 0 || newHeader != nullptr) target.Write(kLineEnd);
 
-        // The records, one at a time. Empty lines may close the file; a record
-        // after an empty line is an error, never silently dropped.
-        std::string work;
+        // The records, in order. Empty lines may close the file; a record after
+        // an empty line is an error, never silently dropped. The records are
+        // encrypted in batches; a failure first writes the records before it.
+        C_DESBatch batch(direction != 0 ? 1 : 0);
+        const auto write = [&](const char* bytes, std::size_t size) { target.Write(bytes, size); };
         bool keyLoaded = false;
         bool emptyLine = false;
-        while (lines.Next(line, kRecordKeep)) {
-            if (line.length == 0) {
-                emptyLine = true;
-                continue;
+        try {
+            while (lines.Next(line, kRecordKeep)) {
+                if (line.length == 0) {
+                    emptyLine = true;
+                    continue;
+                }
+                if (emptyLine) throw xInvalidFile{};
+                typed_failure_as<xInvalidFile>([&] {
+                    C_StringHexa::Checked(line.text);
+                    if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
+                });
+                if (!keyLoaded) {
+                    C_Image::InitDES(key, blockMode);
+                    keyLoaded = true;
+                }
+                batch.AppendDigits(line.text);
+                batch.Append(kLineEnd);
+                if (batch.Full()) batch.Flush(write);
             }
-            if (emptyLine) throw xInvalidFile{};
-            typed_failure_as<xInvalidFile>([&] {
-                C_StringHexa::Checked(line.text);
-                if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
-            });
-            if (!keyLoaded) {
-                C_Image::InitDES(key, blockMode);
-                keyLoaded = true;
-            }
-            work.assign(line.text);
-            C_DES::Instance().CalDESHexaBlocks(direction != 0 ? 1 : 0, work.data(), work.size() / kBlockDigits);
-            work += kLineEnd;
-            target.Write(work);
+        } catch (...) {
+            batch.Flush(write);
+            throw;
         }
+        batch.Flush(write);
         target.Close();
     });
 }

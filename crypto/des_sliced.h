@@ -1,0 +1,49 @@
+#pragma once
+// Many DES blocks at once under one key, bitsliced: bit j of every block of a
+// pass sits in one machine word (or SIMD register), the S-boxes are Boolean
+// circuits and the permutations are a choice of which word to read. A pass
+// covers 64, 128, 256 or 512 blocks depending on the instruction set; the
+// variant is chosen once from the processor's features, and can be forced
+// (the environment variable VEK_DES_VARIANT = avx512 | avx2 | sse2 | portable | table,
+// or force_variant() below) to any variant the processor runs.
+//
+// Internal to the DES engine (C_DES uses it for long electronic-codebook runs);
+// results are exactly those of the single-block path.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vek::des {
+
+// The round keys of one key as masks: word 48 * r + j is all ones when bit j + 1
+// of round r + 1's key (the PC-2 output) is set, else zero.
+inline constexpr int kSlicedKeyWords = 16 * 48;
+void slice_key(const std::uint8_t key[8], std::uint64_t masks[kSlicedKeyWords]) noexcept;
+
+// Electronic codebook over `blocks` blocks of 16 valid upper-case digits in
+// place, encrypting or decrypting with the sliced round keys. A short tail, too
+// short to fill a pass with profit, is left alone: the result is the number of
+// blocks left at the end (always fewer than kSlicedMinBlocks).
+inline constexpr std::size_t kSlicedMinBlocks = 16;
+std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+
+// Table: no bitsliced pass at all, every block on the single-block path (for
+// comparison in benchmarks and tests).
+enum class Variant { Table, Portable, Sse2, Avx2, Avx512 };
+
+// The variant in effect, the widest this processor runs, and a test and
+// benchmark hook that forces `wanted` (or the widest supported one below it)
+// and answers the variant now in effect.
+Variant variant() noexcept;
+Variant best_variant() noexcept;
+Variant force_variant(Variant wanted) noexcept;
+const char* variant_name(Variant v) noexcept;
+
+// The kernels, one per instruction set, each in its own file built for it.
+using Kernel = std::size_t (*)(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_portable(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_sse2(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_avx2(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_avx512(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+
+}  // namespace vek::des

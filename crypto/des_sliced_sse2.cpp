@@ -1,0 +1,18 @@
+// The bitsliced DES kernel for SSE2, built with that instruction set enabled
+// (see CMakeLists.txt); only called when the processor has it.
+
+#include "crypto/des_sliced.h"
+
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64) || defined(_M_IX86)
+
+#include "crypto/des_sliced_engine.h"
+
+namespace vek::des {
+
+std::size_t kernel_sse2(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
+    return run_lanes<Lane128, Lane64>(encrypt, masks, text, blocks);
+}
+
+}  // namespace vek::des
+
+#endif
