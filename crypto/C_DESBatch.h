@@ -44,7 +44,7 @@ public:
     }
 
 private:
-    static constexpr std::size_t kFlushBytes = 256 * 1024;
+    static constexpr std::size_t kFlushBytes = std::size_t{256} * 1024;
 
     struct Span {
         std::size_t at, size;

@@ -364,9 +364,9 @@ VEK_SLICED_INLINE void transpose(V* a) noexcept {
 // 64 * N blocks, as 64-bit numbers, in place.
 template <class V>
 void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
-    constexpr int n = V::kElements;
+    constexpr std::ptrdiff_t n = V::kElements;
     V a[64];
-    for (int k = 0; k < 64; ++k) a[k] = V::load(blocks + n * k);
+    for (std::ptrdiff_t k = 0; k < 64; ++k) a[k] = V::load(blocks + n * k);
     transpose(a);
     // IP: L0 and R0 are rows of the standard's bits.
     V l[32], r[32];
@@ -377,7 +377,7 @@ void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
     // Sixteen rounds, the halves changing roles instead of places; decryption
     // takes the round keys last to first.
     const int step = encrypt ? 48 : -48;
-    const u64* key = encrypt ? masks : masks + 15 * 48;
+    const u64* key = encrypt ? masks : masks + std::ptrdiff_t{15} * 48;
     for (int i = 0; i < 8; ++i) {
         round(r, l, key);
         key += step;
@@ -390,7 +390,7 @@ void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
         a[kIP[32 + i] - 1] = l[i];
     }
     transpose(a);
-    for (int k = 0; k < 64; ++k) a[k].store(blocks + n * k);
+    for (std::ptrdiff_t k = 0; k < 64; ++k) a[k].store(blocks + n * k);
 }
 
 // The digits of a pass in and out, with the widest codec the file is built for.
