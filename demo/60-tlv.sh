@@ -15,3 +15,7 @@ show Tran_ExtractTLV 77 9F36 "" 77109F2701809F360200279F2608C2A1F0B3D4E5F607
 echo "# An element that is not in the record (status -7), and a tag in lower case (status -1)."
 show Tran_ExtractTLV 70 9F08 "" "$record"
 show Tran_ExtractTLV 70 5f24 "" "$record"
+echo "# The whole record as a tree, each tag named from the EMV dictionary."
+show tlv "$record"
+echo "# Data cut short: what came before is shown, then the fault with its offset."
+show tlv 9F3602002777109F2701809F2608C2A1F0
