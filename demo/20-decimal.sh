@@ -13,5 +13,5 @@ show Calc_SubstractDecToDec 4532015112830366 0000000000000366 0
 show Calc_SubstractDecToDec 5 6 0
 echo "# Batch mode: one call per input line, output line N for input line N."
 echo "# The third line is not decimal: its output line is empty, the reason on standard error."
-echo '$ printf '"'"'453201511283036\n401288888888188\n4X\n'"'"' | vek --each Calc_LuhnKey -'
+printf '%s\n' '$ printf '"'"'453201511283036\n401288888888188\n4X\n'"'"' | vek --each Calc_LuhnKey -'
 printf '453201511283036\n401288888888188\n4X\n' | "$vek" --each Calc_LuhnKey - || printf '  (exit status %d)\n' "$?"
