@@ -9,6 +9,15 @@
 
 #include "crypto/des_sliced.h"
 
+// OpenSSL, where it is installed, does the same work beside vek.
+#if __has_include(<openssl/des.h>)
+#define VEK_BENCH_OPENSSL 1
+#if defined(__GNUC__)
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the low-level DES_* interface
+#endif
+#include <openssl/des.h>
+#endif
+
 namespace vek::bench {
 
 // A plain, table-driven hexadecimal decode and encode for the OpenSSL side.

@@ -34,14 +34,6 @@
 #include "des_bench_support.h"
 #include "vek.h"
 
-#if __has_include(<openssl/des.h>)
-#define VEK_BENCH_OPENSSL 1
-#if defined(__GNUC__)
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"  // the low-level DES_* interface
-#endif
-#include <openssl/des.h>
-#endif
-
 namespace {
 
 namespace fs = std::filesystem;
