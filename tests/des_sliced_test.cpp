@@ -12,11 +12,14 @@
 
 #include "crypto/C_DES.h"
 #include "crypto/des_sliced.h"
+#include "support/texts.h"
 #include "support/vectors.h"
 
 namespace {
 
 using vek::des::Variant;
+using vek::test::random_below;
+using vek::test::random_hexa;
 
 // Skips when VEK_DES_VARIANT names a variant this processor cannot run (the
 // engine then runs a narrower one, which its own ctest run covers).
@@ -35,13 +38,6 @@ TEST_F(DesSliced, TheForcedVariantIsInEffect) {
     const char* wanted = std::getenv("VEK_DES_VARIANT");
     const std::string expected = wanted != nullptr ? wanted : vek::des::variant_name(vek::des::best_variant());
     EXPECT_EQ(vek::des::variant_name(vek::des::variant()), expected);
-}
-
-std::string random_digits(std::mt19937_64& rng, std::size_t count) {
-    static const char* const kDigits = "0123456789ABCDEF";
-    std::string s(count, '0');
-    for (auto& c : s) c = kDigits[rng() & 15];
-    return s;
 }
 
 // The single-block path, block by block, on a fresh engine.
@@ -64,7 +60,7 @@ TEST_F(DesSliced, PublishedVectorsInLongRuns) {
     for (const auto& [key, cases] : byKey) {
         std::string plain, cipher;
         for (int i = 0; i < 700; ++i) {
-            const auto& c = cases[rng() % cases.size()];
+            const auto& c = cases[random_below(rng, cases.size())];
             plain += c.first;
             cipher += c.second;
         }
@@ -88,7 +84,7 @@ TEST_F(DesSliced, RandomRunsMatchTheSingleBlockPath) {
     std::mt19937_64 rng(34);
     C_DES des;
     for (const std::size_t n : lengths) {
-        const std::string key = random_digits(rng, 16), plain = random_digits(rng, 16 * n);
+        const std::string key = random_hexa(rng, 16), plain = random_hexa(rng, 16 * n);
         const int slot = static_cast<int>(n % 2);
         des.SelectKey(slot);
         des.SetKeyHexa(key.c_str());
@@ -105,8 +101,8 @@ TEST_F(DesSliced, RandomRunsMatchTheSingleBlockPath) {
 // slot it changed.
 TEST_F(DesSliced, EveryKeyLoadReachesTheLongRuns) {
     std::mt19937_64 rng(56);
-    const std::string k1 = random_digits(rng, 16), k2 = random_digits(rng, 16), k3 = random_digits(rng, 16);
-    const std::string plain = random_digits(rng, 16 * 300), block = random_digits(rng, 16);
+    const std::string k1 = random_hexa(rng, 16), k2 = random_hexa(rng, 16), k3 = random_hexa(rng, 16);
+    const std::string plain = random_hexa(rng, 16 * 300), block = random_hexa(rng, 16);
     const auto run = [&](C_DES& des) {
         std::string t = plain;
         des.CalDESHexaBlocks(1, t.data(), 300);
