@@ -143,8 +143,11 @@ struct Context final {
     // Set on the calls after the first of a repeated function: slots keep what
     // fixed arguments gave, and only "-" arguments are taken again.
     bool again = false;
+    // Set while the fixed arguments are checked before the first line: the
+    // "-" arguments, which have no line yet, are passed over.
+    bool checking = false;
     const std::string& take() { return (*args)[next++]; }
-    bool keeps(const std::string& arg) const { return again && arg != "-"; }
+    bool keeps(const std::string& arg) const { return (again && arg != "-") || (checking && arg == "-"); }
 };
 
 template <class P, class Prev, class Next>
@@ -247,6 +250,15 @@ struct Binder {
     template <class Fn>
     static Repeat prepare(Fn fn, const std::vector<std::string>& args) {
         check_count(args, std::index_sequence_for<P...>{});
+        // A fixed argument that does not parse is refused once, before any
+        // line is read, rather than on every line.
+        {
+            Context probe;
+            probe.checking = true;
+            probe.args = &args;
+            Slots checked;
+            std::apply([&probe](auto&... slot) { (slot.take(probe), ...); }, checked);
+        }
         // The slots keep pointers into the arguments: they live apart from the
         // function object, which may move.
         auto kept = std::make_shared<const std::vector<std::string>>(args);

@@ -24,6 +24,7 @@ expect_input 'A\n0\000A\nB' 1 "true${nl}${nl}true" "line 2: holds a 0x00 byte at
 # Bad usage is refused before any line is read.
 expect_input '1' 2 "" "no function named" -- --each NoSuch -
 expect_input '1' 2 "" "expects 2 argument(s), got 1" -- --each Conv_HexaToDec -
+expect_input '1\n2' 2 "" "'x' is not a whole number" -- --each Conv_DecToHexa - x
 expect_input '1' 2 "" "expects a function name" -- --each
 expect_input '1' 2 "" "more than one line" -- --each File_DC9InitDescription - 2345 0
 
