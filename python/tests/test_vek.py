@@ -135,6 +135,11 @@ def test_image_files(image_file, tmp_path):
     assert vek.File_ExtractImageByDecField(image_file, 1, 1, SERIALS[1], "") == RECORDS[1]
     assert vek.File_ExtractImageByFieldWithNonSeqSearch(image_file, 1, 9, "ABCDEF12", "") == RECORDS[0]
     assert vek.File_ExtractImageByFieldNonSeqGetNb(image_file, 1, 1, SERIALS[2], "") == (RECORDS[2], 1)
+    # The count is kept when the value is in no record or in several.
+    for value, status, count in ((SERIALS[0][:4], -4, 3), ("99999999", -3, 0)):
+        with pytest.raises(vek.VekError) as caught:
+            vek.File_ExtractImageByFieldNonSeqGetNb(image_file, 1, 1, value, "")
+        assert (caught.value.status, caught.value.count) == (status, count)
     encrypted = str(tmp_path / "batch.enc")
     vek.File_DecryptOrEncryptImageFile(image_file, encrypted, 1, 1, DES_KEY, "")
     stored = vek.File_ExtractImageByIndex(encrypted, 1, 1)
@@ -239,6 +244,7 @@ def test_failures_raise(call, function, status):
     assert e.status < 0 and e.status == vek.LastStatus()
     assert e.message and e.message == _api.MESSAGES.get((function, e.status))
     assert f"status {e.status}" in str(e) and e.message in str(e)
+    assert e.count is None  # none of these has a count parameter
 
 
 def test_misuse():

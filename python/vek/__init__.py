@@ -32,13 +32,19 @@ _TOO_SMALL = -50
 
 
 class VekError(Exception):
-    """A call that failed: the function (without "vek_"), its status code and the catalogue's message."""
+    """A call that failed: the function (without "vek_"), its status code and the catalogue's message.
 
-    def __init__(self, function, status, message):
+    count is the number a function that writes its count also when it fails
+    left there (File_ExtractImageByFieldNonSeqGetNb: the matching records, with
+    -3 and -4); None for every other function.
+    """
+
+    def __init__(self, function, status, message, count=None):
         super().__init__(f"vek_{function} failed: status {status}: {message}")
         self.function = function
         self.status = status
         self.message = message
+        self.count = count
 
 
 class FIR(NamedTuple):
@@ -127,6 +133,12 @@ class _Call:
                 c.append(None)  # the count first; see Library._describe
         return c
 
+    def count(self):
+        """The count a failed call wrote, for an export that writes it on failure; else None."""
+        if not self.spec["count_kept"]:
+            return None
+        return next((cell.value for role, cell in self.outputs if role == "number"), None)
+
     def results(self):
         values = []
         cells = dict((role, cell) for role, cell in self.outputs)
@@ -171,7 +183,7 @@ class Library:
         if result == 0:
             if spec["kind"] == "predicate" and status == spec["false_code"]:
                 return False
-            raise VekError(name, status, message(name, status))
+            raise VekError(name, status, message(name, status), call.count())
         if spec["kind"] == "predicate":
             return True
         values = call.results()

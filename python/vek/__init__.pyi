@@ -5,7 +5,8 @@ class VekError(Exception):
     function: str
     status: int
     message: str
-    def __init__(self, function: str, status: int, message: str) -> None: ...
+    count: int | None
+    def __init__(self, function: str, status: int, message: str, count: int | None = None) -> None: ...
 
 class FIR(NamedTuple):
     offset: int

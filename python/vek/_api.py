@@ -5,6 +5,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [],
   'kind': 'value',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Reads the status register as the most recent call left it. Reading it does\n'
          'not change it.\n'
          "@return 0, or the negative code of the most recent call's failure."},
@@ -12,6 +13,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [],
   'kind': 'value',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The interface version. Does not change the status register.\n@return 13.'},
  {'name': 'Conv_DecToBin',
   'params': [('const char*', 'dec', 'text'),
@@ -20,6 +22,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Writes the bits of an unsigned decimal number up to 2^64 - 1 as '0'/'1' text\n"
          'without leading zeros: "10" gives "1010", "0" gives "0".\n'
          '@param 1 dec          decimal text, 1 to 60000 characters; leading zeros do not\n'
@@ -41,6 +44,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Writes the bits of a hexadecimal number as '0'/'1' text without leading\n"
          'zeros, 4 bits a digit: "0F" gives "1111", "000" gives "0".\n'
          '@param 1 hexa         hexadecimal text, 1 to 60000 characters; at most 15000\n'
@@ -60,6 +64,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes every character as its 8 bits, most significant first: "A" gives\n'
          '"01000001".\n'
          '@param 1 text    1 to 7500 characters of any value\n'
@@ -73,6 +78,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text')],
   'kind': 'predicate',
   'false_code': -3,
+  'count_kept': False,
   'doc': "Tells whether a text is binary: 1 to 60000 characters '0' and '1'.\n"
          '@param 1 text the text to check\n'
          '@return -1 true, it is binary; 0 false or failure, then vek_LastStatus(), in the order the checks '
@@ -89,6 +95,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Overwrites the bits of target from position on with the bits of piece; the\n'
          'result has the target\'s length, leading zeros kept: "00000000", 3, "11"\n'
          'gives "00110000".\n'
@@ -115,6 +122,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes length bits of a binary text from position on: "110010", 2, 3 gives\n'
          '"100".\n'
          '@param 1 bin      binary text, 1 to 60000 characters\n'
@@ -135,6 +143,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'bin', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes the bits in reverse order; leading zeros become trailing zeros:\n'
          '"0011" gives "1100".\n'
          '@param 1 bin     binary text, 1 to 60000 characters\n'
@@ -149,6 +158,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'a', 'text'), ('const char*', 'b', 'text'), ('char*', 'out', 'out_raw')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Bitwise OR of two texts of equal length, character by character: '1' is a 1\n"
          'bit, any other character a 0 bit (the texts are not validated): "1x" and\n'
          '"01" give "11". Two empty texts give the empty text. There is no size\n'
@@ -164,6 +174,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'a', 'text'), ('const char*', 'b', 'text'), ('char*', 'out', 'out_raw')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Bitwise AND of two texts of equal length, character by character: '1' is a 1\n"
          'bit, any other character a 0 bit (the texts are not validated): "1x" and\n'
          '"11" give "10". Two empty texts give the empty text. There is no size\n'
@@ -179,6 +190,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'a', 'text'), ('const char*', 'b', 'text'), ('char*', 'out', 'out_raw')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Bitwise XOR of two texts of equal length, character by character: '1' is a 1\n"
          'bit, any other character a 0 bit (the texts are not validated): "1100" and\n'
          '"1010" give "0110". Two empty texts give the empty text. There is no size\n'
@@ -194,6 +206,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The bytes that hexadecimal text denotes, two digits a byte, high half first:\n'
          '"414243" gives "ABC".\n'
          '@param 1 hexa    hexadecimal text, an even number of 2 to 60000 digits\n'
@@ -210,6 +223,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'bin', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The bytes that binary text denotes, eight bits a byte, most significant\n'
          'first: "0100000101000010" gives "AB".\n'
          '@param 1 bin     binary text, a multiple of 8 of 8 to 60000 bits\n'
@@ -226,6 +240,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Characters 1 and 2, 3 and 4, ... change places: "ABCD" gives "BADC".\n'
          '@param 1 text    1 to 60000 characters, an even number\n'
          '@param 2 out     receives the result\n'
@@ -239,6 +254,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The two 4-bit halves of every character change places: "A" (0x41) gives the\n'
          'byte 0x14.\n'
          '@param 1 text    1 to 60000 characters\n'
@@ -256,6 +272,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a hexadecimal number of up to 64 bits as unsigned decimal without\n'
          'leading zeros: "FF" gives "255", "0" gives "0".\n'
          '@param 1 hexa         hexadecimal text, 1 to 60000 characters; at most 16\n'
@@ -277,6 +294,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a binary number of up to 64 bits as unsigned decimal without leading\n'
          'zeros: "1010" gives "10", "0000" gives "0".\n'
          '@param 1 bin          binary text, 1 to 60000 characters; at most 64 bits after\n'
@@ -296,6 +314,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text')],
   'kind': 'predicate',
   'false_code': -2,
+  'count_kept': False,
   'doc': "Tells whether a text is decimal: 1 to 60000 characters '0' to '9'.\n"
          '@param 1 text the text to check\n'
          '@return -1 true, it is decimal; 0 false or failure, then vek_LastStatus(), in the order the checks '
@@ -308,6 +327,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'a', 'text'), ('const char*', 'b', 'text'), ('int*', 'result', 'number')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Compares two unsigned decimal numbers by value; leading zeros do not count\n'
          '("0010" equals "10").\n'
          '@param 1 a      decimal text, 1 to 60000 characters; checked first\n'
@@ -325,6 +345,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a decimal number plus 1, without leading zeros unless padded: "0999"\n'
          'gives "1000".\n'
          '@param 1 dec          decimal text, 1 to 60000 characters\n'
@@ -346,6 +367,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a decimal number minus 1, without leading zeros unless padded: "1000"\n'
          'gives "999".\n'
          '@param 1 dec          decimal text, 1 to 60000 characters, not zero\n'
@@ -367,6 +389,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Adds two unsigned decimal numbers of any length: "99999999999999999999" + "1"\n'
          'gives "100000000000000000000". The sum has no leading zeros unless padded.\n'
          '@param 1 a            decimal number, 1 to 60000 digits; checked first\n'
@@ -390,6 +413,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Subtracts one unsigned decimal number from another, digit by digit: "1000" -\n'
          '"1" gives "999". The difference has no leading zeros unless padded by\n'
          'resultLength. A subtrahend with more digits than the minuend is a negative\n'
@@ -412,6 +436,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'dec', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes the Luhn check digit that completes a card number given without its\n'
          'check digit: "7992739871" gives "3".\n'
          '@param 1 dec     decimal text, 1 to 60000 characters\n'
@@ -428,6 +453,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'A decimal number up to 2^64 - 1 (18446744073709551615) in hexadecimal,\n'
          'without leading zeros: "255" gives "FF".\n'
          '@param 1 dec          decimal text, 1 to 60000 characters; leading zeros do not\n'
@@ -446,6 +472,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Each character as two hexadecimal digits, high half first: "AB" gives "4142".\n'
          '@param 1 text    1 to 30000 characters of any value\n'
          '@param 2 out     receives two digits a character\n'
@@ -462,6 +489,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'A binary number in hexadecimal, without leading zeros: "11111" gives "1F",\n'
          '"0000" gives "0".\n'
          '@param 1 bin          binary text, 1 to 60000 characters\n'
@@ -482,6 +510,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "length bits of a hexadecimal text from bit position on, as '0'/'1' text. Bit\n"
          '1 is the most significant bit of the first digit: "A5", 3, 4 gives "1001".\n'
          '@param 1 hexa     hexadecimal text, 1 to 60000 digits\n'
@@ -502,6 +531,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'text', 'text')],
   'kind': 'predicate',
   'false_code': -2,
+  'count_kept': False,
   'doc': "Tells whether a text is hexadecimal: 1 to 60000 characters '0'-'9' and\n"
          "'A'-'F' (upper case only).\n"
          '@param 1 text the text to check\n'
@@ -515,6 +545,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'a', 'text'), ('const char*', 'b', 'text'), ('int*', 'result', 'number')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Compares two hexadecimal numbers of any length; leading zeros do not count\n'
          '("00FF" equals "FF").\n'
          '@param 1 a      hexadecimal text, 1 to 60000 digits; checked first\n'
@@ -529,6 +560,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('const char*', 'dec', 'text'), ('int*', 'result', 'number')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Compares a hexadecimal number with a decimal number up to 2^64 - 1 ("FF"\n'
          'equals "255").\n'
          '@param 1 hexa   hexadecimal text, 1 to 60000 digits; checked first\n'
@@ -546,6 +578,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int*', 'count', 'bytes_count')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The bytes that hexadecimal text denotes, two digits a byte, high half first;\n'
          'an odd last digit is a high half: "0A1" gives 0A 10. Has no output size and\n'
          'does not clear its output first.\n'
@@ -564,6 +597,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int*', 'count', 'bytes_count')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'The bytes of binary text read as one binary number, right-aligned in\n'
          '(L + 7) / 8 bytes for L bits, most significant byte first: "101" gives 05,\n'
          '"100000000" gives 01 00. Has no output size and does not clear its output\n'
@@ -580,6 +614,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Exchanges the two digits of every byte of a hexadecimal text: "1234" gives\n'
          '"2143". The result has the input\'s length.\n'
          '@param 1 hexa    hexadecimal text of even length, 2 to 60000 digits\n'
@@ -594,6 +629,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Exchanges the two digits of one byte: "A5" gives "5A".\n'
          '@param 1 hexa    two hexadecimal digits\n'
          '@param 2 out     receives the result\n'
@@ -607,6 +643,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('char*', 'out', 'out'), ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Reverses the order of all the bits of a hexadecimal text: "12" gives "48",\n'
          '"ABC" gives "3D5". The result has the input\'s length.\n'
          '@param 1 hexa    hexadecimal text, 1 to 60000 digits\n'
@@ -623,6 +660,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Adds 1 to a hexadecimal number: "00FF" gives "100" (no leading zeros), or\n'
          '"0100" with a result length of 4.\n'
          '@param 1 hexa         hexadecimal number, 1 to 60000 digits\n'
@@ -644,6 +682,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Subtracts 1 from a hexadecimal number: "0100" gives "FF" (no leading zeros).\n'
          '@param 1 hexa         hexadecimal number, 1 to 60000 digits, not zero\n'
          "@param 2 resultLength 0 for the natural length, else 1 to 60000: pad with '0' to it\n"
@@ -665,6 +704,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Overwrites bits of a hexadecimal text with the bits of a binary text, from a\n'
          'bit position on (1 is the most significant bit of the first digit): bits\n'
          '"1111" at position 1 of "00" give "F0". The result has the length of hexa.\n'
@@ -688,6 +728,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Shifts the bits of a hexadecimal text toward its first digit; zeros come in\n'
          'at the end and the length is kept: "1234" by 4 gives "2340", by 1 "2468".\n'
          'A negative count shifts right by its magnitude.\n'
@@ -708,6 +749,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Shifts the bits of a hexadecimal text toward its last digit; zeros come in\n'
          'at the front and the length is kept: "1234" by 4 gives "0123", by 1 "091A".\n'
          'A negative count shifts left by its magnitude.\n'
@@ -729,6 +771,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Adds two hexadecimal numbers of any length: "FFFF" + "1" gives "10000". The\n'
          'sum has no leading zeros unless padded by resultLength.\n'
          '@param 1 a            hexadecimal number, 1 to 60000 digits; checked first\n'
@@ -752,6 +795,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Subtracts one hexadecimal number from another, digit by digit: "0100" - "FF"\n'
          'gives "1". The difference has no leading zeros unless padded by resultLength.\n'
          'A subtrahend with more digits than the minuend is a negative result whatever\n'
@@ -778,6 +822,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Adds a decimal number to a hexadecimal one, in hexadecimal: "FF" + "1" gives\n'
          '"100".\n'
          '@param 1 hexa         hexadecimal number, 1 to 60000 digits\n'
@@ -802,6 +847,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Subtracts a decimal number from a hexadecimal one, in hexadecimal: "100" -\n'
          '"1" gives "FF". The decimal number is first written in hexadecimal at its\n'
          'natural length, without leading zeros, so its own leading zeros never count:\n'
@@ -831,6 +877,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Digit-wise XOR of two hexadecimal texts of the same even length: "0F" and\n'
          '"F0" give "FF". The result keeps the operands\' length, leading zeros included.\n'
          '@param 1 a            hexadecimal text of even length, 2 to 60000 digits\n'
@@ -856,6 +903,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Digit-wise AND of two hexadecimal texts of the same even length: "0F" and\n'
          '"F0" give "00". The result keeps the operands\' length, leading zeros included.\n'
          '@param 1 a            hexadecimal text of even length, 2 to 60000 digits\n'
@@ -881,6 +929,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Digit-wise OR of two hexadecimal texts of the same even length: "A0" and\n'
          '"05" give "A5". The result keeps the operands\' length, leading zeros included.\n'
          '@param 1 a            hexadecimal text of even length, 2 to 60000 digits\n'
@@ -905,6 +954,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Replaces every digit d by 15 - d (all bits inverted): "0F" gives "F0". The\n'
          "result keeps the input's length.\n"
          '@param 1 hexa         hexadecimal text, 1 to 60000 digits\n'
@@ -925,6 +975,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'XOR of the consecutive blocks of blockLength digits of a hexadecimal text:\n'
          '"1122334455667788" with blocks of 4 gives "0088". The result has blockLength\n'
          'digits, leading zeros included.\n'
@@ -943,6 +994,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'hexa', 'text'), ('short', 'mode', 'int'), ('int*', 'count', 'number')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Counts the one bits of a hexadecimal text, or its zero bits when mode is 0:\n'
          '"F0" has 4 of each.\n'
          '@param 1 hexa  hexadecimal text, 1 to 60000 digits\n'
@@ -960,6 +1012,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Finds one element of BER-TLV data by a path of one to three tags and writes\n'
          'its value. The first tag is searched among the top-level elements of the\n'
          "data, the second among the elements inside the first one's value, the third\n"
@@ -1000,6 +1053,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'A block of bytes (any values, 0x00 included) as hexadecimal text, two digits\n'
          'a byte: 00 7F FF gives "007FFF".\n'
          '@param 1 bytes   the block; only length bytes are read\n'
@@ -1018,6 +1072,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'A block of bytes (any values, 0x00 included) as binary text, eight bits a\n'
          'byte, most significant first: 41 gives "01000001".\n'
          '@param 1 bytes   the block; only length bytes are read\n'
@@ -1038,6 +1093,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes length random characters, unit after unit, each unit between the\n'
          'minimum and the maximum (both included): "0", "9", "DEC", 4 gives four\n'
          'random decimal digits. The units by type:\n'
@@ -1085,6 +1141,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Encrypts or decrypts one 8-byte block with two-key Triple-DES: mode 1 gives\n'
          'E(K1, D(K2, E(K1, data))), mode 0 gives D(K1, E(K2, D(K1, data))).\n'
          'Afterwards the engine holds K1 in slot 0 (used by vek_Tran_CalDES_Fast()).\n'
@@ -1113,6 +1170,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Encrypts or decrypts an image with single DES, each block of 16 digits on\n'
          "its own (electronic codebook). The key is loaded into the engine's slot 0\n"
          'and stays there for vek_Tran_CalDES_Fast().\n'
@@ -1139,6 +1197,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('short', 'mode', 'int'), ('const char*', 'key', 'text'), ('int', 'reserved', 'int')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Loads a single-DES key into the engine's slot 0 and computes its key\n"
          'schedule once, for the vek_Tran_CalDES_Fast() calls that follow.\n'
          '@param 1 mode     must be 0 or 1; it has no other effect\n'
@@ -1158,6 +1217,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Encrypts or decrypts an image block by block, like\n'
          "vek_Tran_DecryptOrEncryptImage(), with the key already in the engine's slot\n"
          '0 (loaded by vek_Tran_InitDES() or by any other function that loads a key):\n'
@@ -1183,6 +1243,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Sets a field of a header text: the first field of that name gets the value,\n'
          'or the field is added at the end. "LOT 17" with TYPE = "TEST A" gives\n'
          '"LOT 17/TYPE TEST A"; "X 1/X 2" with X = "9" gives "X 9/X 2".\n'
@@ -1204,6 +1265,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Reads the value of the first field of a name: "LOT 17/COUNT 3" with COUNT\n'
          'gives "3". A value keeps its trailing spaces.\n'
          '@param 1 header  the header text, possibly empty\n'
@@ -1224,6 +1286,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Removes the first field of a name; the others keep their order: "LOT 17/\n'
          'TYPE B/COUNT 3" without LOT gives "TYPE B/COUNT 3". Removing the only field\n'
          'gives the empty text.\n'
@@ -1246,6 +1309,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Reads one record, or the header line, as it is stored (nothing decrypted).\n'
          '@param 1 fileName  the image file\n'
          '@param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last; -3 the header line\n'
@@ -1271,6 +1335,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Finds the record whose hexadecimal field at position equals value, in a file whose\n'
          'field values run without gaps from the first record to the last: the index is\n'
          "computed as value - first field, so three records are read whatever the file's size.\n"
@@ -1309,6 +1374,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'As vek_File_ExtractImageByHexaField() for a field of decimal digits (decimal\n'
          "index arithmetic): value - first field, read in decimal, is the record's index.\n"
          'Serial 00001002 in a file starting at 00001000 is the record at index 2 (the third).\n'
@@ -1346,6 +1412,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'As vek_File_ExtractImageByHexaField() for a field stored with the two digits of\n'
          'every byte swapped; a value of odd length n is stored in n + 1 characters with a\n'
          'filler digit (any digit, usually F) that is not compared.\n'
@@ -1384,6 +1451,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'As vek_File_ExtractImageBySwapHexaField() with decimal index arithmetic.\n'
          'Fields 21F3, 21F4, 21F5 (values 123, 124, 125): value 125 gives the third record.\n'
          '@param 1 fileName  the image file\n'
@@ -1420,6 +1488,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int', 'outSize', 'out_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Finds the first record whose field at position equals value (digits as they\n'
          'stand), reading every record in turn: for files in no particular order.\n'
          '@param 1 fileName  the image file\n'
@@ -1452,6 +1521,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int*', 'count', 'number')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': True,
   'doc': 'As vek_File_ExtractImageByFieldWithNonSeqSearch(), but reads every record and\n'
          'counts the matches: succeeds only when exactly one record holds the value.\n'
          '@param 1 fileName  the image file\n'
@@ -1479,6 +1549,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'fileName', 'text'), ('const char*', 'header', 'text')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Starts an image file with its header line: writes the header text, normalized\n'
          '("  LOT 17/" is written as "LOT 17"), and CR LF into a new or empty file.\n'
          '@param 1 fileName the image file; created when missing\n'
@@ -1492,6 +1563,7 @@ FUNCTIONS = [{'name': 'LastStatus',
   'params': [('const char*', 'fileName', 'text'), ('const char*', 'image', 'text')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': "Appends one record and CR LF at the end of an image file. The record's length\n"
          'is not compared with the records already there.\n'
          '@param 1 fileName the image file; created when missing\n'
@@ -1510,6 +1582,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('const char*', 'newHeader', 'text')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a second image file with every record of the first DES-encrypted or\n'
          'decrypted with one key (single DES, each block of 16 digits on its own). The\n'
          'header line is never encrypted: it is copied, or replaced by newHeader. Empty\n'
@@ -1543,6 +1616,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('FIRDescription*', 'description', 'firs_out')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Reads a DC9 file front to back and describes its FIRs, one entry per FIR.\n'
          'Exactly one of endMarkerLength and recordSize is above 0. The file is never\n'
          'written. On failure the entries already filled and firCount stay as the\n'
@@ -1577,6 +1651,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int*', 'size', 'raw_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Copies the image data of one data record (or a whole file-mark record) of a\n'
          'described DC9 file to out: with fir 0 and two FIRs of 3 records each,\n'
          'recordIndex 5 gives the second record of FIR 2.\n'
@@ -1610,6 +1685,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('int*', 'size', 'raw_size')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Copies the image data of the first data record that holds the byte\n'
          'searchKeyCode directly followed by the 26 bytes of searchKey. The search\n'
          'stops at the first record read that lacks the code byte.\n'
@@ -1641,6 +1717,7 @@ FUNCTIONS = [{'name': 'LastStatus',
              ('const char*', 'key', 'text')],
   'kind': 'call',
   'false_code': None,
+  'count_kept': False,
   'doc': 'Writes a copy of the firCount described FIRs of a DC9 file with every image\n'
          'encrypted or decrypted under one single-DES key, block by block, and its flag\n'
          "byte set to '1' or '0'; every other byte is copied as it is, and bytes after\n"
