@@ -17,6 +17,8 @@
 // of rows. Each S-box output bit is a multiplexer tree over three of the six
 // inputs whose eight leaves are 3-input functions of the other three, their
 // truth tables computed from the standard's S-box tables at compile time.
+// Lanes without a 3-input instruction use circuits of another shape, chosen
+// at compile time as well (see "S-box circuits from two-input operations").
 
 #include <cstddef>
 #include <cstdint>
@@ -301,6 +303,156 @@ VEK_SLICED_INLINE V subtree(const V* x) noexcept {
     }
 }
 
+// ---- S-box circuits from two-input operations ----
+//
+// Lanes without a 3-input instruction pay for every multiplexer (three
+// operations) and for most leaves (two to four), so their circuits are chosen
+// differently. A function of the six inputs is a 64-bit truth table (bit v is
+// its value for the inputs v, input 0 being bit 5 of v), split on one selector
+// per level into its halves f0 (selector 0) and f1 (selector 1). Besides the
+// multiplexer f0 ^ ((f0 ^ f1) & s), a node can be built from one half and their
+// difference d = f0 ^ f1, f0 ^ (s & d) or f1 ^ (d & ~s), and from one half alone
+// when the other is its complement, zero or all ones. Each node takes the
+// cheapest form by the count of operations below it; the choice depends only on
+// the function and its level, so a function needed twice in one S-box is the
+// same expression twice, which the compiler computes once.
+
+inline constexpr u64 kAllOnes = ~u64{0};
+
+constexpr u64 input_table(int i) {
+    u64 t = 0;
+    for (int v = 0; v < 64; ++v)
+        if ((v >> (5 - i)) & 1) t |= u64{1} << v;
+    return t;
+}
+
+constexpr u64 sbox_table(int g, int o) {
+    u64 t = 0;
+    for (int v = 0; v < 64; ++v) {
+        const int row = ((v >> 4) & 2) | (v & 1), col = (v >> 1) & 0xF;
+        if ((kS[g][row * 16 + col] >> (3 - o)) & 1) t |= u64{1} << v;
+    }
+    return t;
+}
+
+// f with input i fixed at b, as a function of all six inputs again.
+constexpr u64 cofactor(u64 f, int i, int b) {
+    const u64 m = input_table(i);
+    const int shift = 1 << (5 - i);
+    return b != 0 ? (f & m) | ((f & m) >> shift) : (f & ~m) | ((f & ~m) << shift);
+}
+
+// The input f is, 6 for a constant, -1 for any other function.
+constexpr int free_input(u64 f) {
+    if (f == 0 || f == kAllOnes) return 6;
+    for (int i = 0; i < 6; ++i)
+        if (f == input_table(i)) return i;
+    return -1;
+}
+
+// The selector inputs of each S-box, from the root down; the other three feed
+// the leaves. Chosen by trying all 120 orders with the cost below and keeping
+// the one with fewest operations for the S-box's four outputs together.
+inline constexpr int kSelect[8][3] = {{3, 2, 0}, {1, 5, 0}, {0, 2, 3}, {0, 5, 3},
+                                      {0, 2, 3}, {4, 0, 1}, {4, 0, 5}, {5, 3, 4}};
+
+constexpr Split leaf_split(int g) {
+    Split s{{kSelect[g][0], kSelect[g][1], kSelect[g][2]}, {}};
+    for (int i = 0, k = 0; i < 6; ++i)
+        if (i != s.select[0] && i != s.select[1] && i != s.select[2]) s.leaf[k++] = i;
+    return s;
+}
+
+// A leaf (a function of the leaf inputs only) as a 3-input truth table.
+constexpr int leaf_of(u64 f, int g) {
+    const Split s = leaf_split(g);
+    int t = 0;
+    for (int i = 0; i < 8; ++i) {
+        int v = 0;
+        for (int k = 0; k < 3; ++k)
+            if ((i >> (2 - k)) & 1) v |= 1 << (5 - s.leaf[k]);
+        t |= static_cast<int>((f >> v) & 1) << i;
+    }
+    return t;
+}
+
+constexpr int leaf_cost(int t) {
+    const int r1 = rotate3(t), r2 = rotate3(r1);
+    const int c0 = split_cost(t), c1 = split_cost(r1), c2 = split_cost(r2);
+    return c0 < c1 ? (c0 < c2 ? c0 : c2) : (c1 < c2 ? c1 : c2);
+}
+
+enum class Form { Same, Mux, KeepZero, KeepOne, Flip, AndNot, Or, And, OrNot };
+
+struct Node {
+    Form form;
+    u64 a, b;  // the parts it is built from
+    int cost;  // operations, the parts' included
+};
+
+constexpr Node node(u64 f, int g, int level);
+
+constexpr int node_cost(u64 f, int g, int level) {
+    if (free_input(f) >= 0) return 0;
+    if (level == 3) return leaf_cost(leaf_of(f, g));
+    return node(f, g, level).cost;
+}
+
+constexpr Node node(u64 f, int g, int level) {
+    const int s = kSelect[g][level];
+    const u64 f0 = cofactor(f, s, 0), f1 = cofactor(f, s, 1), d = f0 ^ f1;
+    const int c0 = node_cost(f0, g, level + 1);
+    if (f0 == f1) return {Form::Same, f0, 0, c0};
+    const int c1 = node_cost(f1, g, level + 1), cd = node_cost(d, g, level + 1);
+    Node best{Form::Mux, f0, f1, c0 + c1 + 3};
+    const auto consider = [&best](Form form, u64 a, u64 b, int cost) {
+        if (cost < best.cost) best = {form, a, b, cost};
+    };
+    consider(Form::KeepZero, f0, d, c0 + cd + 2);
+    consider(Form::KeepOne, f1, d, c1 + cd + 2);
+    if (f1 == ~f0) consider(Form::Flip, f0, 0, c0 + 1);
+    if (f1 == 0) consider(Form::AndNot, f0, 0, c0 + 1);
+    if (f1 == kAllOnes) consider(Form::Or, f0, 0, c0 + 1);
+    if (f0 == 0) consider(Form::And, f1, 0, c1 + 1);
+    if (f0 == kAllOnes) consider(Form::OrNot, f1, 0, c1 + 2);
+    return best;
+}
+
+template <class V, int G, u64 F, int Level>
+VEK_SLICED_INLINE V circuit(const V* x) noexcept {
+    constexpr int input = free_input(F);
+    if constexpr (input == 6) return F == 0 ? V::zero() : V::ones();
+    else if constexpr (input >= 0) return x[input];
+    else if constexpr (Level == 3) {
+        constexpr Split s = leaf_split(G);
+        return tern_generic<leaf_of(F, G)>(x[s.leaf[0]], x[s.leaf[1]], x[s.leaf[2]]);
+    } else {
+        constexpr Node n = node(F, G, Level);
+        const V sel = x[kSelect[G][Level]];
+        const V a = circuit<V, G, n.a, Level + 1>(x);
+        if constexpr (n.form == Form::Same) return a;
+        else if constexpr (n.form == Form::Flip) return a ^ sel;
+        else if constexpr (n.form == Form::AndNot) return V::andnot(a, sel);
+        else if constexpr (n.form == Form::Or) return a | sel;
+        else if constexpr (n.form == Form::And) return a & sel;
+        else if constexpr (n.form == Form::OrNot) return ~V::andnot(sel, a);
+        else {
+            const V b = circuit<V, G, n.b, Level + 1>(x);
+            if constexpr (n.form == Form::KeepZero) return a ^ (sel & b);
+            else if constexpr (n.form == Form::KeepOne) return a ^ V::andnot(b, sel);
+            else return a ^ ((a ^ b) & sel);
+        }
+    }
+}
+
+// S-box G's output bit O: with a 3-input instruction the multiplexer tree,
+// else the circuit above.
+template <class V, int G, int O>
+VEK_SLICED_INLINE V sbox_output(const V* x) noexcept {
+    if constexpr (V::kNativeTernary) return subtree<V, G, O, 0, 0>(x);
+    else return circuit<V, G, sbox_table(G, O), 0>(x);
+}
+
 // Where S-box output bit k (0..31 in S-box order) lands in f's output: the P table inverted.
 constexpr int p_target(int k) {
     for (int i = 0; i < 32; ++i)
@@ -314,10 +466,10 @@ template <class V, int G>
 VEK_SLICED_INLINE void sbox(const V* r, V* l, const u64* key) noexcept {
     V x[6];
     for (int p = 0; p < 6; ++p) x[p] = r[kE[6 * G + p] - 1] ^ V::broadcast(key[6 * G + p]);
-    l[p_target(4 * G + 0)] = l[p_target(4 * G + 0)] ^ subtree<V, G, 0, 0, 0>(x);
-    l[p_target(4 * G + 1)] = l[p_target(4 * G + 1)] ^ subtree<V, G, 1, 0, 0>(x);
-    l[p_target(4 * G + 2)] = l[p_target(4 * G + 2)] ^ subtree<V, G, 2, 0, 0>(x);
-    l[p_target(4 * G + 3)] = l[p_target(4 * G + 3)] ^ subtree<V, G, 3, 0, 0>(x);
+    l[p_target(4 * G + 0)] = l[p_target(4 * G + 0)] ^ sbox_output<V, G, 0>(x);
+    l[p_target(4 * G + 1)] = l[p_target(4 * G + 1)] ^ sbox_output<V, G, 1>(x);
+    l[p_target(4 * G + 2)] = l[p_target(4 * G + 2)] ^ sbox_output<V, G, 2>(x);
+    l[p_target(4 * G + 3)] = l[p_target(4 * G + 3)] ^ sbox_output<V, G, 3>(x);
 }
 
 // l ^= f(r, key).
