@@ -86,18 +86,18 @@ _ARGUMENT_ROLES = ("text", "int", "bytes", "firs")
 class _Call:
     """One call of an export: the arguments placed, the buffers made, and the results read back."""
 
-    def __init__(self, spec, args):
-        self.spec = spec
-        self.args = dict(zip([n for _, n, r in spec["params"] if r in _ARGUMENT_ROLES], args))
+    def __init__(self, entry, args):
+        self.entry = entry
+        self.args = dict(zip([n for _, n, r in entry["params"] if r in _ARGUMENT_ROLES], args))
         self.size = _FIRST_SIZE
-        texts = [v for _, n, r in spec["params"] if r in ("text", "bytes") for v in [self.args[n]] if v]
+        texts = [v for _, n, r in entry["params"] if r in ("text", "bytes") for v in [self.args[n]] if v]
         self.longest = max([len(v) for v in texts], default=0)
 
     def arguments(self):
         """The C arguments, with fresh buffers of the current size."""
         c = []
         self.outputs = []
-        for ctype, name, role in self.spec["params"]:
+        for ctype, name, role in self.entry["params"]:
             value = self.args.get(name)
             if role == "text":
                 c.append(_text(value))
@@ -122,7 +122,7 @@ class _Call:
                 self.outputs.append((role, cell))
                 c.append(ctypes.byref(cell))
             elif role == "firs_count":
-                firs = list(self.args[self.spec["params"][len(c) + 1][1]])
+                firs = list(self.args[self.entry["params"][len(c) + 1][1]])
                 c.append(len(firs))
             elif role == "firs":
                 firs = list(value)
@@ -135,7 +135,7 @@ class _Call:
 
     def count(self):
         """The count a failed call wrote, for an export that writes it on failure; else None."""
-        if not self.spec["count_kept"]:
+        if not self.entry["count_kept"]:
             return None
         return next((cell.value for role, cell in self.outputs if role == "number"), None)
 
@@ -161,19 +161,19 @@ class Library:
         self.path = _find(path)
         loader = ctypes.WinDLL if _WINDOWS else ctypes.CDLL  # the Windows DLL's exports are stdcall
         self._dll = loader(self.path)
-        for spec in _api.FUNCTIONS:
-            fn = getattr(self._dll, "vek_" + spec["name"])
+        for entry in _api.FUNCTIONS:
+            fn = getattr(self._dll, "vek_" + entry["name"])
             fn.restype = ctypes.c_short
-            fn.argtypes = [_C_TYPES[ctype] for ctype, _, _ in spec["params"]]
+            fn.argtypes = [_C_TYPES[ctype] for ctype, _, _ in entry["params"]]
 
-    def _call(self, spec, args):
-        name = spec["name"]
+    def _call(self, entry, args):
+        name = entry["name"]
         fn = getattr(self._dll, "vek_" + name)
-        if spec["kind"] == "value":
+        if entry["kind"] == "value":
             return fn()
-        if any(r == "firs_out" for _, _, r in spec["params"]):
-            return self._describe(spec, fn, args)
-        call = _Call(spec, args)
+        if any(r == "firs_out" for _, _, r in entry["params"]):
+            return self._describe(entry, fn, args)
+        call = _Call(entry, args)
         while True:
             result = fn(*call.arguments())
             status = self._dll.vek_LastStatus()
@@ -181,19 +181,19 @@ class Library:
                 break
             call.size *= 4
         if result == 0:
-            if spec["kind"] == "predicate" and status == spec["false_code"]:
+            if entry["kind"] == "predicate" and status == entry["false_code"]:
                 return False
             raise VekError(name, status, message(name, status), call.count())
-        if spec["kind"] == "predicate":
+        if entry["kind"] == "predicate":
             return True
         values = call.results()
         if not values:
             return None
         return values[0] if len(values) == 1 else tuple(values)
 
-    def _describe(self, spec, fn, args):
+    def _describe(self, entry, fn, args):
         """A DC9 description: the count of FIRs first (no description given), then the entries."""
-        name = spec["name"]
+        name = entry["name"]
         path, marker, record_size = _text(args[0]), bytes(args[1]), int(args[2])
         count = ctypes.c_short(0)
         entries = None
@@ -236,28 +236,28 @@ def library():
     return _library if _library is not None else load()
 
 
-def _wrapper(spec):
-    names = [n for _, n, r in spec["params"] if r in _ARGUMENT_ROLES]
+def _wrapper(entry):
+    names = [n for _, n, r in entry["params"] if r in _ARGUMENT_ROLES]
 
     def method(self, *args):
         if len(args) != len(names):
-            raise TypeError(f"{spec['name']}() takes {len(names)} arguments ({', '.join(names)}), got {len(args)}")
-        return self._call(spec, args)
+            raise TypeError(f"{entry['name']}() takes {len(names)} arguments ({', '.join(names)}), got {len(args)}")
+        return self._call(entry, args)
 
     def function(*args):
         return method(library(), *args)
 
     parameters = [inspect.Parameter(n, inspect.Parameter.POSITIONAL_ONLY) for n in names]
     for f, first in ((method, [inspect.Parameter("self", inspect.Parameter.POSITIONAL_ONLY)]), (function, [])):
-        f.__name__ = f.__qualname__ = spec["name"]
-        f.__doc__ = spec["doc"]
+        f.__name__ = f.__qualname__ = entry["name"]
+        f.__doc__ = entry["doc"]
         f.__signature__ = inspect.Signature(first + parameters)
     function.__module__ = __name__
     return method, function
 
 
-for _spec in _api.FUNCTIONS:
-    _method, _function = _wrapper(_spec)
-    setattr(Library, _spec["name"], _method)
-    globals()[_spec["name"]] = _function
-del _spec, _method, _function
+for _entry in _api.FUNCTIONS:
+    _method, _function = _wrapper(_entry)
+    setattr(Library, _entry["name"], _method)
+    globals()[_entry["name"]] = _function
+del _entry, _method, _function
