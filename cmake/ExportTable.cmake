@@ -12,6 +12,13 @@ function(vek_read_export_table table out)
   set(${out} ${names} PARENT_SCOPE)
 endfunction()
 
+# Writes `content` to `path` only when it differs from what is there, so that a
+# new configure run does not make the targets that read the file relink.
+function(vek_write_if_changed path content)
+  file(WRITE ${path}.new "${content}")
+  configure_file(${path}.new ${path} COPYONLY)
+endfunction()
+
 # Compares two sorted lists of names. Sets `out` to "" when they are equal, else
 # to the names missing from `actual` and the extra ones, for a test's message.
 function(vek_name_difference expected actual out)

@@ -45,9 +45,7 @@ vek_caller_names(VEK_CALLER_NAMES)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/include/vek.h)
 list(JOIN VEK_CALLER_NAMES "\n    " VEK_IMPORT_NAMES)
 set(VEK_IMPORT_DEF ${CMAKE_BINARY_DIR}/vek-imports.def)
-# Copied only when it changes: the DLL relinks when it does.
-file(WRITE ${VEK_IMPORT_DEF}.new "LIBRARY VEK.dll\nEXPORTS\n    ${VEK_IMPORT_NAMES}\n")
-configure_file(${VEK_IMPORT_DEF}.new ${VEK_IMPORT_DEF} COPYONLY)
+vek_write_if_changed(${VEK_IMPORT_DEF} "LIBRARY VEK.dll\nEXPORTS\n    ${VEK_IMPORT_NAMES}\n")
 
 # Both import libraries replace the one the linker writes from the plain names:
 # --kill-at (-k) keeps `name@N` as the symbol and imports it as `name`.
