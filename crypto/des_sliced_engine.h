@@ -114,14 +114,28 @@ VEK_SLICED_INLINE V split_on_last(V a, V b, V c) noexcept {
     }
 }
 
+// How often to rotate t's inputs (0, 1 or 2) so that splitting on the last
+// input costs fewest operations.
+constexpr int cheapest_rotation(int t) {
+    const int r1 = rotate3(t), r2 = rotate3(r1);
+    const int c0 = split_cost(t), c1 = split_cost(r1), c2 = split_cost(r2);
+    return c0 <= c1 && c0 <= c2 ? 0 : (c1 <= c2 ? 1 : 2);
+}
+
+// The operations tern_generic<t> takes.
+constexpr int tern_cost(int t) {
+    for (int i = cheapest_rotation(t); i > 0; --i) t = rotate3(t);
+    return split_cost(t);
+}
+
 // tern<T> for lanes without a 3-input instruction: split on whichever input
 // costs fewest operations.
 template <int T, class V>
 VEK_SLICED_INLINE V tern_generic(V a, V b, V c) noexcept {
     constexpr int r1 = rotate3(T), r2 = rotate3(r1);
-    constexpr int c0 = split_cost(T), c1 = split_cost(r1), c2 = split_cost(r2);
-    if constexpr (c0 <= c1 && c0 <= c2) return split_on_last<T>(a, b, c);
-    else if constexpr (c1 <= c2) return split_on_last<r1>(b, c, a);
+    constexpr int rotation = cheapest_rotation(T);
+    if constexpr (rotation == 0) return split_on_last<T>(a, b, c);
+    else if constexpr (rotation == 1) return split_on_last<r1>(b, c, a);
     else return split_on_last<r2>(c, a, b);
 }
 
@@ -376,12 +390,6 @@ constexpr int leaf_of(u64 f, int g) {
     return t;
 }
 
-constexpr int leaf_cost(int t) {
-    const int r1 = rotate3(t), r2 = rotate3(r1);
-    const int c0 = split_cost(t), c1 = split_cost(r1), c2 = split_cost(r2);
-    return c0 < c1 ? (c0 < c2 ? c0 : c2) : (c1 < c2 ? c1 : c2);
-}
-
 enum class Form { Same, Mux, KeepZero, KeepOne, Flip, AndNot, Or, And, OrNot };
 
 struct Node {
@@ -394,7 +402,7 @@ constexpr Node node(u64 f, int g, int level);
 
 constexpr int node_cost(u64 f, int g, int level) {
     if (free_input(f) >= 0) return 0;
-    if (level == 3) return leaf_cost(leaf_of(f, g));
+    if (level == 3) return tern_cost(leaf_of(f, g));
     return node(f, g, level).cost;
 }
 
