@@ -1,4 +1,5 @@
 // Triple-DES and image encryption: the exports of the DES engine.
+#include "crypto/C_EngineLock.h"
 #include "crypto/C_Image.h"
 #include "frame/frame.h"
 #include "types/C_StringHexa.h"
@@ -19,6 +20,7 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, short mode, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
+        const C_EngineLock engine;
         // Key and block are checked as hexadecimal strings in place: one block per
         // call is the hot path of a personalization job, so nothing is copied.
         const auto k = frame::stage([&] { return H::Checked(frame::in(key)); }, On<S::xInvalidType>{-1},
@@ -36,6 +38,7 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
 VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short mode, const char* key, char* out,
                                                       int outSize) {
     return frame::text(out, outSize, [&] {
+        const C_EngineLock engine;
         auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType, S::xEmptyString>{-3},
                                 On<S::xStringTooLong>{-6});
         const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xInvalidType>{-2},
@@ -49,6 +52,7 @@ VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short m
 
 VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int /*reserved*/) {
     return frame::call([&] {
+        const C_EngineLock engine;
         // Only an empty key has a code of its own; other bad keys end as -99.
         const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xEmptyString>{-1},
                                          On<S::xInvalidType, S::xStringTooLong>{-99});
@@ -60,6 +64,7 @@ VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int /*reser
 
 VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int blockMode, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
+        const C_EngineLock engine;
         auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType>{-1},
                                 On<S::xEmptyString>{-2}, On<S::xStringTooLong>{-3});
         if (!is_mode(mode)) frame::fail(-4);

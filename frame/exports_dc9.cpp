@@ -1,5 +1,6 @@
 // DC9 files: the description, extraction by index and by search key, and the
 // encrypted or decrypted copy.
+#include "crypto/C_EngineLock.h"
 #include "crypto/C_Image.h"
 #include "dc9/C_DC9File.h"
 #include "frame/frame.h"
@@ -60,6 +61,7 @@ VEK_API short VEK_CALL vek_File_DC9DecryptOrEncryptImageFile(const char* fileNam
                                                              const FIRDescription* description,
                                                              const char* outFileName, short mode, const char* key) {
     return frame::call([&] {
+        const C_EngineLock engine;
         if (mode != 0 && mode != 1) frame::fail(-1);
         const auto k = frame::stage([&] { return C_StringHexa(frame::in(key), S::kHexadecimal); },
                                     On<S::xEmptyString, S::xInvalidType>{-3}, On<S::xStringTooLong>{-2});

@@ -2,6 +2,7 @@
 // whole file encrypted or decrypted into a second file.
 #include <optional>
 
+#include "crypto/C_EngineLock.h"
 #include "crypto/C_Image.h"
 #include "frame/frame.h"
 #include "imagefile/C_ImageFile.h"
@@ -40,6 +41,7 @@ short sequential(const char* fileName, short hasHeader, int position, const char
                  int outSize, int fieldMode) {
     return frame::text(out, outSize, [&] {
         const Search s = search_inputs(value, key);
+        const C_EngineLock engine(s.key.has_value());  // stored records are decrypted with the engine
         const F file(frame::in(fileName), hasHeader);
         return frame::stage(
                    [&] { return file.FindBySequentialField(position, s.value, s.Key(), fieldMode, 0, outSize); },
@@ -96,6 +98,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldWithNonSeqSearch(const char* 
                                                                     char* out, int outSize) {
     return frame::text(out, outSize, [&] {
         const Search s = search_inputs(value, key);
+        const C_EngineLock engine(s.key.has_value());  // stored records are decrypted with the engine
         const F file(frame::in(fileName), hasHeader);
         // An invalid record ends the scan as an internal failure (-99).
         return frame::stage([&] { return file.FindByScan(position, s.value, s.Key(), 0); },
@@ -111,6 +114,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldNonSeqGetNb(const char* fileN
                                                                int outSize, int* count) {
     return frame::text(out, outSize, [&] {
         const Search s = search_inputs(value, key);
+        const C_EngineLock engine(s.key.has_value());  // stored records are decrypted with the engine
         const F file(frame::in(fileName), hasHeader);
         // The count is written once the scan has run, also when it found no
         // record or several.
@@ -153,6 +157,7 @@ VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName
                                                           short hasHeader, short mode, const char* key,
                                                           const char* newHeader) {
     return frame::call([&] {
+        const C_EngineLock engine;
         if (mode != 0 && mode != 1) frame::fail(-6);
         const F file(frame::in(inFileName), hasHeader);
         std::optional<Header> header;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "crypto/C_EngineLock.h"
 #include "frame/frame.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringChar.h"
@@ -49,6 +50,7 @@ extern "C" {
 VEK_API short VEK_CALL vek_Calc_RndByMinMax(const char* minimum, const char* maximum, const char* type, int length,
                                             char* out, int outSize) {
     return frame::text(out, outSize, [&]() -> std::string {
+        const C_EngineLock engine;  // the generator draws through the DES engine
         const std::string_view lo = frame::in(minimum);
         const std::string_view hi = frame::in(maximum);
         if (lo.size() != hi.size()) frame::fail(-7);

@@ -2,10 +2,12 @@
 
 namespace vek::status {
 namespace {
-short g_status = 0;  // process-wide by design: calls must not overlap
-}
+// Per thread: a call in one thread never changes what vek_LastStatus tells
+// another thread about its own last call.
+thread_local short t_status = 0;
+}  // namespace
 
-short get() noexcept { return g_status; }
-void set(short code) noexcept { g_status = code; }
+short get() noexcept { return t_status; }
+void set(short code) noexcept { t_status = code; }
 
 }  // namespace vek::status

@@ -2,8 +2,10 @@
 
 namespace vek::status {
 
-// The status register: one plain value for the whole process, 0 at load.
-// Every exported operation sets it on entry and on failure; vek_LastStatus reads it.
+// The status register: one value per thread, 0 when the thread starts. Every
+// exported operation sets it on entry and on failure; vek_LastStatus reads it.
+// A single-threaded caller sees one register for the process; callers that run
+// vek from several threads each read the status of their own last call.
 short get() noexcept;
 void set(short code) noexcept;
 

@@ -12,7 +12,8 @@
  *    vek_LastStatus() and vek_Version().
  *  - Every function (but vek_LastStatus() and vek_Version()) sets the status
  *    register to 0 on entry and, on failure, to a negative code. vek_LastStatus()
- *    returns the status left by the most recent call. Two codes mean the same in
+ *    returns the status left by the most recent call of the calling thread (each
+ *    thread has a register of its own). Two codes mean the same in
  *    every function: -50 the output buffer is too small, -99 internal failure.
  *    Codes -1 to -7 are numbered per function and listed with each function,
  *    in the order its checks run: the first failure met is the code left.
@@ -27,9 +28,19 @@
  *    pads it on the left to exactly that length ('0' for binary, decimal and
  *    hexadecimal, a space for character text).
  *  - Positions at this interface count from 1.
- *  - Nothing a caller passes is kept after a call returns. The status register,
- *    the DES engine's loaded key and the random generator's state are shared by
- *    the whole process: calls must not overlap.
+ *  - Nothing a caller passes is kept after a call returns. The DES engine (its
+ *    loaded keys and chaining value) and the random generator are shared by the
+ *    whole process: a key loaded by one call stays loaded for the next call, in
+ *    any thread.
+ *  - Threads: calls may overlap. A call that uses the DES engine or the random
+ *    generator (vek_Calc_TripleDES, vek_Tran_DecryptOrEncryptImage,
+ *    vek_Tran_InitDES, vek_Tran_CalDES_Fast, vek_Calc_RndByMinMax, the image-file
+ *    functions given a key, and both whole-file encryptions) holds them for the
+ *    whole call, so overlapping calls take them one after another and each sees
+ *    whole keys; every other call runs in parallel. A sequence of calls is not
+ *    held together: a key loaded by vek_Tran_InitDES in one thread is replaced by
+ *    the next call of another thread that loads one, so threads that each need
+ *    their own key pass it in every call (or share one key).
  */
 #ifndef VEK_H
 #define VEK_H
@@ -53,8 +64,8 @@ extern "C" {
  * ------------------------------------------------------------------------ */
 
 /*! vek_LastStatus() :
- *  Reads the status register as the most recent call left it. Reading it does
- *  not change it.
+ *  Reads the status register as the calling thread's most recent call left it.
+ *  Reading it does not change it.
  *  @return 0, or the negative code of the most recent call's failure. */
 VEK_API short VEK_CALL vek_LastStatus(void);
 

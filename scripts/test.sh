@@ -1,5 +1,5 @@
 #!/bin/sh
-# Builds and runs every test: Linux, the sanitizer build, the Windows DLL under
+# Builds and runs every test: Linux, the sanitizer builds, the Windows DLL under
 # wine, and the fuzz targets for a bounded time, each built with warnings as
 # errors. Stops at the first failure.
 set -eu
@@ -24,6 +24,11 @@ step "Linux with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_SANITIZE=ON -DVEK_WERROR=ON >/dev/null
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/asan --output-on-failure
+
+step "Linux with ThreadSanitizer: several threads calling the library at once"
+cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEK_TSAN=ON -DVEK_CLI=OFF -DVEK_WERROR=ON >/dev/null
+cmake --build build/tsan -j "$jobs" --target vek vek_threads_test
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" build/tsan/bin/vek_threads_test
 
 step "Windows: VEK.dll (i686, MinGW-w64) under wine"
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DVEK_WERROR=ON >/dev/null

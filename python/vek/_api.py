@@ -6,8 +6,8 @@ FUNCTIONS = [{'name': 'LastStatus',
   'kind': 'value',
   'false_code': None,
   'count_kept': False,
-  'doc': 'Reads the status register as the most recent call left it. Reading it does\n'
-         'not change it.\n'
+  'doc': "Reads the status register as the calling thread's most recent call left it.\n"
+         'Reading it does not change it.\n'
          "@return 0, or the negative code of the most recent call's failure."},
  {'name': 'Version',
   'params': [],
