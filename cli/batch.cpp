@@ -16,39 +16,57 @@ constexpr int kUsage = 2;
 // fit; the grown size is kept for the following lines.
 constexpr std::size_t kFirstCapacity = 1024;
 constexpr std::size_t kLargestCapacity = std::size_t{1} << 28;
+// The longest line handed to a function. No text vek takes is longer than 60000
+// characters, so a longer line can only fail; up to this length it still gets
+// the function's own status, beyond it the line fails here, without being held.
+constexpr std::size_t kLongestLine = std::size_t{1} << 20;
 
 // Standard input line by line, read in large blocks. A line ends at LF; a CR
-// before the LF is dropped; a last line without LF still counts.
+// before the LF is dropped; a last line without LF still counts. A line longer
+// than kLongestLine is read through to its end but not kept: memory stays
+// bounded whatever the input.
 class LineReader final {
 public:
     explicit LineReader(std::FILE* in) : m_in(in), m_block(std::size_t{1} << 16) {}
 
-    bool next(std::string& line) {
+    // The next line; false at the end of the input. `tooLong`: the line was
+    // longer than kLongestLine and `line` holds only its beginning.
+    bool next(std::string& line, bool& tooLong) {
         line.clear();
+        tooLong = false;
         bool any = false;
         for (;;) {
             if (m_at == m_size) {
                 m_at = 0;
                 m_size = std::fread(m_block.data(), 1, m_block.size(), m_in);
-                if (m_size == 0) return any && finish(line);
+                if (m_size == 0) return any && finish(line, tooLong);
             }
             any = true;
             const char* start = m_block.data() + m_at;
             const auto* end = static_cast<const char*>(std::memchr(start, '\n', m_size - m_at));
+            const std::size_t n = end != nullptr ? static_cast<std::size_t>(end - start) : m_size - m_at;
+            keep(line, tooLong, start, n);
             if (end == nullptr) {
-                line.append(start, m_size - m_at);
                 m_at = m_size;
                 continue;
             }
-            line.append(start, static_cast<std::size_t>(end - start));
-            m_at += static_cast<std::size_t>(end - start) + 1;
-            return finish(line);
+            m_at += n + 1;
+            return finish(line, tooLong);
         }
     }
 
 private:
-    static bool finish(std::string& line) {
+    // Keeps a piece of the line; one more character than kLongestLine shows that
+    // the line is too long even when its last character is the CR of CR LF.
+    static void keep(std::string& line, bool& tooLong, const char* piece, std::size_t n) {
+        const std::size_t room = kLongestLine + 2 - line.size();
+        line.append(piece, n < room ? n : room);
+        if (n >= room) tooLong = true;
+    }
+
+    static bool finish(std::string& line, bool& tooLong) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        tooLong = tooLong || line.size() > kLongestLine;
         return true;
     }
 
@@ -84,9 +102,15 @@ public:
     int run() {
         LineReader reader(stdin);
         std::string line;
+        bool tooLong = false;
         set_current_line(&line);
-        while (reader.next(line)) {
+        while (reader.next(line, tooLong)) {
             ++m_number;
+            if (tooLong) {
+                fail("longer than " + std::to_string(kLongestLine) +
+                     " bytes; no text vek takes is longer than 60000 characters");
+                continue;
+            }
             one(line);
         }
         set_current_line(nullptr);
@@ -107,6 +131,8 @@ private:
             if (m_repeat) return fast();
             return general();
         } catch (const UsageError& e) {
+            return fail(e.message);
+        } catch (const CommandError& e) {
             return fail(e.message);
         } catch (const std::bad_alloc&) {
             return fail("out of memory");

@@ -31,6 +31,13 @@ struct UsageError final {
     std::string message;
 };
 
+// A command's own failure around its calls (a DC9 file that cannot be described,
+// a target file that is not empty): the command ends with exit status 1, and in
+// batch mode that line fails and the lines after it still run.
+struct CommandError final {
+    std::string message;
+};
+
 // What one call left behind.
 struct Outcome final {
     short result = 0;

@@ -6,7 +6,6 @@
 // before it extracts or copies. Images go to standard output, or to a file that
 // must be missing or empty.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -18,14 +17,10 @@
 namespace vek::cli {
 namespace {
 
-constexpr int kFailure = 1;
 constexpr short kMostFirs = 32767;
 
-// Ends the command with a failure message of its own (exit status 1).
-[[noreturn]] void fail(const std::string& command, const std::string& message) {
-    std::fprintf(stderr, "vek %s: %s\n", command.c_str(), message.c_str());
-    std::exit(kFailure);
-}
+// Ends the command (or, in batch mode, the line) with a failure of its own.
+[[noreturn]] void fail(const std::string& message) { throw CommandError{message}; }
 
 void expect_arguments(const std::vector<std::string>& args, std::size_t least, std::size_t most) {
     if (args.size() < least || args.size() > most)
@@ -60,42 +55,50 @@ short describe(const std::string& path, const Layout& l, std::vector<FIRDescript
 }
 
 // Describes the file for another command; a failure ends that command.
-std::vector<FIRDescription> described(const std::string& command, const std::string& path, const Layout& l) {
+std::vector<FIRDescription> described(const std::string& path, const Layout& l) {
     std::vector<FIRDescription> entries;
     if (describe(path, l, entries) == 0) {
         const short status = vek_LastStatus();
-        fail(command, "describing " + path + ": vek_File_DC9InitDescription status " + std::to_string(status) + ": " +
+        fail("describing " + path + ": vek_File_DC9InitDescription status " + std::to_string(status) + ": " +
                           std::string(catalogue::message("vek_File_DC9InitDescription", status)));
     }
     return entries;
 }
 
 // A target file for an image: refused when it exists with content.
-void check_target(const std::string& command, const std::string& path) {
+void check_target(const std::string& path) {
+    bool empty = true;
     try {
         C_File f(path.c_str(), C_File::Mode::Read);
-        if (f.Size() != 0) fail(command, path + " exists and is not empty; it is left as it is");
+        empty = f.Size() == 0;
     } catch (const C_File::xOpenFailed&) {
         // Missing: it is created when the image is written.
+    } catch (...) {
+        fail("cannot read " + path);
     }
+    if (!empty) fail(path + " exists and is not empty; it is left as it is");
 }
 
-void write_target(const std::string& command, const std::string& path, const std::string& bytes) {
+void write_target(const std::string& path, const std::string& bytes) {
+    bool empty = true;
     try {
         C_File f(path.c_str(), C_File::Mode::Append);
-        if (f.Size() != 0) fail(command, path + " exists and is not empty; it is left as it is");
-        f.Write(bytes);
-        f.Close();
+        empty = f.Size() == 0;
+        if (empty) {
+            f.Write(bytes);
+            f.Close();
+        }
     } catch (...) {
-        fail(command, "cannot write " + path);
+        fail("cannot write " + path);
     }
+    if (!empty) fail(path + " exists and is not empty; it is left as it is");
 }
 
 // Runs an extraction with `capacity` bytes of room; the image goes to the
 // outcome's text, or to `target` when one is named.
 template <class Extract>
-Outcome extract(const std::string& command, const std::string& target, std::size_t capacity, Extract run) {
-    if (!target.empty()) check_target(command, target);
+Outcome extract(const std::string& target, std::size_t capacity, Extract run) {
+    if (!target.empty()) check_target(target);
     std::string buffer(capacity, '\0');
     int size = static_cast<int>(buffer.size());
     Outcome o;
@@ -104,7 +107,7 @@ Outcome extract(const std::string& command, const std::string& target, std::size
     buffer.resize(static_cast<std::size_t>(size));
     o.text = buffer;  // the tool grows the room while the status is -50
     if (o.result != 0 && !target.empty()) {
-        write_target(command, target, buffer);
+        write_target(target, buffer);
         o.text.reset();
     }
     return o;
@@ -141,25 +144,23 @@ Extraction extraction(const std::vector<std::string>& args) {
 }
 
 Outcome by_index(const std::vector<std::string>& args, std::size_t capacity) {
-    static const std::string kName = "File_DC9ExtractImageByIndex";
     expect_arguments(args, 5, 6);
     const Extraction x = extraction(args);
     const auto index = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
-    const std::vector<FIRDescription> entries = described(kName, x.path, x.layout);
-    return extract(kName, args.size() == 6 ? args[5] : "", capacity, [&](unsigned char* out, int* size) {
+    const std::vector<FIRDescription> entries = described(x.path, x.layout);
+    return extract(args.size() == 6 ? text_argument(args[5]) : "", capacity, [&](unsigned char* out, int* size) {
         return vek_File_DC9ExtractImageByIndex(x.path.c_str(), static_cast<short>(entries.size()), entries.data(),
                                                x.fir, index, out, size);
     });
 }
 
 Outcome by_search_key(const std::vector<std::string>& args, std::size_t capacity) {
-    static const std::string kName = "File_DC9ExtractImageBySearchKey";
     expect_arguments(args, 6, 7);
     const Extraction x = extraction(args);
     const auto code = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
     const std::string key = text_argument(args[5]);
-    const std::vector<FIRDescription> entries = described(kName, x.path, x.layout);
-    return extract(kName, args.size() == 7 ? args[6] : "", capacity, [&](unsigned char* out, int* size) {
+    const std::vector<FIRDescription> entries = described(x.path, x.layout);
+    return extract(args.size() == 7 ? text_argument(args[6]) : "", capacity, [&](unsigned char* out, int* size) {
         return vek_File_DC9ExtractImageBySearchKey(x.path.c_str(), static_cast<short>(entries.size()), entries.data(),
                                                    x.fir, code, key.c_str(), out, size);
     });
@@ -172,7 +173,7 @@ Outcome copy(const std::vector<std::string>& args, std::size_t) {
     const std::string target = text_argument(args[3]);
     const auto mode = static_cast<short>(integer_argument(args[4], INT16_MIN, INT16_MAX));
     const std::string key = text_argument(args[5]);
-    const std::vector<FIRDescription> entries = described("File_DC9DecryptOrEncryptImageFile", path, l);
+    const std::vector<FIRDescription> entries = described(path, l);
     Outcome o;
     o.result = vek_File_DC9DecryptOrEncryptImageFile(path.c_str(), static_cast<short>(entries.size()), entries.data(),
                                                      target.c_str(), mode, key.c_str());

@@ -163,6 +163,9 @@ int main(int argc, char** argv) {
     } catch (const vek::cli::UsageError& e) {
         std::fprintf(stderr, "vek %s: %s\nusage: %s\n", c->name.c_str(), e.message.c_str(), signature(*c).c_str());
         return kUsage;
+    } catch (const vek::cli::CommandError& e) {
+        std::fprintf(stderr, "vek %s: %s\n", c->name.c_str(), e.message.c_str());
+        return kFailure;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "vek %s: out of memory\n", c->name.c_str());
         return kFailure;

@@ -48,3 +48,19 @@ out=$(printf '0102\r\nAB\n' | "$vek" --each File_AppendImage "$dir/batch.img" -;
     { echo "FAIL: --each File_AppendImage"; fails=$((fails + 1)); }
 rm -rf "$dir"
 "$vek" --help | grep -q -- '--each FUNCTION' || { echo "FAIL: --each in the usage text"; fails=$((fails + 1)); }
+
+# A line longer than any text vek takes fails alone, and is never held whole:
+# a 300 MB line under a 200 MB address-space limit (not under AddressSanitizer,
+# which reserves far more address space than that for itself).
+if ! ldd "$vek" 2>/dev/null | grep -q libasan; then
+    err=$(mktemp)
+    out=$( (ulimit -v 200000; { head -c 300000000 /dev/zero | tr '\0' 'F'; printf '\nFF\n'; } |
+        "$vek" --each Conv_HexaToDec - 0 2>"$err"); echo "exit $?")
+    [ "$out" = "${nl}255${nl}exit 1" ] && grep -q 'line 1: longer than 1048576 bytes' "$err" ||
+        { echo "FAIL: --each on a 300 MB line: $out $(head -c 300 "$err")"; fails=$((fails + 1)); }
+    rm -f "$err"
+fi
+# Up to that length a long line still gets the function's own status.
+long=$(head -c 70000 /dev/zero | tr '\0' 'F')
+out=$(printf '%s\nFF\n' "$long" | "$vek" --each Conv_HexaToDec - 0 2>/dev/null; echo "exit $?")
+[ "$out" = "${nl}255${nl}exit 1" ] || { echo "FAIL: --each on a 70000-digit line"; fails=$((fails + 1)); }

@@ -32,6 +32,16 @@ expect 2 "" -- File_DC9ExtractImageByIndex "$fixed" "" 120 0
     grep -q 'vek_File_DC9InitDescription status -6' ||
     { echo "FAIL: a description failure names the description"; fails=$((fails + 1)); }
 
+# In batch mode a file that cannot be described, or a target with content,
+# fails its own line; the lines after it still run.
+expect_input "$dc9data/missing.dc9\n$fixed\n" 1 "${nl}$image5" "line 1: describing" -- \
+    --each File_DC9ExtractImageByIndex - "" 120 0 5
+printf 'content' >"$dc9tmp/taken"
+expect_input "$dc9tmp/taken\n$dc9tmp/free\n" 1 "" "line 1: $dc9tmp/taken exists and is not empty" -- \
+    --each File_DC9ExtractImageByIndex "$fixed" "" 120 0 5 -
+[ "$(cat "$dc9tmp/taken")" = content ] && [ "$(cat "$dc9tmp/free")" = "$image5" ] ||
+    { echo "FAIL: --each with a DC9 target"; fails=$((fails + 1)); }
+
 # To a file: exactly the bytes; a file with content is refused and kept.
 expect 0 "" -- File_DC9ExtractImageByIndex "$fixed" "" 120 0 5 "$dc9tmp/image"
 [ "$(cat "$dc9tmp/image")" = "$image5" ] && [ "$(wc -c <"$dc9tmp/image")" -eq 61 ] ||
