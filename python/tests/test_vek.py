@@ -273,3 +273,33 @@ def test_documentation_is_the_header():
     doc = vek.Conv_HexaToDec.__doc__
     assert doc.splitlines()[0] in header and "@param 1 hexa" in doc
     assert str(__import__("inspect").signature(vek.Conv_HexaToDec)) == "(hexa, resultLength, /)"
+
+
+def describe_cases():
+    """The fixtures' descriptions as make_fixtures.py built them, for the package's own sizing: the
+    cases that fix the room or ask for the count alone are the C call's business."""
+    folder = os.path.join(os.path.dirname(__file__), "..", "..", "tests", "data", "dc9")
+    cases = []
+    for block in open(os.path.join(folder, "describe.vec")).read().split("[describe]")[1:]:
+        fields = dict(line.split(" = ", 1) if " = " in line else (line.rstrip(" ="), "")
+                      for line in block.strip().splitlines() if not line.startswith("#"))
+        status = int(fields["Status"]) if "Status" in fields else None
+        if "Description" in fields or status == -3:
+            continue
+        entries = [tuple(map(int, e.split())) for e in fields.get("Entries", "").split(", ") if e]
+        firs = [vek.FIR(*e) for e in entries if e != (-7,) * 4]
+        cases.append((os.path.join(folder, fields["File"]), bytes.fromhex(fields["Marker"]),
+                      int(fields["RecordSize"]), status, firs))
+    return cases
+
+
+@pytest.mark.parametrize("path, marker, size, status, firs", describe_cases(),
+                         ids=lambda v: os.path.basename(v) if isinstance(v, str) else None)
+def test_dc9_descriptions_of_the_fixtures(path, marker, size, status, firs):
+    """Leading data records form FIR 1; a file without a file mark is one FIR; an empty file none."""
+    if status is None:
+        assert vek.File_DC9InitDescription(path, marker, size) == firs
+    else:
+        with pytest.raises(vek.VekError) as caught:
+            vek.File_DC9InitDescription(path, marker, size)
+        assert caught.value.status == status

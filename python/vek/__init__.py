@@ -14,6 +14,7 @@ next to this package, else the system's library path.
 import ctypes
 import ctypes.util
 import inspect
+import itertools
 import os
 import sys
 from typing import NamedTuple
@@ -57,6 +58,10 @@ class FIR(NamedTuple):
 
 class _FIRDescription(ctypes.Structure):
     _fields_ = [(name, ctypes.c_int32) for name in FIR._fields]
+
+
+# The most FIRs a description holds: its count is a C short.
+_SHORT_MAX = 2**15 - 1
 
 
 def message(function, status):
@@ -192,22 +197,25 @@ class Library:
         return values[0] if len(values) == 1 else tuple(values)
 
     def _describe(self, entry, fn, args):
-        """A DC9 description: the count of FIRs first (no description given), then the entries."""
+        """A DC9 description, in two calls. Without a description the call counts the file marks;
+        data records before the first file mark form one FIR more, so the description gets room
+        for one more entry than that. The count the second call leaves does not tell how many
+        entries it filled (in a file without a file mark it keeps the room given), so every entry
+        starts with all fields -1, a mark length the call never writes, and the filled entries
+        are those before the first one still holding it."""
         name = entry["name"]
         path, marker, record_size = _text(args[0]), bytes(args[1]), int(args[2])
         count = ctypes.c_short(0)
-        entries = None
-        for _ in range(2):
-            room = count.value
-            entries = (_FIRDescription * max(room, 1))() if room else None
-            if not fn(path, marker, len(marker), record_size, ctypes.byref(count), entries):
-                status = self._dll.vek_LastStatus()
-                raise VekError(name, status, message(name, status))
-            if entries is not None and room >= count.value:
-                break
-        if entries is None:
-            return []
-        return [FIR(*(getattr(e, f) for f in FIR._fields)) for e in entries[:count.value]]
+        if fn(path, marker, len(marker), record_size, ctypes.byref(count), None):
+            room = min(count.value + 1, _SHORT_MAX)
+            entries = (_FIRDescription * room)()
+            ctypes.memset(entries, 0xFF, ctypes.sizeof(entries))
+            count.value = room
+            if fn(path, marker, len(marker), record_size, ctypes.byref(count), entries):
+                filled = itertools.takewhile(lambda e: e.markLength >= 0, entries)
+                return [FIR(e.offset, e.markLength, e.recordCount, e.recordLength) for e in filled]
+        status = self._dll.vek_LastStatus()
+        raise VekError(name, status, message(name, status))
 
 
 def _find(path):
