@@ -273,3 +273,136 @@ def test_documentation_is_the_header():
     doc = vek.Conv_HexaToDec.__doc__
     assert doc.splitlines()[0] in header and "@param 1 hexa" in doc
     assert str(__import__("inspect").signature(vek.Conv_HexaToDec)) == "(hexa, resultLength, /)"
+
+
+# Every value is checked against its C parameter's type before the call: C's
+# int is 32 bits and short 16 on every platform the library is built for, and
+# a description's four fields are 32-bit. Out of range a value would wrap.
+INT_MIN, INT_MAX, SHORT_MIN, SHORT_MAX = -2**31, 2**31 - 1, -2**15, 2**15 - 1
+
+
+@pytest.fixture
+def files(image_file, dc9_file, tmp_path):
+    path, records = dc9_file
+    return {"img": image_file, "dc9": path, "records": records, "firs": vek.File_DC9InitDescription(path, b"", 128),
+            "target": str(tmp_path / "copy.out")}
+
+
+# (call, what a wrapped value would do)
+OUT_OF_RANGE = [
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], -2**32 - 3, 1), "index -3: the header line"),
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], INT_MAX + 1, 1), "index INT_MIN"),
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], 1, 65536), "hasHeader 0: the header read as a record"),
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], 1, SHORT_MIN - 1), "hasHeader 32767: a header"),
+    (lambda f: vek.File_ExtractImageByDecField(f["img"], 1, 2**32 + 1, SERIALS[1], ""), "position 1"),
+    (lambda f: vek.Tran_SetBinInBin("00000000", 2**32 + 3, "11"), "position 3"),
+    (lambda f: vek.Conv_DecToBin("5", 2**64 + 8), "resultLength 8"),
+    (lambda f: vek.File_DecryptOrEncryptImageFile(f["img"], f["target"], 1, 65537, DES_KEY, ""), "image copy mode 1"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], f["firs"], 65536, 3), "fir 0"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], [vek.FIR(2**32, 128, 2, 128)], 1, 1), "offset 0"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], [vek.FIR(0, 128, 2**32 + 2, 128)], 1, 1), "2 records"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], [vek.FIR(0, 128, 2, -2**32 + 128)], 1, 1), "length 128"),
+    (lambda f: vek.File_DC9InitDescription(f["dc9"], b"", 2**32 + 128), "recordSize 128"),
+    (lambda f: vek.File_DC9DecryptOrEncryptImageFile(f["dc9"], f["firs"] * 32768, f["target"], 1, DES_KEY),
+     "65536 entries counted 0: an empty copy"),
+    (lambda f: vek.File_DC9DecryptOrEncryptImageFile(f["dc9"], f["firs"], f["target"], 65537, DES_KEY),
+     "DC9 copy mode 1"),
+]
+
+
+@pytest.mark.parametrize("call, wrapped", OUT_OF_RANGE, ids=[c[1] for c in OUT_OF_RANGE])
+def test_integers_out_of_range_are_refused(files, call, wrapped):
+    with pytest.raises(OverflowError, match="range"):
+        call(files)
+    assert not os.path.exists(files["target"])
+
+
+def test_integers_at_the_limits_reach_the_library(files):
+    """The bounds are the C types' own: their extremes are passed on, and the library answers."""
+    for call, status in ((lambda: vek.Tran_SetBinInBin("00000000", INT_MIN, "11"), -3),
+                         (lambda: vek.Tran_SetBinInBin("00000000", INT_MAX, "11"), -3),
+                         (lambda: vek.File_DC9ExtractImageByIndex(files["dc9"], files["firs"], SHORT_MAX, 1), -1),
+                         (lambda: vek.File_DC9ExtractImageByIndex(files["dc9"], files["firs"], SHORT_MIN, 1), -1)):
+        with pytest.raises(vek.VekError) as caught:
+            call()
+        assert caught.value.status == status
+    assert vek.File_ExtractImageByIndex(files["img"], 1, SHORT_MIN) == RECORDS[0]  # non-zero: a header
+    # 32767 entries, the most a short counts; FIR 32767 is a copy of FIR 1: its first record.
+    many = (files["firs"] * 16384)[:SHORT_MAX]
+    assert vek.File_DC9ExtractImageByIndex(files["dc9"], many, SHORT_MAX, 1) == dc9_image(files["records"][1])
+    edge = [vek.FIR(INT_MAX, INT_MAX, INT_MAX, INT_MAX)]
+    with pytest.raises(vek.VekError) as caught:
+        vek.File_DC9ExtractImageByIndex(files["dc9"], edge, 1, 1)
+    assert caught.value.status == -4
+
+
+def test_texts_with_a_nul_are_refused(image_file, tmp_path):
+    """A C text ends at its first NUL: the rest would be dropped silently."""
+    with pytest.raises(ValueError, match="fileName"):
+        vek.File_AppendImage(str(tmp_path / "a.img\0.txt"), "ABCD")
+    assert os.listdir(tmp_path) == ["batch.img"]
+    with pytest.raises(ValueError, match="key"):
+        vek.File_ExtractImageByFieldWithNonSeqSearch(image_file, 1, 1, SERIALS[1], "\0BAD")
+    with pytest.raises(ValueError, match="text"):
+        vek.Veri_IsHexa(b"AB\0CD")
+    assert vek.Conv_ArrayCharToHexa(b"\0A\0") == "004100"  # bytes with their length: a NUL is data
+
+
+# (call, the parameter named in the error)
+WRONG_TYPES = [
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], "1", 1), "index"),
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], 1.9, 1), "index"),
+    (lambda f: vek.File_ExtractImageByIndex(f["img"], 1, None), "hasHeader"),
+    (lambda f: vek.Tran_InitDES(1.0, DES_KEY, 0), "mode"),
+    (lambda f: vek.File_DC9InitDescription(f["dc9"], 2, 0), "endMarker"),
+    (lambda f: vek.File_DC9InitDescription(f["dc9"], "\r\n", 0), "endMarker"),
+    (lambda f: vek.Conv_HexaToDec(10, 0), "hexa"),
+    (lambda f: vek.File_AppendImage(f["img"], 1234), "image"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], [(0, 128, 2.5, 128)], 1, 1), "description"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], [(0, 128, 2)], 1, 1), "description"),
+    (lambda f: vek.File_DC9ExtractImageByIndex(f["dc9"], 5, 1, 1), "description"),
+]
+
+
+@pytest.mark.parametrize("call, name", WRONG_TYPES, ids=[f"{c[1]}-{i}" for i, c in enumerate(WRONG_TYPES)])
+def test_wrong_types_are_refused(files, call, name):
+    with pytest.raises(TypeError, match=name):
+        call(files)
+
+
+def test_accepted_types(files):
+    """bool is an int in Python: True and False pass as 1 and 0 for every integer."""
+    assert vek.File_ExtractImageByIndex(files["img"], True, True) == RECORDS[0]
+    assert vek.Conv_ArrayCharToHexa(bytearray(b"\x01\x02")) == "0102"
+    assert vek.File_DC9ExtractImageByIndex(files["dc9"], [tuple(f) for f in files["firs"]], 2, 1) \
+        == dc9_image(files["records"][4])
+
+
+def describe_cases():
+    """The fixtures' descriptions as make_fixtures.py built them, for the package's own sizing: the
+    cases that fix the room or ask for the count alone are the C call's business."""
+    folder = os.path.join(os.path.dirname(__file__), "..", "..", "tests", "data", "dc9")
+    cases = []
+    for block in open(os.path.join(folder, "describe.vec")).read().split("[describe]")[1:]:
+        fields = dict(line.split(" = ", 1) if " = " in line else (line.rstrip(" ="), "")
+                      for line in block.strip().splitlines() if not line.startswith("#"))
+        status = int(fields["Status"]) if "Status" in fields else None
+        if "Description" in fields or status == -3:
+            continue
+        entries = [tuple(map(int, e.split())) for e in fields.get("Entries", "").split(", ") if e]
+        firs = [vek.FIR(*e) for e in entries if e != (-7,) * 4]
+        cases.append((os.path.join(folder, fields["File"]), bytes.fromhex(fields["Marker"]),
+                      int(fields["RecordSize"]), status, firs))
+    return cases
+
+
+@pytest.mark.parametrize("path, marker, size, status, firs", describe_cases(),
+                         ids=lambda v: os.path.basename(v) if isinstance(v, str) else None)
+def test_dc9_descriptions_of_the_fixtures(path, marker, size, status, firs):
+    """Leading data records form FIR 1; a file without a file mark is one FIR; an empty file none."""
+    if status is None:
+        assert vek.File_DC9InitDescription(path, marker, size) == firs
+    else:
+        with pytest.raises(vek.VekError) as caught:
+            vek.File_DC9InitDescription(path, marker, size)
+        assert caught.value.status == status

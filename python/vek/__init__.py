@@ -7,6 +7,13 @@ character one byte, code 0 to 255) or bytes; results are str. Predicates return
 bool, comparisons and counts an int, DC9 descriptions a list of FIR tuples. A
 failure raises VekError with the function, the status code and its message.
 
+Every argument is checked before the call, as C would otherwise take it
+without a word: a value of the wrong type raises TypeError (an integer is an
+int, True and False passing as 1 and 0; a text is str, bytes or None; bytes
+are bytes-like), an integer beyond its C type's range OverflowError (C's
+short and int are not wrapped), a text holding a NUL ValueError (C would see
+only the text before it).
+
 The library is loaded at the first call: from load(path), else the file named
 by the environment variable VEK_LIBRARY, else libvek.so (VEK.dll on Windows)
 next to this package, else the system's library path.
@@ -14,6 +21,8 @@ next to this package, else the system's library path.
 import ctypes
 import ctypes.util
 import inspect
+import itertools
+import operator
 import os
 import sys
 from typing import NamedTuple
@@ -64,12 +73,6 @@ def message(function, status):
     return _api.MESSAGES.get((function, status), _api.COMMON_MESSAGES.get(status, ""))
 
 
-def _text(value):
-    if value is None or isinstance(value, bytes):
-        return value
-    return str(value).encode("latin-1")
-
-
 def _decode(raw):
     return raw.decode("latin-1")
 
@@ -81,6 +84,116 @@ _C_TYPES = {"const char*": ctypes.c_char_p, "char*": ctypes.c_char_p, "int": cty
             "const FIRDescription*": ctypes.c_void_p}
 # The roles a caller passes, in the function's own order.
 _ARGUMENT_ROLES = ("text", "int", "bytes", "firs")
+
+
+def _bounds(ctype):
+    """The lowest and highest value of a signed C integer type."""
+    bits = 8 * ctypes.sizeof(ctype)
+    return -(1 << (bits - 1)), (1 << (bits - 1)) - 1
+
+
+# The most FIRs a description holds: its count is a C short.
+_SHORT_MAX = _bounds(ctypes.c_short)[1]
+
+
+def _integer(value, where):
+    """value as an integer: an int (bool included) or what has __index__, never a float or a text."""
+    if isinstance(value, int):
+        return value
+    try:
+        return operator.index(value)
+    except TypeError:
+        raise TypeError(f"{where} must be an integer, not {type(value).__name__}") from None
+
+
+def _integer_check(where, ctype):
+    low, high = _bounds(_C_TYPES[ctype])
+
+    def check(value):
+        value = _integer(value, where)
+        if not low <= value <= high:
+            raise OverflowError(f"{where} {value} is out of the range of a C {ctype}, {low} to {high}")
+        return value
+    return check
+
+
+def _text_check(where):
+    def check(value):
+        if isinstance(value, str):
+            value = value.encode("latin-1")
+        elif not isinstance(value, bytes):
+            if value is None:
+                return None
+            raise TypeError(f"{where} must be str, bytes or None, not {type(value).__name__}")
+        at = value.find(0)
+        if at >= 0:
+            raise ValueError(f"{where} holds a NUL character at offset {at}; "
+                             "the function would see only the text before it")
+        return value
+    return check
+
+
+def _bytes_check(where, length_ctype):
+    longest = _bounds(_C_TYPES[length_ctype])[1]
+
+    def check(value):
+        if type(value) is not bytes:
+            # bytes(3) would be three NULs; a str has no one encoding here.
+            if isinstance(value, (int, str)):
+                raise TypeError(f"{where} must be bytes, not {type(value).__name__}")
+            try:
+                value = bytes(value)
+            except TypeError:
+                raise TypeError(f"{where} must be bytes, not {type(value).__name__}") from None
+        if len(value) > longest:
+            raise OverflowError(f"{where} holds {len(value)} bytes, out of the range of its C {length_ctype} length, "
+                                f"0 to {longest}")
+        return value
+    return check
+
+
+def _firs_check(where, count_ctype):
+    most = _bounds(_C_TYPES[count_ctype])[1]
+    fields = [(name, _bounds(ctype)) for name, ctype in _FIRDescription._fields_]
+
+    def check(value):
+        try:
+            firs = [tuple(f) for f in value]
+        except TypeError:
+            raise TypeError(f"{where} must be a sequence of FIRs (four integers each)") from None
+        if len(firs) > most:
+            raise OverflowError(f"{where} holds {len(firs)} entries, out of the range of its C {count_ctype} count, "
+                                f"0 to {most}")
+        for i, fir in enumerate(firs):
+            if len(fir) != len(fields):
+                raise TypeError(f"{where}[{i}] must be a FIR of four integers, not {len(fir)} values")
+            for v, (name, (low, high)) in zip(fir, fields):
+                v = _integer(v, f"{where}[{i}].{name}")
+                if not low <= v <= high:
+                    raise OverflowError(f"{where}[{i}].{name} {v} is out of the range of its C field, "
+                                        f"{low} to {high}")
+        return firs
+    return check
+
+
+def _checks(entry):
+    """For every argument a caller passes, in order, the check made before the call: it returns the
+    value as the C function takes it (texts as bytes) or raises TypeError, ValueError or OverflowError.
+    The ranges come from the C types of the parameters (of the length or count that goes with bytes
+    and descriptions), worked out once per function."""
+    params = entry["params"]
+    checks = []
+    for i, (ctype, name, role) in enumerate(params):
+        where = f"{entry['name']}(): {name}"
+        if role == "int":
+            checks.append(_integer_check(where, ctype))
+        elif role == "text":
+            checks.append(_text_check(where))
+        elif role == "bytes":
+            checks.append(_bytes_check(where, params[i + 1][0]))  # its length follows it
+        elif role == "firs":
+            checks.append(_firs_check(where, params[i - 1][0]))  # its count comes before it
+    return checks
 
 
 class _Call:
@@ -99,13 +212,7 @@ class _Call:
         self.outputs = []
         for ctype, name, role in self.entry["params"]:
             value = self.args.get(name)
-            if role == "text":
-                c.append(_text(value))
-            elif role == "int":
-                c.append(int(value))
-            elif role == "bytes":
-                value = bytes(value)
-                self.args[name] = value
+            if role in ("text", "int", "bytes"):
                 c.append(value)
             elif role == "bytes_length":
                 c.append(len(c[-1]))
@@ -122,11 +229,9 @@ class _Call:
                 self.outputs.append((role, cell))
                 c.append(ctypes.byref(cell))
             elif role == "firs_count":
-                firs = list(self.args[self.entry["params"][len(c) + 1][1]])
-                c.append(len(firs))
+                c.append(len(self.args[self.entry["params"][len(c) + 1][1]]))
             elif role == "firs":
-                firs = list(value)
-                array = (_FIRDescription * max(len(firs), 1))(*[_FIRDescription(*f) for f in firs])
+                array = (_FIRDescription * max(len(value), 1))(*[_FIRDescription(*f) for f in value])
                 c.append(ctypes.cast(array, ctypes.c_void_p))
                 self.outputs.append(("keep", array))
             elif role == "firs_out":
@@ -192,22 +297,25 @@ class Library:
         return values[0] if len(values) == 1 else tuple(values)
 
     def _describe(self, entry, fn, args):
-        """A DC9 description: the count of FIRs first (no description given), then the entries."""
+        """A DC9 description, in two calls. Without a description the call counts the file marks;
+        data records before the first file mark form one FIR more, so the description gets room
+        for one more entry than that. The count the second call leaves does not tell how many
+        entries it filled (in a file without a file mark it keeps the room given), so every entry
+        starts with all fields -1, a mark length the call never writes, and the filled entries
+        are those before the first one still holding it."""
         name = entry["name"]
-        path, marker, record_size = _text(args[0]), bytes(args[1]), int(args[2])
+        path, marker, record_size = args
         count = ctypes.c_short(0)
-        entries = None
-        for _ in range(2):
-            room = count.value
-            entries = (_FIRDescription * max(room, 1))() if room else None
-            if not fn(path, marker, len(marker), record_size, ctypes.byref(count), entries):
-                status = self._dll.vek_LastStatus()
-                raise VekError(name, status, message(name, status))
-            if entries is not None and room >= count.value:
-                break
-        if entries is None:
-            return []
-        return [FIR(*(getattr(e, f) for f in FIR._fields)) for e in entries[:count.value]]
+        if fn(path, marker, len(marker), record_size, ctypes.byref(count), None):
+            room = min(count.value + 1, _SHORT_MAX)
+            entries = (_FIRDescription * room)()
+            ctypes.memset(entries, 0xFF, ctypes.sizeof(entries))
+            count.value = room
+            if fn(path, marker, len(marker), record_size, ctypes.byref(count), entries):
+                filled = itertools.takewhile(lambda e: e.markLength >= 0, entries)
+                return [FIR(e.offset, e.markLength, e.recordCount, e.recordLength) for e in filled]
+        status = self._dll.vek_LastStatus()
+        raise VekError(name, status, message(name, status))
 
 
 def _find(path):
@@ -238,11 +346,12 @@ def library():
 
 def _wrapper(entry):
     names = [n for _, n, r in entry["params"] if r in _ARGUMENT_ROLES]
+    checks = _checks(entry)
 
     def method(self, *args):
         if len(args) != len(names):
             raise TypeError(f"{entry['name']}() takes {len(names)} arguments ({', '.join(names)}), got {len(args)}")
-        return self._call(entry, args)
+        return self._call(entry, [check(value) for check, value in zip(checks, args)])
 
     def function(*args):
         return method(library(), *args)
