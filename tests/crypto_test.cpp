@@ -12,6 +12,7 @@
 #include "crypto/C_DES.h"
 #include "crypto/C_Image.h"
 #include "support/api.h"
+#include "support/texts.h"
 #include "support/vectors.h"
 #include "types/C_StringHexa.h"
 
@@ -26,6 +27,7 @@ namespace {
 
 using vek::test::call_text;
 using vek::test::load_vectors;
+using vek::test::random_below;
 using vek::test::Vector;
 using S = C_StringType;
 using Bytes = std::vector<std::uint8_t>;
@@ -581,7 +583,7 @@ TEST(OpenSSL, SingleDesEcbAndCbcBothDirections) {
     Oracle o;
     for (int round = 0; round < 300; ++round) {
         const Bytes key = o.random(8), iv = o.random(8);
-        const std::size_t blocks = 1 + o.rng() % 9;
+        const std::size_t blocks = 1 + random_below(o.rng, 9);
         const Bytes plain = o.random(8 * blocks);
         DES_key_schedule ks = Oracle::schedule(key.data());
         const int dir = round % 2 == 0 ? DES_ENCRYPT : DES_DECRYPT;
@@ -608,7 +610,7 @@ TEST(OpenSSL, TwoKeyTripleDesEcbAndCbcBothDirections) {
     Oracle o;
     for (int round = 0; round < 300; ++round) {
         const Bytes k1 = o.random(8), k2 = o.random(8), iv = o.random(8);
-        const std::size_t blocks = 1 + o.rng() % 5;
+        const std::size_t blocks = 1 + random_below(o.rng, 5);
         const Bytes plain = o.random(8 * blocks);
         DES_key_schedule s1 = Oracle::schedule(k1.data()), s2 = Oracle::schedule(k2.data());
         const int dir = round % 2 == 0 ? DES_ENCRYPT : DES_DECRYPT;

@@ -217,9 +217,9 @@ std::size_t random_length(std::mt19937_64& rng) {
     static const std::size_t kEdges[] = {1, 2, 7, 8, 9, 15, 16, 17, 63, 64, 65};
     switch (rng() % 4) {
         case 0: return kEdges[rng() % std::size(kEdges)];
-        case 1: return 1 + rng() % 200;
-        case 2: return 1 + rng() % 5000;
-        default: return 55000 + rng() % 5001;
+        case 1: return 1 + random_below(rng, 200);
+        case 2: return 1 + random_below(rng, 5000);
+        default: return 55000 + random_below(rng, 5001);
     }
 }
 
@@ -227,8 +227,8 @@ TEST(HexaArith, LongValuesAgainstGmp) {
     std::mt19937_64 rng(424242);
     for (int round = 0; round < 200; ++round) {
         const std::size_t na = random_length(rng), nb = random_length(rng);
-        const std::string a = random_hexa(rng, na, rng() % 3 == 0 ? rng() % na : 0);
-        const std::string b = random_hexa(rng, nb, rng() % 3 == 0 ? rng() % nb : 0);
+        const std::string a = random_hexa(rng, na, rng() % 3 == 0 ? random_below(rng, na) : 0);
+        const std::string b = random_hexa(rng, nb, rng() % 3 == 0 ? random_below(rng, nb) : 0);
         const mpz_class x = big(a), y = big(b);
         SCOPED_TRACE("lengths " + std::to_string(na) + " " + std::to_string(nb));
         const mpz_class sum = x + y;
@@ -251,7 +251,7 @@ TEST(HexaArith, LongValuesAgainstGmp) {
         // Equal values, and values that differ only in the lowest digit, borrow through.
         EXPECT_EQ(hexa(a).Subtract(hexa(a)).GetValue(), "0");
 
-        const std::string c = random_hexa(rng, na, rng() % 3 == 0 ? rng() % na : 0);
+        const std::string c = random_hexa(rng, na, rng() % 3 == 0 ? random_below(rng, na) : 0);
         const mpz_class z = big(c);
         EXPECT_EQ(hexa(a).Xor(hexa(c)).GetValue(), text_of(x ^ z, na));
         EXPECT_EQ(hexa(a).And(hexa(c)).GetValue(), text_of(x & z, na));
@@ -267,7 +267,7 @@ TEST(HexaArith, LongValuesAgainstGmp) {
 TEST(HexaArith, CarriesAndBorrowsThroughLongRunsAgainstGmp) {
     std::mt19937_64 rng(99);
     for (int round = 0; round < 60; ++round) {
-        const std::size_t n = 1 + rng() % 60000;
+        const std::size_t n = 1 + random_below(rng, 60000);
         // F...F plus a small value, and 10...0 minus one: a carry or borrow through every group.
         const std::string f(n, 'F');
         const std::string small = hex64(rng() % 1000 + 1);
@@ -294,8 +294,8 @@ TEST(HexaArith, DecimalOperandAgainstGmp) {
     std::mt19937_64 rng(31337);
     for (int round = 0; round < 100; ++round) {
         const std::size_t n = random_length(rng);
-        const std::string h = random_hexa(rng, n, rng() % 3 == 0 ? rng() % n : 0);
-        const std::string dec = std::string(rng() % 3, '0') + std::to_string(rng() >> (rng() % 64));
+        const std::string h = random_hexa(rng, n, rng() % 3 == 0 ? random_below(rng, n) : 0);
+        const std::string dec = std::string(random_below(rng, 3), '0') + std::to_string(rng() >> (rng() % 64));
         const mpz_class x = big(h), d(dec, 10);
         if (text_of(x + d).size() <= 60000) {
             EXPECT_EQ(hexa(h).AddDec(C_StringDec(dec, S::kDecimal)).GetValue(), text_of(x + d));
@@ -311,8 +311,8 @@ TEST(HexaArith, DecimalOperandAgainstGmp) {
 TEST(HexaArith, LongChecksumAgainstGmp) {
     std::mt19937_64 rng(2718);
     for (int round = 0; round < 60; ++round) {
-        const std::size_t block = 1 + rng() % (rng() % 2 == 0 ? 40 : 30000);
-        const std::size_t blocks = 1 + rng() % (60000 / block);
+        const std::size_t block = 1 + random_below(rng, rng() % 2 == 0 ? 40 : 30000);
+        const std::size_t blocks = 1 + random_below(rng, 60000 / block);
         const std::string text = random_hexa(rng, block * blocks, rng() % 4 == 0 ? block : 0);
         mpz_class sum = 0;
         for (std::size_t j = 0; j < text.size(); j += block) sum ^= big(text.substr(j, block));

@@ -178,7 +178,7 @@ std::string text_of(const mpz_class& v, std::size_t width) {
 TEST(HexaTransform, LongShiftsAndStepsAgainstGmp) {
     std::mt19937_64 rng(777);
     for (int round = 0; round < 100; ++round) {
-        const std::size_t n = 1 + rng() % 60000;
+        const std::size_t n = 1 + random_below(rng, 60000);
         const std::string v = random_hexa(rng, n);
         const mpz_class x(v, 16);
         const int count = static_cast<int>(rng() % 32768);

@@ -161,16 +161,20 @@ TEST(ImageFileEncrypted, SearchesDecryptWithTheKey) {
 }
 
 // ---------------------------------------------------------------------------
-// A file beyond 2 GiB (sparse: cheap to make): record 0 at the start, the last
-// record past 2^31 bytes, zeros between them but for the line end before it.
+// Files beyond 2 GiB and beyond 4 GiB (sparse: cheap to make): record 0 at the
+// start, the last record past 2^31 or 2^32 bytes (beyond a signed or an
+// unsigned 32-bit offset), zeros between them but for the line end before it.
 
-TEST(ImageFileLarge, RecordsBeyondTwoGigabytes) {
+class ImageFileLarge : public ::testing::TestWithParam<int> {};
+
+TEST_P(ImageFileLarge, RecordsBeyondTheOffsetBits) {
     TempDir dir;
     const std::string path = dir.file("large.img");
     const std::string header = "LOT 99";
     const std::int64_t stride = 18;  // 16 digits and CR LF
     const std::int64_t headerEnd = static_cast<std::int64_t>(header.size()) + 2;
-    const std::int64_t last = (std::int64_t{1} << 31) / stride + 1000;  // the last record's index
+    const std::int64_t last = (std::int64_t{1} << GetParam()) / stride + 1000;  // the last record's index
+    ASSERT_GT(headerEnd + last * stride, std::int64_t{1} << GetParam());
     write_file(path, header + "\r\n0000000000000000\r\n");
     std::error_code error;
     std::filesystem::resize_file(path, static_cast<std::uintmax_t>(headerEnd + last * stride - 2), error);
@@ -206,6 +210,9 @@ TEST(ImageFileLarge, RecordsBeyondTwoGigabytes) {
     });
     EXPECT_EQ(between.status, -4);
 }
+
+INSTANTIATE_TEST_SUITE_P(ImageFile, ImageFileLarge, ::testing::Values(31, 32),
+                         [](const ::testing::TestParamInfo<int>& p) { return "Beyond2To" + std::to_string(p.param); });
 
 static const vek::test::TextSamples kSamples{{
     {"vek_File_ExtractImageByIndex",
