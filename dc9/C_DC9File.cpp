@@ -386,6 +386,8 @@ void C_DC9File::DecryptOrEncryptImageFile(const FIRDescription* description, con
                                           const C_StringHexa& key, short direction, int blockMode) const {
     if (key.GetLength() != 16) throw xWrongKeyLength{};
     if (blockMode != 0) throw xWrongCryptMode{};
+    // A copy of no parts would only create an empty target.
+    if (m_firCount < 1) throw xWrongFIRNumber{};
     Source source(m_fileName);
     C_File target = open(outFileName != nullptr ? outFileName : "", C_File::Mode::Append);
     const auto write = [&](const unsigned char* bytes, std::size_t count) {
