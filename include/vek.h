@@ -1580,12 +1580,12 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName,
  *  @param 5 mode        1 encrypt, 0 decrypt
  *  @param 6 key         16 hexadecimal digits, one DES key
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
- *          -1 mode neither 0 nor 1;
+ *          -1 mode neither 0 nor 1; after the key, firCount 0 or below (before any
+ *             file is opened or created);
  *          -3 key empty or holding a character other than 0-9, A-F; later, an image's
  *             digits holding such a character;
  *          -2 key longer than 60000 characters or not 16 digits; later, an image's digits
  *             longer than 60000 characters;
- *          -1 firCount 0 or below (before any file is opened or created);
  *          -4 either file cannot be opened, a record lies outside the source, a read or
  *             a write fails;
  *          -6 outFileName is not empty (it is left as it was);
