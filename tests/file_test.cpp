@@ -257,7 +257,7 @@ TEST(File, RefusesDevicesAndPipes) {
 #else
 TEST(File, RefusesDevices) {
     TempDir dir;
-    for (const std::string device : {std::string("NUL"), std::string("con"), std::string("COM1"),
+    for (const std::string& device : {std::string("NUL"), std::string("con"), std::string("COM1"),
                                      std::string("aux.txt"), std::string("Lpt1 .log"), dir.file("NUL"),
                                      dir.file("conin$")}) {
         SCOPED_TRACE(device);
