@@ -9,6 +9,17 @@
 //                               file into a fresh target (the key schedule once per
 //                               call, one record buffer)
 //
+//   BM_DC9_DescribeSize/MB/layout
+//                               the description of files of 10 MB and 100 MB,
+//                               whose time per MB must not grow with the size:
+//                               layout 0, end-marked records, the first part
+//                               holding one record of half the file and 999 parts
+//                               of 1000-byte records after it; layout 1, fixed-size
+//                               records of 128 bytes; layout 2, the same fixed-size
+//                               file described with an end marker it does not
+//                               hold (the whole file is searched, then -6); each
+//                               run starts with the processor caches emptied
+//
 // Bytes per second are the source file's bytes. The files (about 33 MB each) are
 // generated once in a temporary folder; the page cache holds them, so the plain
 // read measures the file access path rather than the disk.
@@ -90,6 +101,94 @@ const Files& files() {
 }
 
 std::int64_t size_of(const std::string& path) { return static_cast<std::int64_t>(std::filesystem::file_size(path)); }
+
+// The files of BM_DC9_DescribeSize, generated on first use and removed at exit.
+class SizedFiles final {
+public:
+    static constexpr int kLongParts = 1000;
+    static constexpr int kFixedSize = 128;
+
+    SizedFiles() : m_dir(std::filesystem::temp_directory_path() / ("vek-dc9-sized-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(m_dir);
+    }
+    ~SizedFiles() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_dir, ignored);
+    }
+
+    // The file of `megabytes` MB in end-marked (`marked`) or fixed-size layout.
+    std::string Path(int megabytes, bool marked) {
+        const std::string path = (m_dir / ((marked ? "long-" : "fixed-") + std::to_string(megabytes) + ".dc9")).string();
+        if (std::filesystem::exists(path)) return path;
+        const std::int64_t size = std::int64_t{megabytes} * 1000 * 1000;
+        C_File f(path.c_str(), C_File::Mode::Append);
+        if (marked) {
+            f.Write("FILEMK\\\\PART0001\r\n");
+            std::string record(static_cast<std::size_t>(size / 2), 'L');
+            record.replace(record.size() - 2, 2, "\r\n");
+            f.Write(record);
+            std::string small(1000, 'S');
+            small.replace(small.size() - 2, 2, "\r\n");
+            const std::int64_t perPart = (size - size / 2) / (kLongParts - 1) / 1000;
+            for (int part = 2; part <= kLongParts; ++part) {
+                f.Write("FILEMK\\\\PART" + std::to_string(10000 + part).substr(1) + "\r\n");
+                for (std::int64_t i = 0; i < perPart; ++i) f.Write(small);
+            }
+        } else {
+            std::string mark = "FILEMK\\\\PART";
+            mark.resize(kFixedSize, '.');
+            std::string record = "DR" + std::string(kFixedSize - 2, 'D');
+            f.Write(mark);
+            for (std::int64_t at = kFixedSize; at + kFixedSize <= size; at += kFixedSize) f.Write(record);
+        }
+        f.Close();
+        return path;
+    }
+
+private:
+    std::filesystem::path m_dir;
+};
+
+// Writes a buffer larger than any processor cache, pushing out what they hold.
+void evict_caches() {
+    static std::vector<unsigned char> buffer(std::size_t{256} * 1024 * 1024);
+    for (std::size_t i = 0; i < buffer.size(); i += 64) ++buffer[i];
+    benchmark::DoNotOptimize(buffer.data());
+}
+
+void BM_DC9_DescribeSize(benchmark::State& state) {
+    static SizedFiles sized;
+    const int megabytes = static_cast<int>(state.range(0));
+    const int layout = static_cast<int>(state.range(1));
+    const std::string path = sized.Path(megabytes, layout == 0);
+    std::vector<FIRDescription> entries(SizedFiles::kLongParts);
+    static const unsigned char kCrLf[] = {'\r', '\n'};
+    const short expected = layout == 2 ? 0 : -1;
+    for (auto _ : state) {
+        // Every description starts with the file out of the processor's caches
+        // (still in the page cache), as a 100 MB file always is: else a 10 MB
+        // file, which fits the last-level cache, reads twice as fast per MB.
+        state.PauseTiming();
+        evict_caches();
+        state.ResumeTiming();
+        short firCount = SizedFiles::kLongParts;
+        const short result = vek_File_DC9InitDescription(path.c_str(), layout == 1 ? nullptr : kCrLf, layout == 1 ? 0 : 2,
+                                                         layout == 1 ? SizedFiles::kFixedSize : 0, &firCount,
+                                                         entries.data());
+        if (result != expected || (layout == 2 && vek_LastStatus() != -6)) {
+            state.SkipWithError("the description did not give the expected result");
+            break;
+        }
+    }
+    state.SetBytesProcessed(state.iterations() * size_of(path));
+    state.counters["s_per_MB"] = benchmark::Counter(
+        static_cast<double>(megabytes), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_DC9_DescribeSize)
+    ->ArgsProduct({{10, 100}, {0, 1, 2}})
+    ->ArgNames({"MB", "layout"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_DC9_PlainRead(benchmark::State& state) {
     const std::string path = files().Marked();

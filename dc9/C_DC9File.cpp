@@ -21,11 +21,10 @@ using Bytes = std::vector<unsigned char>;
 constexpr std::string_view kImageStart{"#SMC#"};
 constexpr std::string_view kImageEnd{"#END#"};
 constexpr std::int64_t kMaxOffset = std::numeric_limits<std::int32_t>::max();
-// End-marker search: the record buffer starts at this size and grows by it.
-constexpr std::size_t kSearchStep = 10000;
-// The read-ahead window through which a description looks at the records it
-// does not search: their first eight and their last bytes. Larger than the file
-// stream's own buffer, so that its reads go straight into the window.
+// The read-ahead window through which a description looks at the records: the
+// end-marker search runs through it piece by piece, and the records it does not
+// search are looked at there (their first eight and their last bytes). Larger
+// than the file stream's own buffer, so that its reads go straight into the window.
 constexpr std::size_t kWindow = std::size_t{256} * 1024;
 
 // A buffer that grows (never shrinks) to the largest record met; a failure to
@@ -99,6 +98,15 @@ public:
         return true;
     }
 
+    // The bytes of the window from `offset` (within the file) on: at least one,
+    // at most the window's size. A window that does not hold `offset` moves to it.
+    std::string_view Ahead(std::int64_t offset) {
+        const std::int64_t end = m_windowStart + static_cast<std::int64_t>(m_windowBytes);
+        if (offset < m_windowStart || offset >= end) View(offset, 1);
+        const auto at = static_cast<std::size_t>(offset - m_windowStart);
+        return {reinterpret_cast<const char*>(m_window.data()) + at, m_windowBytes - at};
+    }
+
     // Exactly `count` bytes at `offset`, else xIOError.
     void Read(std::int64_t offset, unsigned char* bytes, std::size_t count) {
         if (ReadSome(offset, bytes, count) != count) throw D::xIOError{};
@@ -143,10 +151,6 @@ private:
     std::size_t m_windowBytes = 0;
 };
 
-bool is_file_mark(const unsigned char* bytes, std::size_t length) noexcept {
-    return length >= D::kFileMark.size() && std::memcmp(bytes, D::kFileMark.data(), D::kFileMark.size()) == 0;
-}
-
 // The offset of the first `needle` lying wholly within bytes[from, length), or npos.
 std::size_t find(const unsigned char* bytes, std::size_t length, std::size_t from, std::string_view needle) noexcept {
     const std::string_view hay(reinterpret_cast<const char*>(bytes), length);
@@ -171,7 +175,8 @@ public:
         }
         // A data record of the known length, unless the bytes there begin with
         // the file mark: such a record is measured by searching.
-        if (knownLength > 0 && !m_source.Matches(offset, D::kFileMark)) {
+        const bool marked = m_source.Matches(offset, D::kFileMark);
+        if (knownLength > 0 && !marked) {
             if (m_source.Left(offset) < knownLength) throw D::xIOError{};
             const auto m = static_cast<std::int64_t>(m_marker.size());
             if (knownLength < m || !m_source.Matches(offset + knownLength - m, m_marker)) throw D::xWrongRecordSize{};
@@ -179,7 +184,7 @@ public:
             return knownLength;
         }
         const std::int64_t length = Search(offset);
-        fileMark = is_file_mark(m_buffer.data(), static_cast<std::size_t>(length));
+        fileMark = marked && length >= static_cast<std::int64_t>(D::kFileMark.size());
         // Bytes that began like a file mark but end within its eight bytes: a data
         // record, which must then have the part's length like the others.
         if (!fileMark && knownLength > 0 && length != knownLength) throw D::xWrongRecordSize{};
@@ -188,35 +193,36 @@ public:
 
 private:
     // The length of the record at `offset`: up to the end of the first marker that
-    // lies wholly within the bytes from `offset` on. The record is assembled in the
-    // buffer, which grows in steps of 10000 bytes (never beyond the bytes left in
-    // the file) and keeps its size for the records after it.
+    // lies wholly within the bytes from `offset` on. The bytes are searched where
+    // the source's window holds them, piece by piece, each byte once; the last
+    // marker length - 1 bytes of a piece are carried over, for a marker that
+    // straddles two pieces. Nothing of the record is kept.
     std::int64_t Search(std::int64_t offset) {
-        const std::int64_t left = m_source.Left(offset);
-        std::size_t valid = 0;
-        std::size_t from = 0;
-        std::size_t capacity = std::max(m_buffer.size(), kSearchStep);
-        for (;;) {
-            const std::size_t want =
-                static_cast<std::size_t>(std::min<std::int64_t>(static_cast<std::int64_t>(capacity), left)) - valid;
-            grow(m_buffer, valid + want);
-            m_source.Read(offset + static_cast<std::int64_t>(valid), m_buffer.data() + valid, want);
-            valid += want;
-            const std::size_t at = find(m_buffer.data(), valid, from, m_marker);
-            if (at != std::string_view::npos) {
-                return static_cast<std::int64_t>(at + m_marker.size());
+        const std::size_t keep = m_marker.size() - 1;
+        std::string carried;
+        for (std::int64_t at = offset; at < m_source.Size();) {
+            const std::string_view piece = m_source.Ahead(at);
+            if (!carried.empty()) {
+                // A marker that begins in the carried bytes ends within the first
+                // `keep` bytes of the piece.
+                const std::string joint = carried + std::string(piece.substr(0, keep));
+                const std::size_t hit = joint.find(m_marker);
+                if (hit != std::string::npos)
+                    return at - static_cast<std::int64_t>(carried.size()) +
+                           static_cast<std::int64_t>(hit + m_marker.size()) - offset;
             }
-            if (static_cast<std::int64_t>(valid) == left) throw D::xEndRecordNotFound{};
-            // A marker may straddle the bytes read so far and the next ones.
-            from = valid >= m_marker.size() ? valid - m_marker.size() + 1 : 0;
-            capacity = valid + kSearchStep;
+            const std::size_t hit = piece.find(m_marker);
+            if (hit != std::string_view::npos) return at + static_cast<std::int64_t>(hit + m_marker.size()) - offset;
+            carried.append(piece.substr(piece.size() > keep ? piece.size() - keep : 0));
+            if (carried.size() > keep) carried.erase(0, carried.size() - keep);
+            at += static_cast<std::int64_t>(piece.size());
         }
+        throw D::xEndRecordNotFound{};
     }
 
     Source& m_source;
     std::string_view m_marker;
     std::int64_t m_recordSize;
-    Bytes m_buffer;
 };
 
 // A 64-bit place in the file computed from a description entry.
@@ -386,6 +392,8 @@ void C_DC9File::DecryptOrEncryptImageFile(const FIRDescription* description, con
                                           const C_StringHexa& key, short direction, int blockMode) const {
     if (key.GetLength() != 16) throw xWrongKeyLength{};
     if (blockMode != 0) throw xWrongCryptMode{};
+    // A copy of no parts would only create an empty target.
+    if (m_firCount < 1) throw xWrongFIRNumber{};
     Source source(m_fileName);
     C_File target = open(outFileName != nullptr ? outFileName : "", C_File::Mode::Append);
     const auto write = [&](const unsigned char* bytes, std::size_t count) {

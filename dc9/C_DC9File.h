@@ -115,7 +115,8 @@ public:
     // part, without gaps; bytes after the last described record are not copied.
     // The target is created when missing; one that is not empty is refused
     // (xFileAlreadyExists) and left as it was. A failure part-way leaves what was
-    // written. Checks in order: xWrongKeyLength, xWrongCryptMode, the files
+    // written. Checks in order: xWrongKeyLength, xWrongCryptMode, xWrongFIRNumber
+    // (a FIR count below 1), the files
     // (xIOError, xFileAlreadyExists), then per record reading (xIOError,
     // xMemError), xImageDataNotFound, xWrongImageDataSize, the digits as a C_Image
     // (C_StringType::xStringTooLong, xInvalidType, xModuloError), writing

@@ -347,7 +347,7 @@ constexpr Entry kEntries[] = {
     {"vek_File_DC9ExtractImageBySearchKey", -5, "a record buffer cannot be allocated"},
     {"vek_File_DC9ExtractImageBySearchKey", -6, "no record holds the search key"},
     {"vek_File_DC9ExtractImageBySearchKey", -7, "the search key is not 26 characters long"},
-    {"vek_File_DC9DecryptOrEncryptImageFile", -1, "the mode is neither 0 nor 1"},
+    {"vek_File_DC9DecryptOrEncryptImageFile", -1, "the mode is neither 0 nor 1, or the number of parts is 0 or below"},
     {"vek_File_DC9DecryptOrEncryptImageFile", -2, "the key is not 16 digits, or an image's digits are longer than 60000"},
     {"vek_File_DC9DecryptOrEncryptImageFile", -3, "the key, or an image's digits, empty or holding a character other than 0-9, A-F"},
     {"vek_File_DC9DecryptOrEncryptImageFile", -4, "a file cannot be opened, read or written, or a record lies outside the source"},

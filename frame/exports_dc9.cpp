@@ -71,7 +71,7 @@ VEK_API short VEK_CALL vek_File_DC9DecryptOrEncryptImageFile(const char* fileNam
                          D(frame::in(fileName), firCount)
                              .DecryptOrEncryptImageFile(description, frame::in(outFileName), k, mode, 0);
                      },
-                     On<D::xWrongKeyLength, S::xStringTooLong, C_Image::xWrongKeyLength>{-2},
+                     On<D::xWrongFIRNumber>{-1}, On<D::xWrongKeyLength, S::xStringTooLong, C_Image::xWrongKeyLength>{-2},
                      On<S::xEmptyString, S::xInvalidType>{-3}, On<D::xIOError>{-4}, On<D::xMemError>{-5},
                      On<D::xFileAlreadyExists>{-6}, On<D::xWrongImageDataSize, S::xModuloError>{-7});
         return true;

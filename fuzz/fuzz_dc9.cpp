@@ -155,7 +155,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t siz
                                                            static_cast<short>(input[5] & 1), "2315208C9110AD40");
         }
         const short copied = vek_LastStatus();
-        check(result == -1 ? copied == 0 : (copied == -99 || (copied <= -2 && copied >= -7)));
+        // A copy of no parts is refused before any file is created.
+        if (count < 1) check(result == 0 && copied == -1 && ::access(target.c_str(), F_OK) != 0);
+        else check(result == -1 ? copied == 0 : (copied == -99 || (copied <= -2 && copied >= -7)));
         return 0;
     }
 

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Runs every fuzz target built in $1 for $2 seconds each, starting from its seed
-# corpus in fuzz/corpus/<target>/. Any crash, leak or sanitizer report fails; the
-# input that caused it is kept in $1/artifacts/.
+# corpus in fuzz/corpus/<target>/, with the options in fuzz/<target>.options when
+# there is one (a time limit per input, a longest input, a dictionary). Any
+# crash, leak, slow input or sanitizer report fails; the input that caused it is
+# kept in $1/artifacts/.
 set -eu
 build=$1
 seconds=$2
@@ -13,9 +15,12 @@ for target in "$build"/bin/fuzz_*; do
   name=$(basename "$target")
   work=$(mktemp -d)
   [ -d "$here/corpus/$name" ] && cp -r "$here/corpus/$name/." "$work/"
-  echo "fuzz: $name for ${seconds}s"
+  options=""
+  [ -f "$here/$name.options" ] && options=$(grep -v '^#' "$here/$name.options" | sed "s|@here@|$here|g" | tr '\n' ' ')
+  echo "fuzz: $name for ${seconds}s $options"
   status=0
-  "$target" -max_total_time="$seconds" -artifact_prefix="$artifacts/$name-" "$work" >"$work.log" 2>&1 || status=$?
+  # shellcheck disable=SC2086 # the options are separate words
+  "$target" -max_total_time="$seconds" $options -artifact_prefix="$artifacts/$name-" "$work" >"$work.log" 2>&1 || status=$?
   tail -n 3 "$work.log"
   [ "$status" = 0 ] || cat "$work.log"
   rm -f "$work.log"

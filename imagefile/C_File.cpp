@@ -1,8 +1,19 @@
 #include "imagefile/C_File.h"
 
-#include <sys/stat.h>
-
 #include <utility>
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -23,13 +34,79 @@ std::int64_t tell(std::FILE* file) noexcept {
 #endif
 }
 
-bool is_directory(std::FILE* file) noexcept {
 #if defined(_WIN32)
-    struct _stati64 info {};
-    return _fstati64(_fileno(file), &info) != 0 || (info.st_mode & _S_IFDIR) != 0;
+
+// Whether the last component of `path` names a device in every folder ("NUL",
+// "con.txt", "COM1 .log"): such a name is the device, never a file, so it is not
+// even opened.
+bool is_device_name(const char* path) noexcept {
+    std::string_view name(path);
+    const std::size_t slash = name.find_last_of("\\/:");
+    if (slash != std::string_view::npos) name.remove_prefix(slash + 1);
+    name = name.substr(0, name.find('.'));
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    // `name` begins with `device`, letters compared without case.
+    const auto starts = [&](std::string_view device) {
+        if (name.size() < device.size()) return false;
+        for (std::size_t i = 0; i < device.size(); ++i) {
+            const char c = name[i] >= 'a' && name[i] <= 'z' ? static_cast<char>(name[i] - 'a' + 'A') : name[i];
+            if (c != device[i]) return false;
+        }
+        return true;
+    };
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"})
+        if (name.size() == device.size() && starts(device)) return true;
+    // COM1 to COM9, LPT1 to LPT9.
+    return name.size() == 4 && (starts("COM") || starts("LPT")) && name[3] >= '1' && name[3] <= '9';
+}
+
+#endif
+
+// Opens `path` if it is a regular file, else nullptr. A device or a pipe is
+// refused before a byte is read or written: /dev/zero would give one endless
+// line, and the open of a FIFO without its other end would block. The check and
+// the open are one: the file opened is the one looked at.
+std::FILE* open_regular(const char* path, C_File::Mode mode) noexcept {
+    const bool reading = mode == C_File::Mode::Read;
+#if defined(_WIN32)
+    if (is_device_name(path)) return nullptr;
+    // As fopen "rb" and "ab" open: shared for reading and writing; appending
+    // creates a missing file and never truncates.
+    HANDLE handle = CreateFileA(path, reading ? GENERIC_READ : GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, reading ? OPEN_EXISTING : OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;  // a directory fails here too
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle),
+                                   reading ? _O_RDONLY | _O_BINARY : _O_WRONLY | _O_APPEND | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(fd, reading ? "rb" : "ab");
+    if (file == nullptr) _close(fd);
+    return file;
 #else
+    // A path that is there and is not a regular file is not even opened (opening
+    // some devices has effects of its own).
     struct stat info {};
-    return fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode);
+    if (::stat(path, &info) == 0 && !S_ISREG(info.st_mode)) return nullptr;
+    // Non-blocking for the open alone, so that a FIFO that appeared meanwhile
+    // fails or opens at once and is then refused. Appending matches fopen "ab".
+    const int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (reading ? O_RDONLY : O_WRONLY | O_CREAT | O_APPEND);
+    const int fd = ::open(path, flags, 0666);
+    if (fd < 0) return nullptr;
+    const int status = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || status == -1 ||
+        ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, reading ? "rb" : "ab");
+    if (file == nullptr) ::close(fd);
+    return file;
 #endif
 }
 
@@ -37,16 +114,11 @@ bool is_directory(std::FILE* file) noexcept {
 
 C_File::C_File(const char* path, Mode mode, std::size_t bufferSize) {
     if (path == nullptr || *path == '\0') throw xOpenFailed{};
-    // "ab" creates a missing file and never truncates an existing one; "a+b"
-    // would also allow reads, which no writer here needs.
-    m_file = std::fopen(path, mode == Mode::Read ? "rb" : "ab");
+    // Only a regular file is opened: a directory, a device or a pipe is refused.
+    // Appending creates a missing file and never truncates one; no writer here
+    // needs to read.
+    m_file = open_regular(path, mode);
     if (m_file == nullptr) throw xOpenFailed{};
-    // On Linux a directory opens for reading; it is not a file of records.
-    if (is_directory(m_file)) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        throw xOpenFailed{};
-    }
     std::setvbuf(m_file, nullptr, _IOFBF, bufferSize > 0 ? bufferSize : kDefaultBuffer);
 }
 

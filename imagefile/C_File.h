@@ -14,7 +14,7 @@
 
 class C_File final {
 public:
-    class xOpenFailed final {};   // missing, a directory, or not permitted
+    class xOpenFailed final {};   // missing, not a regular file (a directory, device or pipe), or not permitted
     class xReadFailed final {};   // an I/O error while reading
     class xWriteFailed final {};  // an I/O error while writing or closing (a full disk)
     class xSeekFailed final {};   // a position below 0 or past the end, or an I/O error

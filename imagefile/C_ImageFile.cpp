@@ -341,8 +341,23 @@ void C_ImageFile::WriteHeader(const C_ImageFileHeader& header) const {
 void C_ImageFile::AppendImage(const C_Image& image) const {
     file_access([&] {
         C_File file(m_fileName.c_str(), C_File::Mode::Append);
-        if (m_headerFlag != 0 && file.Size() == 0) throw xInvalidFile{};
-        file.Write(image.GetValue() + std::string(kLineEnd));
+        const std::int64_t size = file.Size();
+        if (m_headerFlag != 0 && size == 0) throw xInvalidFile{};
+        // A last line without its line end is completed first, so that the record
+        // starts a line of its own and no byte before it changes: CR LF after text,
+        // LF after a lone CR, nothing after an LF (a lone LF already ends a line).
+        std::string_view completion;
+        if (size > 0) {
+            C_File current(m_fileName.c_str(), C_File::Mode::Read, kProbeBuffer);
+            current.Seek(size - 1);
+            char last = 0;
+            if (current.Read(&last, 1) != 1) throw xIOError{};
+            completion = last == '\n' ? std::string_view{} : last == '\r' ? kLineEnd.substr(1) : kLineEnd;
+        }
+        std::string text;
+        text.reserve(completion.size() + image.GetValue().size() + kLineEnd.size());
+        text.append(completion).append(image.GetValue()).append(kLineEnd);
+        file.Write(text);
         file.Close();
     });
 }
@@ -359,11 +374,22 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
         Line line;
 
         // The header line: the new header wins over the source's, which is copied
-        // as it stands (of any length) when there is no new one.
-        if (m_headerFlag != 0 && newHeader == nullptr) lines.CopyTo(target, line);
-        if (m_headerFlag != 0 && newHeader != nullptr) lines.Next(line, 0);
-        if (newHeader != nullptr) target.Write(newHeader->GetText());
-        if (m_headerFlag != 0 || newHeader != nullptr) target.Write(kLineEnd);
+        // as it stands when there is no new one. Like every line read, the source's
+        // is at most 60000 characters; one that is longer, or that holds a NUL or a
+        // CR of its own, is no image file's header: refused before anything is
+        // written, and read no further than that shows.
+        std::string headerText;
+        if (m_headerFlag != 0) {
+            lines.Next(line, kRecordKeep, S::kMaxLength);
+            if (line.length > S::kMaxLength) throw xInvalidFile{};
+            if (newHeader == nullptr) {
+                if (line.text.find_first_of(std::string_view("\0\r", 2)) != std::string_view::npos)
+                    throw xInvalidFile{};
+                headerText.assign(line.text);
+            }
+        }
+        if (newHeader != nullptr) headerText = newHeader->GetText();
+        if (m_headerFlag != 0 || newHeader != nullptr) target.Write(headerText + std::string(kLineEnd));
 
         // The records, in order. Empty lines may close the file; a record after
         // an empty line is an error, never silently dropped. The records are
@@ -373,7 +399,7 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
         bool keyLoaded = false;
         bool emptyLine = false;
         try {
-            while (lines.Next(line, kRecordKeep)) {
+            while (lines.Next(line, kRecordKeep, S::kMaxLength)) {
                 if (line.length == 0) {
                     emptyLine = true;
                     continue;

@@ -100,15 +100,17 @@ public:
     // xNoHeader (flag 0), xFileAlreadyExists (the file is not empty: unchanged), xIOError.
     void WriteHeader(const C_ImageFileHeader& header) const;
 
-    // Appends the record and a line end. xInvalidFile when the flag is set and the
-    // file is empty (its header line is missing), xIOError.
+    // Appends the record and a line end, after completing a last line that lacks
+    // its line end (CR LF after text, LF after a lone CR). xInvalidFile when the
+    // flag is set and the file is empty (its header line is missing), xIOError.
     void AppendImage(const C_Image& image) const;
 
     // Writes `targetName` from this file: the header line (this file's, unchanged,
     // or `newHeader`'s text when given), then every record encrypted (direction
     // non-zero) or decrypted with `key`, single DES block by block. Streams: one
     // record is held at a time. Empty lines at the end are ignored; an empty line
-    // followed by a record is xInvalidFile. Checks: xWrongKeyLength, xWrongCryptMode,
+    // followed by a record is xInvalidFile, and so is a header line longer than
+    // 60000 characters or holding a NUL or a CR of its own (nothing is written). Checks: xWrongKeyLength, xWrongCryptMode,
     // then the files (xIOError), xFileAlreadyExists (target not empty: unchanged),
     // then the records one by one (xInvalidFile); the target keeps what was written.
     void CryptFile(const std::string& targetName, const C_StringHexa& key, short direction,

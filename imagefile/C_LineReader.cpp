@@ -17,7 +17,7 @@ bool C_LineReader::Fill() {
 }
 
 template <class Sink>
-bool C_LineReader::Read(Line& line, Sink&& sink) {
+bool C_LineReader::Read(Line& line, std::int64_t limit, Sink&& sink) {
     if (m_pos == m_end && !Fill()) return false;
     line.length = 0;
     // A CR at the end of a piece is held back until the next byte shows whether
@@ -53,10 +53,14 @@ bool C_LineReader::Read(Line& line, Sink&& sink) {
             line.end = heldCr ? End::CrLf : End::Lf;
             return true;
         }
+        if (line.length > limit) {
+            line.end = End::None;
+            return true;
+        }
     }
 }
 
-bool C_LineReader::Next(Line& line, std::size_t keep) {
+bool C_LineReader::Next(Line& line, std::size_t keep, std::int64_t limit) {
     // The common case: the whole line, line end included, is in the buffer.
     if (m_pos < m_end) {
         const char* begin = m_buffer.data() + m_pos;
@@ -73,13 +77,9 @@ bool C_LineReader::Next(Line& line, std::size_t keep) {
         }
     }
     m_kept.clear();
-    const bool found = Read(line, [&](std::string_view part) {
+    const bool found = Read(line, limit, [&](std::string_view part) {
         if (m_kept.size() < keep) m_kept.append(part.substr(0, keep - m_kept.size()));
     });
     line.text = m_kept;
     return found;
-}
-
-bool C_LineReader::CopyTo(C_File& target, Line& line) {
-    return Read(line, [&](std::string_view part) { target.Write(part); });
 }

@@ -31,18 +31,16 @@ public:
     void Seek(std::int64_t offset);
 
     // The next line; false at the end of the file. The text stays valid until the
-    // next call.
-    bool Next(Line& line, std::size_t keep);
-
-    // The next line's text written to `target` as it is read, for lines of any
-    // length (its line end is not written); false at the end of the file.
-    bool CopyTo(C_File& target, Line& line);
+    // next call. A line longer than `limit` is read only until that is known: its
+    // length is then above `limit`, its end None, and the reader stands inside it.
+    bool Next(Line& line, std::size_t keep, std::int64_t limit = INT64_MAX);
 
 private:
     // Hands the text of the next line to `sink` piece by piece and fills in
-    // `line`'s length and end. A whole line inside the buffer comes in one piece.
+    // `line`'s length and end, stopping once the length is above `limit`. A whole
+    // line inside the buffer comes in one piece.
     template <class Sink>
-    bool Read(Line& line, Sink&& sink);
+    bool Read(Line& line, std::int64_t limit, Sink&& sink);
     bool Fill();
 
     C_File& m_file;

@@ -1185,12 +1185,22 @@ VEK_API short VEK_CALL vek_Tran_RemoveFieldInImageFileHeader(const char* header,
  * whole file into memory. Records may be stored DES-encrypted (single DES, each
  * block of 16 digits on its own); the searches then decrypt with the caller's
  * key, which stays loaded in the DES engine afterwards. Writing functions never
- * truncate a file: they create it when missing and append to it. */
+ * truncate a file: they create it when missing and append to it. Only regular
+ * files are opened: a directory, a device (/dev/zero, NUL, CON) or a pipe is
+ * refused with the function's "cannot be opened" code, before a byte is read
+ * or written.
+ *
+ * The last line of a file may lack its CR LF. The record count is the number of
+ * whole strides, (file size - H) div (r + 2), so a last record without its line
+ * end is read by its index (vek_File_ExtractImageByIndex() with n), but it is not
+ * "the last" record (-2, and the last record of the sequential searches), and
+ * neither the sequential searches nor the scans find it. */
 
 /*! vek_File_ExtractImageByIndex() :
  *  Reads one record, or the header line, as it is stored (nothing decrypted).
  *  @param 1 fileName  the image file
- *  @param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last; -3 the header line
+ *  @param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last whole record
+ *                     (a last record without its CR LF is read only by its n); -3 the header line
  *  @param 3 hasHeader non-zero: the file starts with a header line
  *  @param 4 out       receives the record or header text
  *  @param 5 outSize   size of out in bytes
@@ -1211,6 +1221,8 @@ VEK_API short VEK_CALL vek_File_ExtractImageByIndex(const char* fileName, int in
  *  field values run without gaps from the first record to the last: the index is
  *  computed as value - first field, so three records are read whatever the file's size.
  *  Records with serials 00001000, 00001001, 00001002 at position 1: value 00001002 gives the third.
+ *  The last record is the last one ended by CR LF: a last record without its line end
+ *  is never found (-3).
  *  @param 1 fileName  the image file
  *  @param 2 hasHeader non-zero: the file starts with a header line
  *  @param 3 position  1-based position of the field's first character in the record
@@ -1335,7 +1347,9 @@ VEK_API short VEK_CALL vek_File_ExtractImageBySwapDecField(const char* fileName,
 
 /*! vek_File_ExtractImageByFieldWithNonSeqSearch() :
  *  Finds the first record whose field at position equals value (digits as they
- *  stand), reading every record in turn: for files in no particular order.
+ *  stand), reading every record in turn: for files in no particular order. The
+ *  records read are those ended by CR LF: a last record without its line end is
+ *  not read (-3 when only it holds the value).
  *  @param 1 fileName  the image file
  *  @param 2 hasHeader non-zero: the file starts with a header line
  *  @param 3 position  1-based position of the field's first character in the record
@@ -1361,7 +1375,8 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldWithNonSeqSearch(const char* 
 
 /*! vek_File_ExtractImageByFieldNonSeqGetNb() :
  *  As vek_File_ExtractImageByFieldWithNonSeqSearch(), but reads every record and
- *  counts the matches: succeeds only when exactly one record holds the value.
+ *  counts the matches: succeeds only when exactly one record holds the value. A
+ *  last record without its CR LF is neither read nor counted.
  *  @param 1 fileName  the image file
  *  @param 2 hasHeader non-zero: the file starts with a header line
  *  @param 3 position  1-based position of the field's first character in the record
@@ -1401,7 +1416,9 @@ VEK_API short VEK_CALL vek_File_AppendImageFileHeader(const char* fileName, cons
 
 /*! vek_File_AppendImage() :
  *  Appends one record and CR LF at the end of an image file. The record's length
- *  is not compared with the records already there.
+ *  is not compared with the records already there. A last line without its line
+ *  end is completed first (CR LF after text, LF after a lone CR), so that the
+ *  record starts a line of its own and no byte already there changes.
  *  @param 1 fileName the image file; created when missing
  *  @param 2 image    the record, upper-case hexadecimal digits
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
@@ -1433,7 +1450,9 @@ VEK_API short VEK_CALL vek_File_AppendImage(const char* fileName, const char* im
  *          -5 the source cannot be opened or read, or the target cannot be created,
  *             opened or written;
  *          -4 the target exists and is not empty (left unchanged);
- *          -3 a source record is not hexadecimal, longer than 60000 characters, not a
+ *          -3 the source's header line is longer than 60000 characters, or holds a NUL
+ *             or a CR that does not end it (found before anything is written); a
+ *             source record is not hexadecimal, longer than 60000 characters, not a
  *             multiple of 16 digits, or follows an empty line;
  *          -99 internal failure. */
 VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName, const char* outFileName,
@@ -1459,7 +1478,8 @@ VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName
  * array of FIRDescription entries owned by the caller; the other DC9 functions
  * take it back and trust it: they read only the records it names, and never
  * outside the file. Extracted bytes are raw (not NUL-terminated), their count
- * returned through `size`.
+ * returned through `size`. Only regular files are opened: a directory, a device
+ * or a pipe is refused with -4, before a byte is read or written.
  * ------------------------------------------------------------------------ */
 
 /* One FIR of a DC9 file: entry k-1 of a description describes FIR k. Four
@@ -1571,7 +1591,8 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName,
  *  @param 5 mode        1 encrypt, 0 decrypt
  *  @param 6 key         16 hexadecimal digits, one DES key
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
- *          -1 mode neither 0 nor 1;
+ *          -1 mode neither 0 nor 1; after the key, firCount 0 or below (before any
+ *             file is opened or created);
  *          -3 key empty or holding a character other than 0-9, A-F; later, an image's
  *             digits holding such a character;
  *          -2 key longer than 60000 characters or not 16 digits; later, an image's digits

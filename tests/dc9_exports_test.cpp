@@ -174,6 +174,26 @@ TEST(DC9Exports, CopyStatusCodes) {
     EXPECT_EQ(VEK_STATUS(), -2);
 }
 
+// A copy of no parts is refused, as the extractions refuse such counts, before
+// any file is created.
+TEST(DC9Exports, CopyOfNoPartsIsRefused) {
+    const vek::test::TempDir dir;
+    const std::string source = dc9::fixture("marker_three_parts.dc9");
+    const auto entries = dc9::entries("0 16 2 61, 138 16 2 61, 276 16 2 61");
+    const std::string target = dir.file("copy");
+    for (const short firCount : {short{0}, short{-1}, short{-32768}}) {
+        EXPECT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(source.c_str(), firCount, entries.data(), target.c_str(),
+                                                             1, kKey),
+                  0)
+            << firCount;
+        EXPECT_EQ(VEK_STATUS(), -1) << firCount;
+        EXPECT_FALSE(std::filesystem::exists(target)) << firCount;
+    }
+    // The mode and the key are looked at first.
+    EXPECT_EQ(VEK(vek_File_DC9DecryptOrEncryptImageFile)(source.c_str(), 0, entries.data(), target.c_str(), 1, "12"), 0);
+    EXPECT_EQ(VEK_STATUS(), -2);
+}
+
 TEST(DC9Exports, EncryptedCopyAndBack) {
     const vek::test::TempDir dir;
     const std::string source = dc9::fixture("marker_three_parts.dc9");

@@ -124,6 +124,37 @@ TEST(DC9File, LongEndMarkedRecords) {
     }
 }
 
+// Records longer than the description's read-ahead window (256 KiB): the end
+// marker found wherever it lies across a window's end, a partial marker at the
+// end of a window not taken for one, and the records after a long one measured
+// from the right place.
+TEST(DC9File, RecordsAcrossTheReadAheadWindow) {
+    const vek::test::TempDir dir;
+    constexpr std::int64_t kWindow = 256 * 1024;
+    const std::string marker = "#EOR";
+    const std::string mark = "FILEMK\\\\P1" + marker;
+    const auto m = static_cast<std::int32_t>(mark.size());
+    for (std::int64_t shift = -5; shift <= 5; ++shift) {
+        // The first data record's marker ends `shift` bytes after the window's end;
+        // a decoy "#EO" ends right at it when the marker lies wholly after it.
+        const auto length = static_cast<std::size_t>(kWindow + shift - m);
+        std::string rec(length - marker.size(), 'x');
+        if (shift >= 4) rec.replace(rec.size() - static_cast<std::size_t>(shift) + 1, 3, "#EO");
+        rec += marker;
+        const std::string huge = std::string(600000, 'y') + marker;  // across two windows' ends
+        const std::string path = dir.file("window" + std::to_string(shift));
+        vek::test::write_file(path, mark + rec + rec + mark + huge + huge + mark + "z" + marker);
+        short firCount = 0;
+        const auto entries = describe(path, marker, 0, 3, firCount);
+        ASSERT_EQ(firCount, 3) << shift;
+        const auto r = static_cast<std::int32_t>(rec.size());
+        const auto h = static_cast<std::int32_t>(huge.size());
+        const std::int32_t second = m + 2 * r;
+        const std::int32_t third = second + m + 2 * h;
+        EXPECT_EQ(dc9::text(entries), dc9::text({{0, m, 2, r}, {second, m, 2, h}, {third, m, 1, 5}})) << shift;
+    }
+}
+
 // A marker that occurs in no record: the search ends at the end of the file.
 TEST(DC9File, MarkerNowhere) {
     const vek::test::TempDir dir;

@@ -1,12 +1,30 @@
 // File access shared by the image-file and DC9 modules.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <future>
+#include <memory>
+#include <optional>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "imagefile/C_File.h"
+#include "support/api.h"
+#include "support/dc9_data.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -95,16 +113,162 @@ TEST(File, OffsetsBeyondFourGigabytes) {
 
 #if !defined(_WIN32)
 TEST(File, LostWritesAreReported) {
-    // /dev/full takes the open and refuses every byte written.
-    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
-    C_File file("/dev/full", C_File::Mode::Append);
-    std::string block(256 * 1024, 'A');
-    EXPECT_THROW(
-        {
+    // A file size limit makes the system refuse every byte past it, as a full
+    // disk would (the signal it raises is ignored for the test).
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    TempDir dir;
+    bool reported = false;
+    {
+        C_File file(dir.file("full.bin").c_str(), C_File::Mode::Append);
+        std::string block(256 * 1024, 'A');
+        try {
             file.Write(block);
             file.Close();
-        },
-        C_File::xWriteFailed);
+        } catch (const C_File::xWriteFailed&) {
+            reported = true;
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, previous);
+    EXPECT_TRUE(reported);
+}
+#endif
+
+// ---------------------------------------------------------------------------
+// Only regular files are opened: a device or a pipe would be read forever (the
+// first line of /dev/zero never ends) or block the open itself (a FIFO without
+// a writer or a reader). Every file function refuses them with its "cannot be
+// opened or read" code, before reading a byte.
+
+// The outcome of one exported call: its result and the status left.
+using Outcome = std::pair<short, short>;
+
+// Runs `call` on a thread of its own: its outcome, or nothing when it has not
+// returned within a few seconds. `unblock` then runs, and the thread is left
+// behind, so that a regression fails the test instead of hanging the suite.
+std::optional<Outcome> within_seconds(std::function<Outcome()> call, const std::function<void()>& unblock) {
+    auto done = std::make_shared<std::promise<Outcome>>();
+    auto outcome = done->get_future();
+    std::thread([call = std::move(call), done] { done->set_value(call()); }).detach();
+    if (outcome.wait_for(std::chrono::seconds(5)) == std::future_status::ready) return outcome.get();
+    unblock();
+    return std::nullopt;
+}
+
+// Every file function, each called with `special` as the file it opens: the
+// input (image or DC9 file) or the output (a record appended, a copy written),
+// with `source` a valid image file and `dc9` a valid DC9 file for the others.
+struct FileCall final {
+    const char* name;
+    short code;  // the function's "cannot be opened or read (written)" status
+    std::function<short(const std::string& special, const std::string& source, const std::string& dc9)> call;
+};
+
+std::vector<FileCall> file_calls() {
+    static FIRDescription kParts[1] = {{0, 0, 1, 0}};
+    static char out[256];
+    static int count = 0;
+    static const unsigned char kCrLf[] = {'\r', '\n'};
+    using Str = const std::string&;
+    return {
+        {"ExtractImageByIndex", -4, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByIndex)(f.c_str(), 1, 0, out, sizeof out); }},
+        {"ExtractImageByIndex last", -4, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByIndex)(f.c_str(), -2, 0, out, sizeof out); }},
+        {"ExtractImageByIndex header", -4, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByIndex)(f.c_str(), -3, 1, out, sizeof out); }},
+        {"ExtractImageByHexaField", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByHexaField)(f.c_str(), 0, 1, "00", "", out, sizeof out); }},
+        {"ExtractImageByDecField", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByDecField)(f.c_str(), 0, 1, "00", "", out, sizeof out); }},
+        {"ExtractImageBySwapHexaField", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageBySwapHexaField)(f.c_str(), 0, 1, "00", "", out, sizeof out); }},
+        {"ExtractImageBySwapDecField", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageBySwapDecField)(f.c_str(), 0, 1, "00", "", out, sizeof out); }},
+        {"ExtractImageByFieldWithNonSeqSearch", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByFieldWithNonSeqSearch)(f.c_str(), 0, 1, "00", "", out, sizeof out); }},
+        {"ExtractImageByFieldNonSeqGetNb", -6, [](Str f, Str, Str) { return VEK(vek_File_ExtractImageByFieldNonSeqGetNb)(f.c_str(), 0, 1, "00", "", out, sizeof out, &count); }},
+        {"DecryptOrEncryptImageFile source", -5, [](Str f, Str, Str) { return VEK(vek_File_DecryptOrEncryptImageFile)(f.c_str(), (f + ".copy").c_str(), 1, 1, "0123456789ABCDEF", nullptr); }},
+        {"DecryptOrEncryptImageFile target", -5, [](Str f, Str s, Str) { return VEK(vek_File_DecryptOrEncryptImageFile)(s.c_str(), f.c_str(), 0, 1, "0123456789ABCDEF", nullptr); }},
+        {"AppendImageFileHeader", -3, [](Str f, Str, Str) { return VEK(vek_File_AppendImageFileHeader)(f.c_str(), "LOT 1"); }},
+        {"AppendImage", -3, [](Str f, Str, Str) { return VEK(vek_File_AppendImage)(f.c_str(), "00AB"); }},
+        {"DC9InitDescription", -4, [](Str f, Str, Str) { short n = 1; return VEK(vek_File_DC9InitDescription)(f.c_str(), kCrLf, 2, 0, &n, nullptr); }},
+        {"DC9InitDescription fixed", -4, [](Str f, Str, Str) { short n = 1; return VEK(vek_File_DC9InitDescription)(f.c_str(), nullptr, 0, 80, &n, nullptr); }},
+        {"DC9ExtractImageByIndex", -4, [](Str f, Str, Str) { int size = sizeof out; return VEK(vek_File_DC9ExtractImageByIndex)(f.c_str(), 1, kParts, 1, 1, reinterpret_cast<unsigned char*>(out), &size); }},
+        {"DC9ExtractImageBySearchKey", -4, [](Str f, Str, Str) { int size = sizeof out; return VEK(vek_File_DC9ExtractImageBySearchKey)(f.c_str(), 1, kParts, 1, 0x1D, "ABCDEFGHIJKLMNOPQRSTUVWXYZ", reinterpret_cast<unsigned char*>(out), &size); }},
+        {"DC9DecryptOrEncryptImageFile source", -4, [](Str f, Str, Str) { return VEK(vek_File_DC9DecryptOrEncryptImageFile)(f.c_str(), 1, kParts, (f + ".copy").c_str(), 1, "0123456789ABCDEF"); }},
+        {"DC9DecryptOrEncryptImageFile target", -4, [](Str f, Str, Str d) { return VEK(vek_File_DC9DecryptOrEncryptImageFile)(d.c_str(), 1, kParts, f.c_str(), 1, "0123456789ABCDEF"); }},
+    };
+}
+
+// Calls every file function on `special` and expects its code, in time.
+void expect_refused(const std::string& special, const std::function<void()>& unblock) {
+    TempDir dir;
+    const std::string source = dir.file("source.img");
+    write_file(source, "00AB\r\n00AC\r\n");
+    const std::string dc9 = vek::test::dc9::fixture("marker_three_parts.dc9");
+    for (const FileCall& c : file_calls()) {
+        SCOPED_TRACE(std::string(c.name) + " on " + special);
+        auto call = c.call;
+        const auto outcome = within_seconds(
+            [call, special, source, dc9] {
+                const short result = call(special, source, dc9);
+                return Outcome{result, VEK_STATUS()};
+            },
+            unblock);
+        ASSERT_TRUE(outcome.has_value()) << "the call did not return";
+        EXPECT_EQ(outcome->first, 0);
+        EXPECT_EQ(outcome->second, c.code);
+    }
+}
+
+#if !defined(_WIN32)
+TEST(File, RefusesDevicesAndPipes) {
+    // Nothing is read from a device, nothing written to it.
+    for (const char* device : {"/dev/zero", "/dev/null", "/dev/full", "/dev/urandom"}) {
+        if (!std::filesystem::exists(device)) continue;
+        EXPECT_THROW(C_File(device, C_File::Mode::Read), C_File::xOpenFailed) << device;
+        EXPECT_THROW(C_File(device, C_File::Mode::Append), C_File::xOpenFailed) << device;
+    }
+    TempDir dir;
+    const std::string fifo = dir.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A blocked open of the FIFO is released by opening both of its ends here;
+    // a write into it then must not end the process.
+    signal(SIGPIPE, SIG_IGN);
+    const auto release = [fifo] {
+        const int fd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    };
+    for (const C_File::Mode mode : {C_File::Mode::Read, C_File::Mode::Append}) {
+        const auto outcome = within_seconds(
+            [fifo, mode]() -> Outcome {
+                try {
+                    C_File file(fifo.c_str(), mode);
+                    return {-1, 0};
+                } catch (const C_File::xOpenFailed&) {
+                    return {0, 0};
+                }
+            },
+            release);
+        ASSERT_TRUE(outcome.has_value()) << "the open blocked";
+        EXPECT_EQ(outcome->first, 0);
+    }
+    expect_refused("/dev/zero", [] {});
+    expect_refused(fifo, release);
+}
+#else
+TEST(File, RefusesDevices) {
+    TempDir dir;
+    for (const std::string& device : {std::string("NUL"), std::string("con"), std::string("COM1"),
+                                     std::string("aux.txt"), std::string("Lpt1 .log"), dir.file("NUL"),
+                                     dir.file("conin$")}) {
+        SCOPED_TRACE(device);
+        EXPECT_THROW(C_File(device.c_str(), C_File::Mode::Read), C_File::xOpenFailed);
+        EXPECT_THROW(C_File(device.c_str(), C_File::Mode::Append), C_File::xOpenFailed);
+    }
+    // Names that only begin like a device are files.
+    const std::string console = dir.file("console.txt");
+    C_File(console.c_str(), C_File::Mode::Append).Close();
+    EXPECT_NO_THROW(C_File(console.c_str(), C_File::Mode::Read));
+    expect_refused("NUL", [] {});
 }
 #endif
 

@@ -90,6 +90,43 @@ TEST(ImageFileWrite, AppendedRecordsAreLinesAtTheEnd) {
     EXPECT_EQ(read_file(other), "0A\r\n0123456789\r\n");
 }
 
+// A last line without its line end is completed before the record is
+// appended: no byte of it changes, and the record starts a line of its own. A
+// lone CR gets its LF; a lone LF already ends the line.
+TEST(ImageFileWrite, AppendCompletesTheLastLine) {
+    struct Case final {
+        std::string before;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"", "00AB\r\n"},
+        {"0A\r\n", "0A\r\n00AB\r\n"},
+        {"0A", "0A\r\n00AB\r\n"},
+        {"0A\r", "0A\r\n00AB\r\n"},
+        {"0A\n", "0A\n00AB\r\n"},
+        {"LOT 17", "LOT 17\r\n00AB\r\n"},  // a header-only file's header stays whole
+        {"0A\r\n0B", "0A\r\n0B\r\n00AB\r\n"},
+        {std::string("0A\0", 3), std::string("0A\0\r\n00AB\r\n", 11)},
+    };
+    TempDir dir;
+    int i = 0;
+    for (const Case& c : cases) {
+        const std::string path = dir.file("batch" + std::to_string(i++) + ".img");
+        write_file(path, c.before);
+        EXPECT_EQ(append(path, "00AB"), -1) << c.before;
+        EXPECT_EQ(read_file(path), c.after) << c.before;
+    }
+    // The records before stay readable by their index.
+    const std::string path = dir.file("records.img");
+    write_file(path, "00001000A1B2\r\n00001001B1C2");
+    ASSERT_EQ(append(path, "00001002C1D2"), -1);
+    const char* const expected[] = {"00001000A1B2", "00001001B1C2", "00001002C1D2"};
+    for (int index = 1; index <= 3; ++index) {
+        const auto r = call_text([&](char* o, int n) { return VEK(vek_File_ExtractImageByIndex)(path.c_str(), index, 0, o, n); });
+        EXPECT_EQ(r.out, expected[index - 1]);
+    }
+}
+
 TEST(ImageFileWrite, AppendFailuresWriteNothing) {
     TempDir dir;
     const std::string path = dir.file("batch.img");
@@ -154,11 +191,41 @@ TEST(ImageFileCrypt, TheHeaderLine) {
     ASSERT_EQ(crypt(dir.file("without.img"), dir.file("c.img"), 0, 1, kKey), -1);
     EXPECT_EQ(read_file(dir.file("c.img")), records);
 
-    // A header line of any length is copied as it stands, not parsed.
-    const std::string longHeader(200000, '/');
+    // A header line of up to 60000 characters is copied as it stands, not parsed.
+    const std::string longHeader(60000, '/');
     write_file(dir.file("long.img"), longHeader + "\r\n" + without.plain);
     ASSERT_EQ(crypt(dir.file("long.img"), dir.file("d.img"), 1, 1, kKey), -1);
     EXPECT_EQ(read_file(dir.file("d.img")), longHeader + "\r\n" + records);
+}
+
+// A header line that no image file holds (longer than 60000 characters, or
+// holding a NUL or a CR that does not end it) is an invalid file, found before
+// anything is written: the copy never grows with what it reads.
+TEST(ImageFileCrypt, HeaderLineBeyondTheLimitsIsInvalid) {
+    TempDir dir;
+    const std::string records = published_batch("").plain;
+    const std::string cases[] = {
+        std::string(60001, 'H') + "\r\n" + records,
+        std::string(3000000, 'H'),              // one long line without a line end
+        std::string(3000000, '\0'),             // NUL bytes
+        std::string("LOT\0 1\r\n", 8) + records,
+        "LOT\r1\r\n" + records,
+        "LOT 1\r\r\n" + records,
+    };
+    int i = 0;
+    for (const std::string& source : cases) {
+        const std::string in = dir.file("in" + std::to_string(i) + ".img");
+        const std::string out = dir.file("out" + std::to_string(i++) + ".img");
+        write_file(in, source);
+        EXPECT_EQ(crypt(in, out, 1, 1, kKey), 0) << i;
+        EXPECT_EQ(VEK_STATUS(), -3) << i;
+        EXPECT_EQ(read_file(out), "") << i;
+    }
+    // A header replaced by a new one is skipped unread beyond the same limit.
+    write_file(dir.file("long.img"), std::string(60001, 'H') + "\r\n" + records);
+    EXPECT_EQ(crypt(dir.file("long.img"), dir.file("new.img"), 1, 1, kKey, "LOT 2"), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(read_file(dir.file("new.img")), "");
 }
 
 TEST(ImageFileCrypt, EmptyLines) {
@@ -255,7 +322,7 @@ TEST(ImageFileCrypt, ChecksInOrderAndFilesLeftAlone) {
 }
 
 #if !defined(_WIN32)
-// /dev/full takes the open and refuses every byte written.
+// /dev/full is a device, not a file: refused when opened, before any write.
 TEST(ImageFileCrypt, LostWritesAreReported) {
     if (!exists("/dev/full")) GTEST_SKIP();
     const Batch b = published_batch("LOT 1");

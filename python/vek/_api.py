@@ -1312,7 +1312,8 @@ FUNCTIONS = [{'name': 'LastStatus',
   'count_kept': False,
   'doc': 'Reads one record, or the header line, as it is stored (nothing decrypted).\n'
          '@param 1 fileName  the image file\n'
-         '@param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last; -3 the header line\n'
+         '@param 2 index     n >= 1: the n-th record; -1 the first record; -2 the last whole record\n'
+         '                   (a last record without its CR LF is read only by its n); -3 the header line\n'
          '@param 3 hasHeader non-zero: the file starts with a header line\n'
          '@param 4 out       receives the record or header text\n'
          '@param 5 outSize   size of out in bytes\n'
@@ -1340,6 +1341,8 @@ FUNCTIONS = [{'name': 'LastStatus',
          'field values run without gaps from the first record to the last: the index is\n'
          "computed as value - first field, so three records are read whatever the file's size.\n"
          'Records with serials 00001000, 00001001, 00001002 at position 1: value 00001002 gives the third.\n'
+         'The last record is the last one ended by CR LF: a last record without its line end\n'
+         'is never found (-3).\n'
          '@param 1 fileName  the image file\n'
          '@param 2 hasHeader non-zero: the file starts with a header line\n'
          "@param 3 position  1-based position of the field's first character in the record\n"
@@ -1490,7 +1493,9 @@ FUNCTIONS = [{'name': 'LastStatus',
   'false_code': None,
   'count_kept': False,
   'doc': 'Finds the first record whose field at position equals value (digits as they\n'
-         'stand), reading every record in turn: for files in no particular order.\n'
+         'stand), reading every record in turn: for files in no particular order. The\n'
+         'records read are those ended by CR LF: a last record without its line end is\n'
+         'not read (-3 when only it holds the value).\n'
          '@param 1 fileName  the image file\n'
          '@param 2 hasHeader non-zero: the file starts with a header line\n'
          "@param 3 position  1-based position of the field's first character in the record\n"
@@ -1523,7 +1528,8 @@ FUNCTIONS = [{'name': 'LastStatus',
   'false_code': None,
   'count_kept': True,
   'doc': 'As vek_File_ExtractImageByFieldWithNonSeqSearch(), but reads every record and\n'
-         'counts the matches: succeeds only when exactly one record holds the value.\n'
+         'counts the matches: succeeds only when exactly one record holds the value. A\n'
+         'last record without its CR LF is neither read nor counted.\n'
          '@param 1 fileName  the image file\n'
          '@param 2 hasHeader non-zero: the file starts with a header line\n'
          "@param 3 position  1-based position of the field's first character in the record\n"
@@ -1565,7 +1571,9 @@ FUNCTIONS = [{'name': 'LastStatus',
   'false_code': None,
   'count_kept': False,
   'doc': "Appends one record and CR LF at the end of an image file. The record's length\n"
-         'is not compared with the records already there.\n'
+         'is not compared with the records already there. A last line without its line\n'
+         'end is completed first (CR LF after text, LF after a lone CR), so that the\n'
+         'record starts a line of its own and no byte already there changes.\n'
          '@param 1 fileName the image file; created when missing\n'
          '@param 2 image    the record, upper-case hexadecimal digits\n'
          '@return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:\n'
@@ -1604,7 +1612,9 @@ FUNCTIONS = [{'name': 'LastStatus',
          '        -5 the source cannot be opened or read, or the target cannot be created,\n'
          '           opened or written;\n'
          '        -4 the target exists and is not empty (left unchanged);\n'
-         '        -3 a source record is not hexadecimal, longer than 60000 characters, not a\n'
+         "        -3 the source's header line is longer than 60000 characters, or holds a NUL\n"
+         '           or a CR that does not end it (found before anything is written); a\n'
+         '           source record is not hexadecimal, longer than 60000 characters, not a\n'
          '           multiple of 16 digits, or follows an empty line;\n'
          '        -99 internal failure.'},
  {'name': 'File_DC9InitDescription',
@@ -1732,7 +1742,8 @@ FUNCTIONS = [{'name': 'LastStatus',
          '@param 5 mode        1 encrypt, 0 decrypt\n'
          '@param 6 key         16 hexadecimal digits, one DES key\n'
          '@return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:\n'
-         '        -1 mode neither 0 nor 1;\n'
+         '        -1 mode neither 0 nor 1; after the key, firCount 0 or below (before any\n'
+         '           file is opened or created);\n'
          "        -3 key empty or holding a character other than 0-9, A-F; later, an image's\n"
          '           digits holding such a character;\n'
          "        -2 key longer than 60000 characters or not 16 digits; later, an image's digits\n"
@@ -1912,7 +1923,8 @@ MESSAGES = {('Calc_ANDBinary', -2): 'the two texts differ in length',
                                             'other than 0-9, A-F',
  ('File_DC9DecryptOrEncryptImageFile', -2): "the key is not 16 digits, or an image's digits are longer than "
                                             '60000',
- ('File_DC9DecryptOrEncryptImageFile', -1): 'the mode is neither 0 nor 1',
+ ('File_DC9DecryptOrEncryptImageFile', -1): 'the mode is neither 0 nor 1, or the number of parts is 0 or '
+                                            'below',
  ('File_DC9ExtractImageByIndex', -5): 'the record buffer cannot be allocated',
  ('File_DC9ExtractImageByIndex', -4): 'the file cannot be opened or read, or the record lies outside it',
  ('File_DC9ExtractImageByIndex', -3): 'the record holds no image data between #SMC# and #END#',

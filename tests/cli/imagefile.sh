@@ -39,4 +39,18 @@ cmp -s "$batch" "$imgdir/dec.img" || { echo "FAIL: File_DecryptOrEncryptImageFil
 "$vek" File_DecryptOrEncryptImageFile "$batch" "$imgdir/x.img" 1 2 133457799BBCDFF1 "" 2>&1 |
     grep -q 'status -6: the mode is neither' || { echo "FAIL: File_DecryptOrEncryptImageFile message"; fails=$((fails + 1)); }
 expect 2 "" -- File_ExtractImageByIndex "$batch" 1
+
+# A FIFO or a device is no file: refused at once, never waited on or read
+# forever (the time limit makes a regression fail instead of hang).
+fifo="$imgdir/fifo"
+if mkfifo "$fifo" 2>/dev/null; then
+    for call in "File_ExtractImageByIndex $fifo 1 0" "File_AppendImage $fifo 00AB" \
+                "File_DecryptOrEncryptImageFile $batch $fifo 1 1 133457799BBCDFF1 -" \
+                "File_DC9InitDescription $fifo 0D0A 0" "File_ExtractImageByIndex /dev/zero 1 0"; do
+        status=0
+        # shellcheck disable=SC2086 # the call's words
+        echo "" | timeout 10 "$vek" $call >/dev/null 2>&1 || status=$?
+        [ "$status" = 1 ] || { echo "FAIL: $call: exit $status, not 1"; fails=$((fails + 1)); }
+    done
+fi
 rm -rf "$imgdir"
