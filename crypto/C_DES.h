@@ -8,6 +8,8 @@
 // instance (C_DES::Instance()), zero at load, so a key loaded by one caller stays
 // loaded for the next; an engine whose keys were never loaded works with the
 // all-zero key. Nothing here allocates, fails or throws: every operation returns 0.
+// The instance is not locked here: every exported call that uses it holds a
+// C_EngineLock (crypto/C_EngineLock.h) for the whole call.
 //
 // Bytes: byte 0 of a key or block holds the standard's bits 1 to 8, bit 1 being
 // its most significant bit. The least significant bit of each key byte (parity)
