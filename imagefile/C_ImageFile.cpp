@@ -8,8 +8,8 @@
 
 #include "crypto/C_DES.h"
 #include "crypto/C_DESBatch.h"
-#include "imagefile/C_File.h"
-#include "imagefile/C_LineReader.h"
+#include "io/C_File.h"
+#include "io/C_LineReader.h"
 #include "types/C_StringDec.h"
 
 namespace {
@@ -33,17 +33,7 @@ constexpr std::size_t kProbeBuffer = std::size_t{4} * 1024;
 // Runs `body`, turning every failure of the file itself into xIOError.
 template <class Body>
 decltype(auto) file_access(Body&& body) {
-    try {
-        return std::forward<Body>(body)();
-    } catch (const C_File::xOpenFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xReadFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xWriteFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xSeekFailed&) {
-        throw C_ImageFile::xIOError{};
-    }
+    return C_File::FailuresAs<C_ImageFile::xIOError>(std::forward<Body>(body));
 }
 
 // Runs `body`, turning every failure of a typed string into `X`.
