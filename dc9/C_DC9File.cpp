@@ -288,17 +288,16 @@ void C_DC9File::DecryptOrEncryptImageFile(const FIRDescription* description, con
         if (target.Size() != 0) throw xFileAlreadyExists{};
 
         // The source is read straight through, part after part, as the description
-        // lays it out; one buffer serves every record. The images are encrypted in
+        // lays it out; one buffer serves every record. The images are processed in
         // batches; a failure first writes everything before it.
         Bytes buffer;
         std::int64_t offset = 0;
-        bool keyLoaded = false;
-        C_DESBatch batch(direction != 0 ? 1 : 0);
         const auto bytes_of = [](const unsigned char* p, std::size_t n) {
             return std::string_view(reinterpret_cast<const char*>(p), n);
         };
-        const auto write = [&](const char* p, std::size_t n) { target.Write(p, n); };
-        try {
+        C_DESBatch batch(key, direction != 0 ? 1 : 0, blockMode,
+                         [&](const char* bytes, std::size_t size) { target.Write(bytes, size); });
+        batch.Run([&] {
             for (int k = 1; k <= m_firCount; ++k) {
                 const FIRDescription& e = Entry(description, k);
                 source.ReadRecord(offset, e.markLength, buffer);
@@ -313,25 +312,14 @@ void C_DC9File::DecryptOrEncryptImageFile(const FIRDescription* description, con
                     const std::string_view digits =
                         C_StringHexa::Checked(bytes_of(data + kFlagByte + 1, image.length - kFlagByte - 1));
                     data[kFlagByte] = direction != 0 ? '1' : '0';
-                    // The key schedule is computed once per call, at the first image.
-                    if (!keyLoaded) {
-                        C_Image::InitDES(key, blockMode);
-                        keyLoaded = true;
-                    }
-                    C_Image::CheckFast(digits.size(), blockMode);
                     const std::size_t before = image.start + kFlagByte + 1;
-                    batch.Append(bytes_of(buffer.data(), before));
-                    batch.AppendDigits(digits);
-                    batch.Append(bytes_of(buffer.data() + before + digits.size(), length - before - digits.size()));
-                    if (batch.Full()) batch.Flush(write);
+                    const std::size_t after = before + digits.size();
+                    batch.AppendRecord(bytes_of(buffer.data(), before), digits,
+                                       bytes_of(buffer.data() + after, length - after));
                     offset += e.recordLength;
                 }
             }
-        } catch (...) {
-            batch.Flush(write);
-            throw;
-        }
-        batch.Flush(write);
+        });
         target.Close();
     });
 }

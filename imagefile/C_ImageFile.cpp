@@ -383,12 +383,11 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
 
         // The records, in order. Empty lines may close the file; a record after
         // an empty line is an error, never silently dropped. The records are
-        // encrypted in batches; a failure first writes the records before it.
-        C_DESBatch batch(direction != 0 ? 1 : 0);
-        const auto write = [&](const char* bytes, std::size_t size) { target.Write(bytes, size); };
-        bool keyLoaded = false;
+        // processed in batches; a failure first writes the records before it.
+        C_DESBatch batch(key, direction != 0 ? 1 : 0, blockMode,
+                         [&](const char* bytes, std::size_t size) { target.Write(bytes, size); });
         bool emptyLine = false;
-        try {
+        batch.Run([&] {
             while (lines.Next(line, kRecordKeep, S::kMaxLength)) {
                 if (line.length == 0) {
                     emptyLine = true;
@@ -399,19 +398,9 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
                     C_StringHexa::Checked(line.text);
                     if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
                 });
-                if (!keyLoaded) {
-                    C_Image::InitDES(key, blockMode);
-                    keyLoaded = true;
-                }
-                batch.AppendDigits(line.text);
-                batch.Append(kLineEnd);
-                if (batch.Full()) batch.Flush(write);
+                batch.AppendRecord({}, line.text, kLineEnd);
             }
-        } catch (...) {
-            batch.Flush(write);
-            throw;
-        }
-        batch.Flush(write);
+        });
         target.Close();
     });
 }
