@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "imagefile/C_File.h"
+#include "io/C_File.h"
 #include "vek.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "cli/bytes_text.h"
 #include "cli/command.h"
 #include "frame/catalogue.h"
-#include "imagefile/C_File.h"
+#include "io/C_File.h"
 
 namespace vek::cli {
 namespace {

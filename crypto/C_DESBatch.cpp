@@ -1,6 +1,39 @@
 #include "crypto/C_DESBatch.h"
 
 #include <cstring>
+#include <utility>
+
+#include "crypto/C_DES.h"
+#include "crypto/C_Image.h"
+
+C_DESBatch::C_DESBatch(const C_StringHexa& key, int direction, int blockMode, Write write)
+    : m_key(&key), m_direction(direction), m_blockMode(blockMode), m_write(std::move(write)) {}
+
+void C_DESBatch::AppendRecord(std::string_view before, std::string_view digits, std::string_view after) {
+    // The key schedule is computed once per batch, at the first record.
+    if (!m_keyLoaded) {
+        C_Image::InitDES(*m_key, m_blockMode);
+        m_keyLoaded = true;
+    }
+    C_Image::CheckFast(digits.size(), m_blockMode);
+    m_out.append(before);
+    m_spans.push_back({m_out.size(), digits.size()});
+    m_out.append(digits);
+    m_out.append(after);
+    if (m_out.size() >= kFlushBytes) Flush();
+}
+
+void C_DESBatch::Flush() {
+    Cipher();
+    m_spans.clear();
+    try {
+        if (!m_out.empty()) m_write(m_out.data(), m_out.size());
+    } catch (...) {
+        m_out.clear();  // never written twice
+        throw;
+    }
+    m_out.clear();
+}
 
 void C_DESBatch::Cipher() {
     if (m_spans.empty()) return;

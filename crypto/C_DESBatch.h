@@ -1,47 +1,53 @@
 #pragma once
-// Output bytes on their way to a file, with DES blocks inside them to encrypt
-// or decrypt (electronic codebook, the engine's current slot) before they are
-// written. Records of files are often only a few blocks long; gathered here,
-// the blocks of many records go through the engine in one long run (its
-// bitsliced path), and each byte is written exactly as one call per record
-// would have written it.
+// The records of a file on their way to a new file, with the DES blocks inside
+// them encrypted or decrypted (electronic codebook, the engine's current slot)
+// before they are written. Records of files are often only a few blocks long;
+// gathered here, the blocks of many records go through the engine in one long
+// run (its bitsliced path), and each byte is written exactly as one call per
+// record would have written it.
 //
-// The caller appends plain bytes and digit runs (validated, a multiple of 16
-// digits), and flushes whenever Full() says so, at the end, and before it
-// reports a failure, so that everything appended before is written.
+// The file classes state only their record format: Run hands the records over
+// one by one, and the batch loads the key into the engine once, at the first
+// record, writes whenever enough is pending, and on a failure writes everything
+// appended before it, then lets the failure go on.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "crypto/C_DES.h"
+class C_StringHexa;
 
 class C_DESBatch final {
 public:
-    explicit C_DESBatch(int direction) : m_direction(direction) {}
+    // Hands bytes to the target file, all of them or a failure.
+    using Write = std::function<void(const char* bytes, std::size_t size)>;
 
-    void Append(std::string_view bytes) { m_out.append(bytes); }
-    void AppendDigits(std::string_view digits) {
-        m_spans.push_back({m_out.size(), digits.size()});
-        m_out.append(digits);
-    }
-    bool Full() const noexcept { return m_out.size() >= kFlushBytes; }
+    // `key` (16 digits) and `blockMode` as C_Image::InitDES takes them; the key
+    // must outlive the batch.
+    C_DESBatch(const C_StringHexa& key, int direction, int blockMode, Write write);
 
-    // Runs the engine over every pending digit run, hands all pending bytes to
-    // `write(const char*, std::size_t)`, and starts afresh.
-    template <class Write>
-    void Flush(Write&& write) {
-        Cipher();
-        m_spans.clear();
+    // Runs `records()`, which appends the records in order, then writes what is
+    // pending. When `records` fails, what it appended before is written first.
+    template <class Records>
+    void Run(Records&& records) {
         try {
-            if (!m_out.empty()) write(m_out.data(), m_out.size());
+            records();
         } catch (...) {
-            m_out.clear();  // never written twice
+            Flush();
             throw;
         }
-        m_out.clear();
+        Flush();
     }
+
+    // Bytes written as they are (a file's own marks between records).
+    void Append(std::string_view bytes) { m_out.append(bytes); }
+
+    // One record: `before`, the digits to process (validated hexadecimal), then
+    // `after`. At the first record the key goes into the engine; digits the engine
+    // cannot take (C_Image::CheckFast) fail before any byte of the record is kept.
+    void AppendRecord(std::string_view before, std::string_view digits, std::string_view after);
 
 private:
     static constexpr std::size_t kFlushBytes = std::size_t{256} * 1024;
@@ -50,9 +56,16 @@ private:
         std::size_t at, size;
     };
 
+    // Runs the engine over every pending digit run, writes all pending bytes, and
+    // starts afresh; pending bytes are never written twice.
+    void Flush();
     void Cipher();
 
+    const C_StringHexa* m_key;
     int m_direction;
+    int m_blockMode;
+    Write m_write;
+    bool m_keyLoaded = false;
     std::string m_out;
     std::vector<Span> m_spans;
     std::string m_digits;  // the runs one after the other, for the engine

@@ -8,8 +8,8 @@
 
 #include "crypto/C_DES.h"
 #include "crypto/C_DESBatch.h"
-#include "imagefile/C_File.h"
-#include "imagefile/C_LineReader.h"
+#include "io/C_File.h"
+#include "io/C_LineReader.h"
 #include "types/C_StringDec.h"
 
 namespace {
@@ -33,17 +33,7 @@ constexpr std::size_t kProbeBuffer = std::size_t{4} * 1024;
 // Runs `body`, turning every failure of the file itself into xIOError.
 template <class Body>
 decltype(auto) file_access(Body&& body) {
-    try {
-        return std::forward<Body>(body)();
-    } catch (const C_File::xOpenFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xReadFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xWriteFailed&) {
-        throw C_ImageFile::xIOError{};
-    } catch (const C_File::xSeekFailed&) {
-        throw C_ImageFile::xIOError{};
-    }
+    return C_File::FailuresAs<C_ImageFile::xIOError>(std::forward<Body>(body));
 }
 
 // Runs `body`, turning every failure of a typed string into `X`.
@@ -393,12 +383,11 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
 
         // The records, in order. Empty lines may close the file; a record after
         // an empty line is an error, never silently dropped. The records are
-        // encrypted in batches; a failure first writes the records before it.
-        C_DESBatch batch(direction != 0 ? 1 : 0);
-        const auto write = [&](const char* bytes, std::size_t size) { target.Write(bytes, size); };
-        bool keyLoaded = false;
+        // processed in batches; a failure first writes the records before it.
+        C_DESBatch batch(key, direction != 0 ? 1 : 0, blockMode,
+                         [&](const char* bytes, std::size_t size) { target.Write(bytes, size); });
         bool emptyLine = false;
-        try {
+        batch.Run([&] {
             while (lines.Next(line, kRecordKeep, S::kMaxLength)) {
                 if (line.length == 0) {
                     emptyLine = true;
@@ -409,19 +398,9 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
                     C_StringHexa::Checked(line.text);
                     if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
                 });
-                if (!keyLoaded) {
-                    C_Image::InitDES(key, blockMode);
-                    keyLoaded = true;
-                }
-                batch.AppendDigits(line.text);
-                batch.Append(kLineEnd);
-                if (batch.Full()) batch.Flush(write);
+                batch.AppendRecord({}, line.text, kLineEnd);
             }
-        } catch (...) {
-            batch.Flush(write);
-            throw;
-        }
-        batch.Flush(write);
+        });
         target.Close();
     });
 }

@@ -22,7 +22,7 @@
 #include <unistd.h>
 #endif
 
-#include "imagefile/C_File.h"
+#include "io/C_File.h"
 #include "support/api.h"
 #include "support/dc9_data.h"
 #include "support/temp_dir.h"

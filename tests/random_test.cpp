@@ -15,7 +15,7 @@
 #include "crypto/C_DES.h"
 #include "support/api.h"
 #include "support/expect_vector.h"
-#include "types/C_RandomGenerator.h"
+#include "crypto/C_RandomGenerator.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringChar.h"
 #include "types/C_StringDec.h"

@@ -77,13 +77,14 @@ public:
     // ---- Random values ----
 
     // Replaces the value with `length` random characters from the process's
-    // generator (types/C_RandomGenerator.h): for every random byte b, taken from
+    // generator (crypto/C_RandomGenerator.h): for every random byte b, taken from
     // the least significant byte of each output block upward, the next unit is
     // DigitFromValue(lo + b mod (hi - lo + 1)); every call starts with a fresh
     // block. Checks, in this order, before the generator is touched:
     // xWrongLength (length outside 1 to 60000), xWrongMinMax (lo not below hi, or
     // a value in the range that DigitFromValue refuses), xModuloError (length not
     // a whole number of units, for types whose units are several characters).
+    // Defined with the generator, in crypto/C_StringTypeRandom.cpp.
     void RandomFillValues(int length, int lo, int hi);
 
 protected:

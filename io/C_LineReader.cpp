@@ -1,4 +1,4 @@
-#include "imagefile/C_LineReader.h"
+#include "io/C_LineReader.h"
 
 #include <algorithm>
 #include <cstring>

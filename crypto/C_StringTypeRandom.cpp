@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "types/C_RandomGenerator.h"
+#include "crypto/C_RandomGenerator.h"
 #include "types/C_StringType.h"
 
 namespace {

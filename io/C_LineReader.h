@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "imagefile/C_File.h"
+#include "io/C_File.h"
 
 class C_LineReader final {
 public:

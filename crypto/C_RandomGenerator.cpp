@@ -1,4 +1,4 @@
-#include "types/C_RandomGenerator.h"
+#include "crypto/C_RandomGenerator.h"
 
 #include <chrono>
 #include <string>

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 class C_File final {
 public:
@@ -47,6 +48,23 @@ public:
     void Write(std::string_view text) { Write(text.data(), text.size()); }
     // Flushes and closes; xWriteFailed when written data could not be kept.
     void Close();
+
+    // Runs `body`, turning every failure of a file above into `X`: the file
+    // formats report them all as their own I/O error.
+    template <class X, class Body>
+    static decltype(auto) FailuresAs(Body&& body) {
+        try {
+            return std::forward<Body>(body)();
+        } catch (const xOpenFailed&) {
+            throw X{};
+        } catch (const xReadFailed&) {
+            throw X{};
+        } catch (const xWriteFailed&) {
+            throw X{};
+        } catch (const xSeekFailed&) {
+            throw X{};
+        }
+    }
 
 private:
     std::FILE* m_file = nullptr;

@@ -1,4 +1,4 @@
-#include "imagefile/C_File.h"
+#include "io/C_File.h"
 
 #include <utility>
 
