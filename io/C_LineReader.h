@@ -1,5 +1,5 @@
 #pragma once
-// The lines of an image file, read through a buffer of fixed size so that
+// The lines of a text file, read through a buffer of fixed size so that
 // memory stays bounded by the buffer and what the caller keeps of one line,
 // whatever the sizes of the file and of its lines.
 //
