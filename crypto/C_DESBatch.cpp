@@ -9,18 +9,9 @@
 C_DESBatch::C_DESBatch(const C_StringHexa& key, int direction, int blockMode, Write write)
     : m_key(&key), m_direction(direction), m_blockMode(blockMode), m_write(std::move(write)) {}
 
-void C_DESBatch::AppendRecord(std::string_view before, std::string_view digits, std::string_view after) {
-    // The key schedule is computed once per batch, at the first record.
-    if (!m_keyLoaded) {
-        C_Image::InitDES(*m_key, m_blockMode);
-        m_keyLoaded = true;
-    }
-    C_Image::CheckFast(digits.size(), m_blockMode);
-    m_out.append(before);
-    m_spans.push_back({m_out.size(), digits.size()});
-    m_out.append(digits);
-    m_out.append(after);
-    if (m_out.size() >= kFlushBytes) Flush();
+void C_DESBatch::LoadKey() {
+    C_Image::InitDES(*m_key, m_blockMode);
+    m_keyLoaded = true;
 }
 
 void C_DESBatch::Flush() {

@@ -17,6 +17,8 @@
 #include <string_view>
 #include <vector>
 
+#include "types/C_StringType.h"
+
 class C_StringHexa;
 
 class C_DESBatch final {
@@ -45,12 +47,23 @@ public:
     void Append(std::string_view bytes) { m_out.append(bytes); }
 
     // One record: `before`, the digits to process (validated hexadecimal), then
-    // `after`. At the first record the key goes into the engine; digits the engine
-    // cannot take (C_Image::CheckFast) fail before any byte of the record is kept.
-    void AppendRecord(std::string_view before, std::string_view digits, std::string_view after);
+    // `after`. At the first record the key goes into the engine (C_Image::InitDES,
+    // which also refuses a block mode other than 0 for the whole batch); digits
+    // that are not whole blocks fail (xModuloError) before any byte of the record
+    // is kept. Inline: it runs once per record, and records are often short.
+    void AppendRecord(std::string_view before, std::string_view digits, std::string_view after) {
+        if (!m_keyLoaded) LoadKey();
+        if (digits.size() % kBlockDigits != 0) throw C_StringType::xModuloError{};
+        m_out.append(before);
+        m_spans.push_back({m_out.size(), digits.size()});
+        m_out.append(digits);
+        m_out.append(after);
+        if (m_out.size() >= kFlushBytes) Flush();
+    }
 
 private:
     static constexpr std::size_t kFlushBytes = std::size_t{256} * 1024;
+    static constexpr std::size_t kBlockDigits = 16;
 
     struct Span {
         std::size_t at, size;
@@ -60,6 +73,8 @@ private:
     // starts afresh; pending bytes are never written twice.
     void Flush();
     void Cipher();
+    // The key schedule, computed once per batch, at the first record.
+    void LoadKey();
 
     const C_StringHexa* m_key;
     int m_direction;
