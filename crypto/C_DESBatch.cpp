@@ -14,6 +14,10 @@ void C_DESBatch::LoadKey() {
     m_keyLoaded = true;
 }
 
+void C_DESBatch::Grow(std::size_t more) {
+    m_out.reserve(m_out.size() + more + kGrowStep);  // exactly this much (vector's reserve)
+}
+
 void C_DESBatch::Flush() {
     Cipher();
     m_spans.clear();
@@ -29,8 +33,15 @@ void C_DESBatch::Flush() {
 void C_DESBatch::Cipher() {
     if (m_spans.empty()) return;
     // One run of digits: gathered, processed, put back in place.
-    m_digits.clear();
-    for (const Span& s : m_spans) m_digits.append(m_out, s.at, s.size);
+    std::size_t total = 0;
+    for (const Span& s : m_spans) total += s.size;
+    if (total > m_digits.capacity()) m_digits.reserve(total);  // exactly, never doubled
+    m_digits.resize(total);
+    std::size_t at = 0;
+    for (const Span& s : m_spans) {
+        std::memcpy(m_digits.data() + at, m_out.data() + s.at, s.size);
+        at += s.size;
+    }
     C_DES::Instance().CalDESHexaBlocks(m_direction, m_digits.data(), m_digits.size() / 16);
     std::size_t from = 0;
     for (const Span& s : m_spans) {

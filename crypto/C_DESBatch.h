@@ -44,7 +44,7 @@ public:
     }
 
     // Bytes written as they are (a file's own marks between records).
-    void Append(std::string_view bytes) { m_out.append(bytes); }
+    void Append(std::string_view bytes) { Put(bytes); }
 
     // One record: `before`, the digits to process (validated hexadecimal), then
     // `after`. At the first record the key goes into the engine (C_Image::InitDES,
@@ -54,10 +54,10 @@ public:
     void AppendRecord(std::string_view before, std::string_view digits, std::string_view after) {
         if (!m_keyLoaded) LoadKey();
         if (digits.size() % kBlockDigits != 0) throw C_StringType::xModuloError{};
-        m_out.append(before);
+        Put(before);
         m_spans.push_back({m_out.size(), digits.size()});
-        m_out.append(digits);
-        m_out.append(after);
+        Put(digits);
+        Put(after);
         if (m_out.size() >= kFlushBytes) Flush();
     }
 
@@ -76,12 +76,23 @@ private:
     // The key schedule, computed once per batch, at the first record.
     void LoadKey();
 
+    // Pending bytes grow in steps of kGrowStep, never by doubling: the batch holds
+    // no more than kGrowStep beyond what it was given (and never much beyond
+    // kFlushBytes and one record), so a small file never makes it allocate more
+    // than that file's size and a step.
+    void Put(std::string_view bytes) {
+        if (m_out.size() + bytes.size() > m_out.capacity()) Grow(bytes.size());
+        m_out.insert(m_out.end(), bytes.begin(), bytes.end());
+    }
+    void Grow(std::size_t more);
+    static constexpr std::size_t kGrowStep = std::size_t{32} * 1024;
+
     const C_StringHexa* m_key;
     int m_direction;
     int m_blockMode;
     Write m_write;
     bool m_keyLoaded = false;
-    std::string m_out;
+    std::vector<char> m_out;  // capacity set exactly by Grow
     std::vector<Span> m_spans;
-    std::string m_digits;  // the runs one after the other, for the engine
+    std::vector<char> m_digits;  // the runs one after the other, for the engine
 };
