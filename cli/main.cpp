@@ -17,6 +17,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -86,11 +87,16 @@ int help(std::string_view name) {
     std::printf("%s\n    %s\n", signature(*c).c_str(), c->summary.c_str());
     if (!c->details.empty()) std::printf("\n%s\n", c->details.c_str());
     std::printf("\nStatus codes of vek_%s:\n", c->name.c_str());
+    // The function's own codes and the common ones it gives no meaning of its own, in numeric order.
+    std::vector<std::pair<short, std::string_view>> codes;
     for (const auto& e : vek::catalogue::entries())
-        if (vek::cli::find_command(e.function) == c)
-            std::printf("  %4d  %.*s\n", e.code, static_cast<int>(e.message.size()), e.message.data());
-    std::printf("   -50  %s\n   -99  %s\n", vek::catalogue::message("", -50).data(),
-                vek::catalogue::message("", -99).data());
+        if (vek::cli::find_command(e.function) == c) codes.emplace_back(e.code, e.message);
+    for (const short code : {short{VEK_STATUS_BUFFER_TOO_SMALL}, short{VEK_STATUS_INTERNAL}})
+        if (std::none_of(codes.begin(), codes.end(), [&](const auto& own) { return own.first == code; }))
+            codes.emplace_back(code, vek::catalogue::message("", code));
+    std::stable_sort(codes.begin(), codes.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [code, message] : codes)
+        std::printf("  %4d  %.*s\n", code, static_cast<int>(message.size()), message.data());
     return 0;
 }
 

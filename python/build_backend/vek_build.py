@@ -1,14 +1,26 @@
 """The package's own build backend: a wheel is a zip of the vek/ folder and its
 metadata, so the package installs with pip alone, offline, with nothing else
 to fetch (no setuptools, no wheel package)."""
+import ast
 import base64
 import hashlib
 import pathlib
 import zipfile
 
 NAME = "vek"
-VERSION = "13.0.0"
 HERE = pathlib.Path(__file__).resolve().parent.parent
+
+
+def _version():
+    """The package's version: the library's, as the generated table holds it (vek/_api.py, from vek.h)."""
+    tree = ast.parse((HERE / NAME / "_api.py").read_text(encoding="utf-8"))
+    for node in tree.body:
+        if isinstance(node, ast.Assign) and [getattr(t, "id", None) for t in node.targets] == ["VERSION"]:
+            return ast.literal_eval(node.value)
+    raise RuntimeError("vek/_api.py holds no VERSION: run python/generate.py")
+
+
+VERSION = _version()
 TAG = "py3-none-any"
 METADATA = f"""Metadata-Version: 2.1
 Name: {NAME}
