@@ -16,7 +16,8 @@ only the text before it).
 
 The library is loaded at the first call: from load(path), else the file named
 by the environment variable VEK_LIBRARY, else libvek.so (VEK.dll on Windows)
-next to this package, else the system's library path.
+in this package's folder (pip install ./python builds it and puts it there),
+else the system's library path.
 """
 import ctypes
 import ctypes.util
