@@ -458,6 +458,8 @@ namespace Vek
         public static extern short vek_File_DecryptOrEncryptImageFile(string inFileName, string outFileName,
             short hasHeader, short mode, string key, string newHeader);
 
+        // DC9 files
+
         [DllImport(Library, EntryPoint = "vek_File_DC9InitDescription", CallingConvention = CallingConvention.StdCall,
                    CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
         public static extern short vek_File_DC9InitDescription(string fileName, [In] byte[] endMarker,
@@ -581,7 +583,7 @@ namespace Vek
 
         /// <summary>
         /// The interface version. Does not change the status register.
-        /// @return 13.
+        /// @return VEK_VERSION_MAJOR.
         /// </summary>
         public static int Version()
         {
@@ -970,7 +972,7 @@ namespace Vek
         ///                 than b; written only on success
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a over 60000 characters, empty or not decimal;
-        ///         -2 the same for b;
+        ///         -2 b over 60000 characters, empty or not decimal;
         ///         -99 internal failure, or result a null pointer.
         /// </summary>
         public static int Comp_DecToDec(string a, string b)
@@ -1038,7 +1040,7 @@ namespace Vek
         /// @param 5 outSize      size of out in bytes
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a over 60000 characters, empty or not decimal;
-        ///         -2 the same for b;
+        ///         -2 b over 60000 characters, empty or not decimal;
         ///         -5 the sum would need 60001 digits;
         ///         -3 resultLength below 0 or above 60000;
         ///         -4 resultLength shorter than the sum;
@@ -1066,7 +1068,7 @@ namespace Vek
         /// @param 5 outSize      size of out in bytes
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a not decimal, empty or over 60000 characters;
-        ///         -2 the same for b;
+        ///         -2 b not decimal, empty or over 60000 characters;
         ///         -4 b has more digits than a, or is larger than a;
         ///         -3 resultLength below 0 or above 60000;
         ///         -5 resultLength shorter than the difference;
@@ -1216,7 +1218,7 @@ namespace Vek
         ///                 than b; written only on success
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a over 60000 characters, empty or not hexadecimal;
-        ///         -2 the same for b;
+        ///         -2 b over 60000 characters, empty or not hexadecimal;
         ///         -99 internal failure, or result a null pointer.
         /// </summary>
         public static int Comp_HexaToHexa(string a, string b)
@@ -1483,7 +1485,7 @@ namespace Vek
         /// @param 5 outSize      size of out in bytes
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a over 60000 characters, empty or not hexadecimal;
-        ///         -2 the same for b;
+        ///         -2 b over 60000 characters, empty or not hexadecimal;
         ///         -5 the sum would need 60001 digits;
         ///         -3 resultLength below 0 or above 60000;
         ///         -4 resultLength shorter than the sum;
@@ -1511,7 +1513,7 @@ namespace Vek
         /// @param 5 outSize      size of out in bytes
         /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
         ///         -1 a not hexadecimal, empty or over 60000 characters;
-        ///         -2 the same for b;
+        ///         -2 b not hexadecimal, empty or over 60000 characters;
         ///         -5 b has more digits than a, or is greater than a;
         ///         -3 resultLength below 0 or above 60000;
         ///         -4 resultLength shorter than the difference;
@@ -2403,6 +2405,8 @@ namespace Vek
                 throw Failure("File_DecryptOrEncryptImageFile", Native.vek_LastStatus(), null);
         }
 
+        // DC9 files
+
         /// <summary>
         /// Reads a DC9 file front to back and describes its FIRs, one entry per FIR.
         /// Exactly one of endMarkerLength and recordSize is above 0. The file is never
@@ -2473,8 +2477,8 @@ namespace Vek
         ///         -2 no such record: recordIndex 0 or below -3, above the FIR's record count (the
         ///            total for fir 0), or -1/-2 on a FIR without data records;
         ///         -5 the record buffer cannot be allocated;
-        ///         -3 the record holds no "#SMC#" ... "#END#"; a result longer than the room in
-        ///            out then fails with the common -50 (a result exactly as long as the room fits);
+        ///         -3 the record holds no "#SMC#" ... "#END#";
+        ///         -50 out too small for the result (a result exactly as long as the room fits);
         ///         -99 internal failure, or size NULL, description NULL or out NULL where needed.
         /// </summary>
         public static byte[] File_DC9ExtractImageByIndex(string fileName, Fir[] description, short fir, int recordIndex)
@@ -2506,8 +2510,8 @@ namespace Vek
         ///         -5 a record buffer cannot be allocated;
         ///         -2 a record read holds no searchKeyCode byte;
         ///         -6 every record searched without a match;
-        ///         -3 the matching record holds no "#SMC#" ... "#END#"; a result longer than the
-        ///            room in out then fails with the common -50;
+        ///         -3 the matching record holds no "#SMC#" ... "#END#";
+        ///         -50 out too small for the result (a result exactly as long as the room fits);
         ///         -99 internal failure, or size NULL, description NULL or out NULL where needed.
         /// </summary>
         public static byte[] File_DC9ExtractImageBySearchKey(string fileName, Fir[] description, short fir,
@@ -2567,7 +2571,7 @@ namespace Vek
         static readonly Dictionary<int, string> Common = new Dictionary<int, string>
         {
             { -99, "internal failure" },
-            { -50, "the output buffer is too small" },
+            { -50, "the output buffer is too small for the result" },
         };
 
         static readonly Dictionary<string, string> Texts = new Dictionary<string, string>
@@ -2659,7 +2663,7 @@ namespace Vek
             { "Veri_IsDec -2", "a character other than '0'-'9' (the \"false\" answer)" },
             { "Veri_IsDec -99", "internal failure" },
             { "Comp_DecToDec -1", "a over 60000 characters, empty or not decimal" },
-            { "Comp_DecToDec -2", "the same for b" },
+            { "Comp_DecToDec -2", "b over 60000 characters, empty or not decimal" },
             { "Comp_DecToDec -99", "internal failure, or result a null pointer" },
             { "Tran_IncreaseDec -3", "dec over 60000 characters" },
             { "Tran_IncreaseDec -1", "dec empty or holding a character other than '0'-'9'" },
@@ -2675,14 +2679,14 @@ namespace Vek
             { "Tran_DecreaseDec -50", "out too small for the result" },
             { "Tran_DecreaseDec -99", "internal failure" },
             { "Calc_AddDecToDec -1", "a over 60000 characters, empty or not decimal" },
-            { "Calc_AddDecToDec -2", "the same for b" },
+            { "Calc_AddDecToDec -2", "b over 60000 characters, empty or not decimal" },
             { "Calc_AddDecToDec -5", "the sum would need 60001 digits" },
             { "Calc_AddDecToDec -3", "resultLength below 0 or above 60000" },
             { "Calc_AddDecToDec -4", "resultLength shorter than the sum" },
             { "Calc_AddDecToDec -50", "out too small for the result" },
             { "Calc_AddDecToDec -99", "internal failure" },
             { "Calc_SubstractDecToDec -1", "a not decimal, empty or over 60000 characters" },
-            { "Calc_SubstractDecToDec -2", "the same for b" },
+            { "Calc_SubstractDecToDec -2", "b not decimal, empty or over 60000 characters" },
             { "Calc_SubstractDecToDec -4", "b has more digits than a, or is larger than a" },
             { "Calc_SubstractDecToDec -3", "resultLength below 0 or above 60000" },
             { "Calc_SubstractDecToDec -5", "resultLength shorter than the difference" },
@@ -2718,7 +2722,7 @@ namespace Vek
             { "Veri_IsHexa -2", "a character other than '0'-'9', 'A'-'F' (the \"false\" answer)" },
             { "Veri_IsHexa -99", "internal failure" },
             { "Comp_HexaToHexa -1", "a over 60000 characters, empty or not hexadecimal" },
-            { "Comp_HexaToHexa -2", "the same for b" },
+            { "Comp_HexaToHexa -2", "b over 60000 characters, empty or not hexadecimal" },
             { "Comp_HexaToHexa -99", "internal failure, or result a null pointer" },
             { "Comp_HexaToDec -1", "hexa over 60000 characters, empty or not hexadecimal" },
             { "Comp_HexaToDec -2", "dec over 60000 characters, empty or not decimal" },
@@ -2775,14 +2779,14 @@ namespace Vek
             { "Tran_ShiftBitRight -50", "out too small for the result" },
             { "Tran_ShiftBitRight -99", "internal failure" },
             { "Calc_AddHexaToHexa -1", "a over 60000 characters, empty or not hexadecimal" },
-            { "Calc_AddHexaToHexa -2", "the same for b" },
+            { "Calc_AddHexaToHexa -2", "b over 60000 characters, empty or not hexadecimal" },
             { "Calc_AddHexaToHexa -5", "the sum would need 60001 digits" },
             { "Calc_AddHexaToHexa -3", "resultLength below 0 or above 60000" },
             { "Calc_AddHexaToHexa -4", "resultLength shorter than the sum" },
             { "Calc_AddHexaToHexa -50", "out too small for the result" },
             { "Calc_AddHexaToHexa -99", "internal failure" },
             { "Calc_SubstractHexaToHexa -1", "a not hexadecimal, empty or over 60000 characters" },
-            { "Calc_SubstractHexaToHexa -2", "the same for b" },
+            { "Calc_SubstractHexaToHexa -2", "b not hexadecimal, empty or over 60000 characters" },
             { "Calc_SubstractHexaToHexa -5", "b has more digits than a, or is greater than a" },
             { "Calc_SubstractHexaToHexa -3", "resultLength below 0 or above 60000" },
             { "Calc_SubstractHexaToHexa -4", "resultLength shorter than the difference" },
@@ -3001,7 +3005,8 @@ namespace Vek
             { "File_DC9ExtractImageByIndex -4", "the file cannot be opened (checked next), the record lies outside the file or cannot be read" },
             { "File_DC9ExtractImageByIndex -2", "no such record: recordIndex 0 or below -3, above the FIR's record count (the total for fir 0), or -1/-2 on a FIR without data records" },
             { "File_DC9ExtractImageByIndex -5", "the record buffer cannot be allocated" },
-            { "File_DC9ExtractImageByIndex -3", "the record holds no \"#SMC#\" ... \"#END#\"; a result longer than the room in out then fails with the common -50 (a result exactly as long as the room fits)" },
+            { "File_DC9ExtractImageByIndex -3", "the record holds no \"#SMC#\" ... \"#END#\"" },
+            { "File_DC9ExtractImageByIndex -50", "out too small for the result (a result exactly as long as the room fits)" },
             { "File_DC9ExtractImageByIndex -99", "internal failure, or size NULL, description NULL or out NULL where needed" },
             { "File_DC9ExtractImageBySearchKey -1", "fir below 0 or above firCount" },
             { "File_DC9ExtractImageBySearchKey -7", "searchKey not of 26 characters" },
@@ -3009,7 +3014,8 @@ namespace Vek
             { "File_DC9ExtractImageBySearchKey -5", "a record buffer cannot be allocated" },
             { "File_DC9ExtractImageBySearchKey -2", "a record read holds no searchKeyCode byte" },
             { "File_DC9ExtractImageBySearchKey -6", "every record searched without a match" },
-            { "File_DC9ExtractImageBySearchKey -3", "the matching record holds no \"#SMC#\" ... \"#END#\"; a result longer than the room in out then fails with the common -50" },
+            { "File_DC9ExtractImageBySearchKey -3", "the matching record holds no \"#SMC#\" ... \"#END#\"" },
+            { "File_DC9ExtractImageBySearchKey -50", "out too small for the result (a result exactly as long as the room fits)" },
             { "File_DC9ExtractImageBySearchKey -99", "internal failure, or size NULL, description NULL or out NULL where needed" },
             { "File_DC9DecryptOrEncryptImageFile -1", "mode neither 0 nor 1; after the key, firCount 0 or below (before any file is opened or created)" },
             { "File_DC9DecryptOrEncryptImageFile -3", "key empty or holding a character other than 0-9, A-F; later, an image's digits holding such a character" },

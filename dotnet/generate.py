@@ -445,7 +445,7 @@ API_HEAD = '''
 
 
 def messages(functions):
-    common = vekapi.common_codes()
+    common = {code: text for code, text in vekapi.common().items() if code in vekapi.COMMON_CODES}
     lines = ["",
              "        // The header's texts: each function's codes, and the codes that mean the same in every function.",
              "        static readonly Dictionary<int, string> Common = new Dictionary<int, string>",

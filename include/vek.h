@@ -48,7 +48,7 @@
 
 #if defined(_WIN32)
 #  define VEK_CALL __stdcall
-#  define VEK_API /* exports come from the module definition built from frame/exports */
+#  define VEK_API /* exports come from the module definition written from this header */
 #else
 #  define VEK_CALL
 #  define VEK_API __attribute__((visibility("default")))

@@ -237,20 +237,6 @@ def version(path=HEADER):
     return tuple(int(parts[p]) for p in ("MAJOR", "MINOR", "PATCH"))
 
 
-def common_codes(path=HEADER):
-    """The codes that mean the same in every function, with the texts the header's contract gives
-    them: {-50: "the output buffer is too small", -99: "internal failure"}."""
-    text = pathlib.Path(path).read_text(encoding="utf-8")
-    contract = " ".join(re.sub(r"^\s*\*", "", line) for line in text.split("*/", 1)[0].splitlines())
-    m = re.search(r"mean the same in\s+every function:\s*(.*?)\.", " ".join(contract.split()))
-    if not m:
-        raise HeaderError("the contract names no codes common to every function")
-    codes = {int(code): meaning.strip() for code, meaning in re.findall(r"(-\d+) ([^,]+)", m.group(1))}
-    if set(codes) != set(COMMON_CODES):
-        raise HeaderError(f"the contract's common codes {sorted(codes)} are not {sorted(COMMON_CODES)}")
-    return codes
-
-
 if __name__ == "__main__":
     for f in read():
         roles = ", ".join(f"{p.name}:{p.role}" for p in f.params)

@@ -428,7 +428,7 @@ def messages(functions):
     """Message(fn, status): the header's text for a status code of a function, or the contract's
     text for the codes that mean the same in every function. The texts stand in one function per
     family, each small enough for VBA's limit on a procedure's size."""
-    common = vekapi.common_codes()
+    common = {code: text for code, text in vekapi.common().items() if code in vekapi.COMMON_CODES}
     families = []
     for fn in functions:
         if not families or families[-1][0] != fn.family:

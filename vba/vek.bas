@@ -199,6 +199,7 @@ Public Declare PtrSafe Function vek_File_AppendImage Lib "VEK.dll" (ByVal fileNa
 Public Declare PtrSafe Function vek_File_DecryptOrEncryptImageFile Lib "VEK.dll" (ByVal inFileName As String, _
     ByVal outFileName As String, ByVal hasHeader As Integer, ByVal mode As Integer, ByVal key As String, _
     ByVal newHeader As String) As Integer
+' DC9 files
 Public Declare PtrSafe Function vek_File_DC9InitDescription Lib "VEK.dll" (ByVal fileName As String, _
     ByVal endMarker As LongPtr, ByVal endMarkerLength As Long, ByVal recordSize As Long, _
     ByRef firCount As Integer, ByVal description As LongPtr) As Integer
@@ -376,6 +377,7 @@ Public Declare Function vek_File_AppendImage Lib "VEK.dll" (ByVal fileName As St
 Public Declare Function vek_File_DecryptOrEncryptImageFile Lib "VEK.dll" (ByVal inFileName As String, _
     ByVal outFileName As String, ByVal hasHeader As Integer, ByVal mode As Integer, ByVal key As String, _
     ByVal newHeader As String) As Integer
+' DC9 files
 Public Declare Function vek_File_DC9InitDescription Lib "VEK.dll" (ByVal fileName As String, _
     ByVal endMarker As Long, ByVal endMarkerLength As Long, ByVal recordSize As Long, _
     ByRef firCount As Integer, ByVal description As Long) As Integer
@@ -487,7 +489,7 @@ Public Function LastStatus() As Integer
 End Function
 
 ' The interface version. Does not change the status register.
-' @return 13.
+' @return VEK_VERSION_MAJOR.
 Public Function Version() As Integer
     Version = vek_Version()
 End Function
@@ -962,7 +964,7 @@ End Function
 '                 than b; written only on success
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a over 60000 characters, empty or not decimal;
-'         -2 the same for b;
+'         -2 b over 60000 characters, empty or not decimal;
 '         -99 internal failure, or result a null pointer.
 Public Function Comp_DecToDec(ByVal a As String, ByVal b As String) As Long
     Dim number As Long
@@ -1042,7 +1044,7 @@ End Function
 ' @param 5 outSize      size of out in bytes
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a over 60000 characters, empty or not decimal;
-'         -2 the same for b;
+'         -2 b over 60000 characters, empty or not decimal;
 '         -5 the sum would need 60001 digits;
 '         -3 resultLength below 0 or above 60000;
 '         -4 resultLength shorter than the sum;
@@ -1078,7 +1080,7 @@ End Function
 ' @param 5 outSize      size of out in bytes
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a not decimal, empty or over 60000 characters;
-'         -2 the same for b;
+'         -2 b not decimal, empty or over 60000 characters;
 '         -4 b has more digits than a, or is larger than a;
 '         -3 resultLength below 0 or above 60000;
 '         -5 resultLength shorter than the difference;
@@ -1278,7 +1280,7 @@ End Function
 '                 than b; written only on success
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a over 60000 characters, empty or not hexadecimal;
-'         -2 the same for b;
+'         -2 b over 60000 characters, empty or not hexadecimal;
 '         -99 internal failure, or result a null pointer.
 Public Function Comp_HexaToHexa(ByVal a As String, ByVal b As String) As Long
     Dim number As Long
@@ -1598,7 +1600,7 @@ End Function
 ' @param 5 outSize      size of out in bytes
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a over 60000 characters, empty or not hexadecimal;
-'         -2 the same for b;
+'         -2 b over 60000 characters, empty or not hexadecimal;
 '         -5 the sum would need 60001 digits;
 '         -3 resultLength below 0 or above 60000;
 '         -4 resultLength shorter than the sum;
@@ -1634,7 +1636,7 @@ End Function
 ' @param 5 outSize      size of out in bytes
 ' @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
 '         -1 a not hexadecimal, empty or over 60000 characters;
-'         -2 the same for b;
+'         -2 b not hexadecimal, empty or over 60000 characters;
 '         -5 b has more digits than a, or is greater than a;
 '         -3 resultLength below 0 or above 60000;
 '         -4 resultLength shorter than the difference;
@@ -2708,6 +2710,8 @@ Public Sub File_DecryptOrEncryptImageFile(ByVal inFileName As String, ByVal outF
     End If
 End Sub
 
+' ---- DC9 files
+
 ' Reads a DC9 file front to back and describes its FIRs, one entry per FIR.
 ' Exactly one of endMarkerLength and recordSize is above 0. The file is never
 ' written. On failure the entries already filled and firCount stay as the
@@ -2785,8 +2789,8 @@ End Function
 '         -2 no such record: recordIndex 0 or below -3, above the FIR's record count (the
 '            total for fir 0), or -1/-2 on a FIR without data records;
 '         -5 the record buffer cannot be allocated;
-'         -3 the record holds no "#SMC#" ... "#END#"; a result longer than the room in
-'            out then fails with the common -50 (a result exactly as long as the room fits);
+'         -3 the record holds no "#SMC#" ... "#END#";
+'         -50 out too small for the result (a result exactly as long as the room fits);
 '         -99 internal failure, or size NULL, description NULL or out NULL where needed.
 Public Function File_DC9ExtractImageByIndex(ByVal fileName As String, description() As FIRDescription, _
     ByVal fir As Integer, ByVal recordIndex As Long) As Byte()
@@ -2827,8 +2831,8 @@ End Function
 '         -5 a record buffer cannot be allocated;
 '         -2 a record read holds no searchKeyCode byte;
 '         -6 every record searched without a match;
-'         -3 the matching record holds no "#SMC#" ... "#END#"; a result longer than the
-'            room in out then fails with the common -50;
+'         -3 the matching record holds no "#SMC#" ... "#END#";
+'         -50 out too small for the result (a result exactly as long as the room fits);
 '         -99 internal failure, or size NULL, description NULL or out NULL where needed.
 Public Function File_DC9ExtractImageBySearchKey(ByVal fileName As String, description() As FIRDescription, _
     ByVal fir As Integer, ByVal searchKeyCode As Long, ByVal searchKey As String) As Byte()
@@ -2905,12 +2909,13 @@ Public Function Message(ByVal fn As String, ByVal status As Long) As String
     If Message = "" Then Message = StatusTexts10(fn & " " & status)
     If Message = "" Then Message = StatusTexts11(fn & " " & status)
     If Message = "" Then Message = StatusTexts12(fn & " " & status)
+    If Message = "" Then Message = StatusTexts13(fn & " " & status)
     If Message = "" Then
         Select Case status
         Case -99
             Message = "internal failure"
         Case -50
-            Message = "the output buffer is too small"
+            Message = "the output buffer is too small for the result"
         End Select
     End If
 End Function
@@ -3105,7 +3110,7 @@ Private Function StatusTexts3(ByVal key As String) As String
     Case "Comp_DecToDec -1"
         StatusTexts3 = "a over 60000 characters, empty or not decimal"
     Case "Comp_DecToDec -2"
-        StatusTexts3 = "the same for b"
+        StatusTexts3 = "b over 60000 characters, empty or not decimal"
     Case "Comp_DecToDec -99"
         StatusTexts3 = "internal failure, or result a null pointer"
     Case "Tran_IncreaseDec -3"
@@ -3137,7 +3142,7 @@ Private Function StatusTexts3(ByVal key As String) As String
     Case "Calc_AddDecToDec -1"
         StatusTexts3 = "a over 60000 characters, empty or not decimal"
     Case "Calc_AddDecToDec -2"
-        StatusTexts3 = "the same for b"
+        StatusTexts3 = "b over 60000 characters, empty or not decimal"
     Case "Calc_AddDecToDec -5"
         StatusTexts3 = "the sum would need 60001 digits"
     Case "Calc_AddDecToDec -3"
@@ -3151,7 +3156,7 @@ Private Function StatusTexts3(ByVal key As String) As String
     Case "Calc_SubstractDecToDec -1"
         StatusTexts3 = "a not decimal, empty or over 60000 characters"
     Case "Calc_SubstractDecToDec -2"
-        StatusTexts3 = "the same for b"
+        StatusTexts3 = "b not decimal, empty or over 60000 characters"
     Case "Calc_SubstractDecToDec -4"
         StatusTexts3 = "b has more digits than a, or is larger than a"
     Case "Calc_SubstractDecToDec -3"
@@ -3229,7 +3234,7 @@ Private Function StatusTexts4(ByVal key As String) As String
     Case "Comp_HexaToHexa -1"
         StatusTexts4 = "a over 60000 characters, empty or not hexadecimal"
     Case "Comp_HexaToHexa -2"
-        StatusTexts4 = "the same for b"
+        StatusTexts4 = "b over 60000 characters, empty or not hexadecimal"
     Case "Comp_HexaToHexa -99"
         StatusTexts4 = "internal failure, or result a null pointer"
     Case "Comp_HexaToDec -1"
@@ -3355,7 +3360,7 @@ Private Function StatusTexts6(ByVal key As String) As String
     Case "Calc_AddHexaToHexa -1"
         StatusTexts6 = "a over 60000 characters, empty or not hexadecimal"
     Case "Calc_AddHexaToHexa -2"
-        StatusTexts6 = "the same for b"
+        StatusTexts6 = "b over 60000 characters, empty or not hexadecimal"
     Case "Calc_AddHexaToHexa -5"
         StatusTexts6 = "the sum would need 60001 digits"
     Case "Calc_AddHexaToHexa -3"
@@ -3369,7 +3374,7 @@ Private Function StatusTexts6(ByVal key As String) As String
     Case "Calc_SubstractHexaToHexa -1"
         StatusTexts6 = "a not hexadecimal, empty or over 60000 characters"
     Case "Calc_SubstractHexaToHexa -2"
-        StatusTexts6 = "the same for b"
+        StatusTexts6 = "b not hexadecimal, empty or over 60000 characters"
     Case "Calc_SubstractHexaToHexa -5"
         StatusTexts6 = "b has more digits than a, or is greater than a"
     Case "Calc_SubstractHexaToHexa -3"
@@ -3820,63 +3825,73 @@ Private Function StatusTexts12(ByVal key As String) As String
         StatusTexts12 = "the source's header line is longer than 60000 characters, or holds a NUL or a CR that does not end it (found before anything is written); a source record is not hexadecimal, longer than 60000 characters, not a multiple of 16 digits, or follows an empty line"
     Case "File_DecryptOrEncryptImageFile -99"
         StatusTexts12 = "internal failure"
+    End Select
+End Function
+
+' DC9 files
+Private Function StatusTexts13(ByVal key As String) As String
+    Select Case key
     Case "File_DC9InitDescription -1"
-        StatusTexts12 = "both or neither of endMarkerLength and recordSize non-zero, either below 0, or endMarker NULL with a length"
+        StatusTexts13 = "both or neither of endMarkerLength and recordSize non-zero, either below 0, or endMarker NULL with a length"
     Case "File_DC9InitDescription -2"
-        StatusTexts12 = "fixed size: a partial record at the end; end marker: a data record that does not end with the marker where the FIR's record length says"
+        StatusTexts13 = "fixed size: a partial record at the end; end marker: a data record that does not end with the marker where the FIR's record length says"
     Case "File_DC9InitDescription -3"
-        StatusTexts12 = "more FIRs than description has room for (after the whole file is read, with the entries that fit filled), or more than 32767 FIRs"
+        StatusTexts13 = "more FIRs than description has room for (after the whole file is read, with the entries that fit filled), or more than 32767 FIRs"
     Case "File_DC9InitDescription -4"
-        StatusTexts12 = "the file cannot be opened or read; a record offset above 2^31 - 1"
+        StatusTexts13 = "the file cannot be opened or read; a record offset above 2^31 - 1"
     Case "File_DC9InitDescription -5"
-        StatusTexts12 = "a record buffer cannot be allocated"
+        StatusTexts13 = "a record buffer cannot be allocated"
     Case "File_DC9InitDescription -6"
-        StatusTexts12 = "end marker: no marker between a record's start and the end of the file"
+        StatusTexts13 = "end marker: no marker between a record's start and the end of the file"
     Case "File_DC9InitDescription -99"
-        StatusTexts12 = "internal failure, or firCount NULL"
+        StatusTexts13 = "internal failure, or firCount NULL"
     Case "File_DC9ExtractImageByIndex -1"
-        StatusTexts12 = "fir below 0 or above firCount"
+        StatusTexts13 = "fir below 0 or above firCount"
     Case "File_DC9ExtractImageByIndex -4"
-        StatusTexts12 = "the file cannot be opened (checked next), the record lies outside the file or cannot be read"
+        StatusTexts13 = "the file cannot be opened (checked next), the record lies outside the file or cannot be read"
     Case "File_DC9ExtractImageByIndex -2"
-        StatusTexts12 = "no such record: recordIndex 0 or below -3, above the FIR's record count (the total for fir 0), or -1/-2 on a FIR without data records"
+        StatusTexts13 = "no such record: recordIndex 0 or below -3, above the FIR's record count (the total for fir 0), or -1/-2 on a FIR without data records"
     Case "File_DC9ExtractImageByIndex -5"
-        StatusTexts12 = "the record buffer cannot be allocated"
+        StatusTexts13 = "the record buffer cannot be allocated"
     Case "File_DC9ExtractImageByIndex -3"
-        StatusTexts12 = "the record holds no ""#SMC#"" ... ""#END#""; a result longer than the room in out then fails with the common -50 (a result exactly as long as the room fits)"
+        StatusTexts13 = "the record holds no ""#SMC#"" ... ""#END#"""
+    Case "File_DC9ExtractImageByIndex -50"
+        StatusTexts13 = "out too small for the result (a result exactly as long as the room fits)"
     Case "File_DC9ExtractImageByIndex -99"
-        StatusTexts12 = "internal failure, or size NULL, description NULL or out NULL where needed"
+        StatusTexts13 = "internal failure, or size NULL, description NULL or out NULL where needed"
     Case "File_DC9ExtractImageBySearchKey -1"
-        StatusTexts12 = "fir below 0 or above firCount"
+        StatusTexts13 = "fir below 0 or above firCount"
     Case "File_DC9ExtractImageBySearchKey -7"
-        StatusTexts12 = "searchKey not of 26 characters"
+        StatusTexts13 = "searchKey not of 26 characters"
     Case "File_DC9ExtractImageBySearchKey -4"
-        StatusTexts12 = "the file cannot be opened, a record lies outside it or cannot be read"
+        StatusTexts13 = "the file cannot be opened, a record lies outside it or cannot be read"
     Case "File_DC9ExtractImageBySearchKey -5"
-        StatusTexts12 = "a record buffer cannot be allocated"
+        StatusTexts13 = "a record buffer cannot be allocated"
     Case "File_DC9ExtractImageBySearchKey -2"
-        StatusTexts12 = "a record read holds no searchKeyCode byte"
+        StatusTexts13 = "a record read holds no searchKeyCode byte"
     Case "File_DC9ExtractImageBySearchKey -6"
-        StatusTexts12 = "every record searched without a match"
+        StatusTexts13 = "every record searched without a match"
     Case "File_DC9ExtractImageBySearchKey -3"
-        StatusTexts12 = "the matching record holds no ""#SMC#"" ... ""#END#""; a result longer than the room in out then fails with the common -50"
+        StatusTexts13 = "the matching record holds no ""#SMC#"" ... ""#END#"""
+    Case "File_DC9ExtractImageBySearchKey -50"
+        StatusTexts13 = "out too small for the result (a result exactly as long as the room fits)"
     Case "File_DC9ExtractImageBySearchKey -99"
-        StatusTexts12 = "internal failure, or size NULL, description NULL or out NULL where needed"
+        StatusTexts13 = "internal failure, or size NULL, description NULL or out NULL where needed"
     Case "File_DC9DecryptOrEncryptImageFile -1"
-        StatusTexts12 = "mode neither 0 nor 1; after the key, firCount 0 or below (before any file is opened or created)"
+        StatusTexts13 = "mode neither 0 nor 1; after the key, firCount 0 or below (before any file is opened or created)"
     Case "File_DC9DecryptOrEncryptImageFile -3"
-        StatusTexts12 = "key empty or holding a character other than 0-9, A-F; later, an image's digits holding such a character"
+        StatusTexts13 = "key empty or holding a character other than 0-9, A-F; later, an image's digits holding such a character"
     Case "File_DC9DecryptOrEncryptImageFile -2"
-        StatusTexts12 = "key longer than 60000 characters or not 16 digits; later, an image's digits longer than 60000 characters"
+        StatusTexts13 = "key longer than 60000 characters or not 16 digits; later, an image's digits longer than 60000 characters"
     Case "File_DC9DecryptOrEncryptImageFile -4"
-        StatusTexts12 = "either file cannot be opened, a record lies outside the source, a read or a write fails"
+        StatusTexts13 = "either file cannot be opened, a record lies outside the source, a read or a write fails"
     Case "File_DC9DecryptOrEncryptImageFile -6"
-        StatusTexts12 = "outFileName is not empty (it is left as it was)"
+        StatusTexts13 = "outFileName is not empty (it is left as it was)"
     Case "File_DC9DecryptOrEncryptImageFile -5"
-        StatusTexts12 = "a record buffer cannot be allocated"
+        StatusTexts13 = "a record buffer cannot be allocated"
     Case "File_DC9DecryptOrEncryptImageFile -7"
-        StatusTexts12 = "image data of 29 bytes or fewer, or an image's digits not a multiple of 16"
+        StatusTexts13 = "image data of 29 bytes or fewer, or an image's digits not a multiple of 16"
     Case "File_DC9DecryptOrEncryptImageFile -99"
-        StatusTexts12 = "internal failure, or a record without ""#SMC#"" ... ""#END#"", or description NULL"
+        StatusTexts13 = "internal failure, or a record without ""#SMC#"" ... ""#END#"", or description NULL"
     End Select
 End Function

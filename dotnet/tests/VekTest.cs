@@ -342,7 +342,7 @@ static class VekTest
         // A predicate's failure is not its "false" answer.
         Fails("Veri_IsHexa", -3, "text over 60000 characters", () => Api.Veri_IsHexa(new string('0', 60001)));
         Fails("Veri_IsBin", -1, "text empty", () => Api.Veri_IsBin(""));
-        Fails("Comp_DecToDec", -2, "the same for b", () => Api.Comp_DecToDec("1", "x"));
+        Fails("Comp_DecToDec", -2, "b over 60000 characters, empty or not decimal", () => Api.Comp_DecToDec("1", "x"));
         Fails("Calc_CountBits", -1, "hexa over 60000 characters, empty or not hexadecimal",
               () => Api.Calc_CountBits("G", 1));
         Fails("Calc_XORBinary", -2, "a and b of different lengths", () => Api.Calc_XORBinary("1", "10"));
@@ -359,7 +359,7 @@ static class VekTest
         Fails("File_DC9ExtractImageByIndex", -1, "fir below 0 or above firCount",
               () => Api.File_DC9ExtractImageByIndex("/nonexistent", new[] { new Fir(0, 0, 1, 8) }, 2, 1));
         // The codes every function shares have the contract's texts where a function does not list them.
-        Equal("the output buffer is too small", Api.Message("Veri_IsBin", -50), "Message of -50");
+        Equal("the output buffer is too small for the result", Api.Message("Veri_IsBin", -50), "Message of -50");
         Equal("internal failure", Api.Message("Version", -99), "Message of -99");
         Equal("", Api.Message("Veri_IsBin", -7), "Message of a code the function never leaves");
     }
