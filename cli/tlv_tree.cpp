@@ -97,8 +97,10 @@ bool ff_is_tag(const Level& level, const std::uint8_t* region, std::size_t at, s
     return true;
 }
 
+// Why the length field of `left` bytes at `field` is not read: one of its three causes.
 std::string length_defect(const std::uint8_t* field, std::size_t left) {
-    const std::size_t count = field[0] & 0x7Fu;
+    if (left == 0) return "the length field is cut off (0 bytes left)";
+    const std::size_t count = field[0] < 0x80 ? 0 : field[0] & 0x7Fu;
     if (count > tlv::kMaxLengthBytes)
         return "the length field has " + std::to_string(count) + " length bytes (at most " +
                std::to_string(tlv::kMaxLengthBytes) + " are read)";
