@@ -47,7 +47,7 @@ expect 1 "malformed element at offset 0: the tag does not end before the end of 
 expect 1 "malformed element at offset 0: tag 5A: the length field has 5 length bytes (at most 4 are read)" -- tlv 5A8501
 expect 1 "malformed element at offset 0: tag 5A: the length field of 3 bytes is cut off (2 bytes left)" -- tlv 5A8201
 expect 1 "malformed element at offset 0: tag 5A: the length field gives 2^31 or more" -- tlv 5A848000000000
-expect 1 "malformed element at offset 0: tag 9F36: the length field is cut off (0 bytes left)" -- tlv 9F36
+expect 1 "malformed element at offset 0: tag DF01: the length field is cut off (0 bytes left)" -- tlv DF01
 "$vek" tlv 9F 2>&1 >/dev/null | grep -qF "vek tlv: malformed element at offset 0" || { echo "FAIL: tlv malformed on standard error"; fails=$((fails + 1)); }
 expect 2 "" -- tlv ""
 "$vek" tlv "" 2>&1 | grep -qF "vek tlv: no data" || { echo "FAIL: tlv of no data"; fails=$((fails + 1)); }
