@@ -11,13 +11,12 @@
 
 #include "cli/bytes_text.h"
 #include "cli/command.h"
+#include "cli/dc9_description.h"
 #include "frame/catalogue.h"
 #include "io/C_File.h"
 
 namespace vek::cli {
 namespace {
-
-constexpr short kMostFirs = 32767;
 
 // Ends the command (or, in batch mode, the line) with a failure of its own.
 [[noreturn]] void fail(const std::string& message) { throw CommandError{message}; }
@@ -30,34 +29,16 @@ void expect_arguments(const std::vector<std::string>& args, std::size_t least, s
 
 // The record layout given on the command line: the end marker in hexadecimal
 // ("" for fixed-size records) and the record size (0 for end-marked records).
-struct Layout final {
-    std::vector<unsigned char> marker;
-    int recordSize = 0;
-};
+using Layout = Dc9Layout;
 
 Layout layout(const std::string& marker, const std::string& recordSize) {
     return {bytes_of(text_argument(marker)), static_cast<int>(integer_argument(recordSize, INT32_MIN, INT32_MAX))};
 }
 
-// vek_File_DC9InitDescription with room for every possible FIR. Entries never
-// written keep the offset -1, so the filled ones are known even in a file
-// without a file mark (where firCount keeps its value).
-short describe(const std::string& path, const Layout& l, std::vector<FIRDescription>& entries) {
-    entries.assign(kMostFirs, FIRDescription{-1, 0, 0, 0});
-    short firCount = kMostFirs;
-    const short result = vek_File_DC9InitDescription(path.c_str(), l.marker.empty() ? nullptr : l.marker.data(),
-                                                     static_cast<int>(l.marker.size()), l.recordSize, &firCount,
-                                                     entries.data());
-    std::size_t filled = 0;
-    while (filled < entries.size() && entries[filled].offset != -1) ++filled;
-    entries.resize(filled);
-    return result;
-}
-
 // Describes the file for another command; a failure ends that command.
 std::vector<FIRDescription> described(const std::string& path, const Layout& l) {
     std::vector<FIRDescription> entries;
-    if (describe(path, l, entries) == 0) {
+    if (describe_dc9(path, l, entries) == 0) {
         const short status = vek_LastStatus();
         fail("describing " + path + ": vek_File_DC9InitDescription status " + std::to_string(status) + ": " +
                           std::string(catalogue::message("vek_File_DC9InitDescription", status)));
@@ -117,17 +98,9 @@ Outcome init_description(const std::vector<std::string>& args, std::size_t) {
     expect_arguments(args, 3, 3);
     std::vector<FIRDescription> entries;
     Outcome o;
-    o.result = describe(text_argument(args[0]), layout(args[1], args[2]), entries);
+    o.result = describe_dc9(text_argument(args[0]), layout(args[1], args[2]), entries);
     o.status = vek_LastStatus();
-    std::string table = "fir     offset markLength recordCount recordLength\n";
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        char row[96];
-        std::snprintf(row, sizeof row, "%3zu %10d %10d %11d %12d\n", i + 1, static_cast<int>(entries[i].offset),
-                      static_cast<int>(entries[i].markLength), static_cast<int>(entries[i].recordCount),
-                      static_cast<int>(entries[i].recordLength));
-        table += row;
-    }
-    o.text = table;
+    o.text = dc9_table(entries);
     return o;
 }
 

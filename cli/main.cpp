@@ -6,6 +6,8 @@
 //   vek --version           the versions
 //   vek --each FUNCTION ARG...  call it once per line of standard input (cli/batch.h)
 //   vek tlv [--json] HEX    BER-TLV data as a tree (cli/tlv_view.h)
+//   vek dgi [--json] HEX    data groupings (cli/dgi_view.h)
+//   vek info FILE           an image file or a DC9 file summarized (cli/info_view.h)
 //
 // Exit status: 0 success (or true), 1 the function returned 0 (failure, or
 // false for a predicate), 2 bad command-line use that the command refuses
@@ -27,6 +29,8 @@
 
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/dgi_view.h"
+#include "cli/info_view.h"
 #include "cli/tlv_view.h"
 #include "frame/catalogue.h"
 #include "vek.h"
@@ -46,6 +50,8 @@ const char* const kUsageText =
     "       vek --version           print the versions\n"
     "       vek --each FUNCTION [ARG...]  call it once per line of standard input\n"
     "       vek tlv [--json] HEX    BER-TLV data as a tree of elements (vek help tlv)\n"
+    "       vek dgi [--json] HEX    data groupings (DGIs) and the TLV inside (vek help dgi)\n"
+    "       vek info FILE           an image file or a DC9 file summarized (vek help info)\n"
     "An argument - is read from standard input (every - gets the same text); text that\n"
     "holds a 0x00 byte is refused.\n"
     "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n"
@@ -77,6 +83,14 @@ int list() {
 int help(std::string_view name) {
     if (name == "tlv") {
         std::fputs(vek::cli::kTlvHelp, stdout);
+        return 0;
+    }
+    if (name == "dgi") {
+        std::fputs(vek::cli::kDgiHelp, stdout);
+        return 0;
+    }
+    if (name == "info") {
+        std::fputs(vek::cli::kInfoHelp, stdout);
         return 0;
     }
     const Command* c = vek::cli::find_command(name);
@@ -145,6 +159,8 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--list") return list();
     if (args[0] == "tlv") return vek::cli::tlv_view({args.begin() + 1, args.end()});
+    if (args[0] == "dgi") return vek::cli::dgi_view({args.begin() + 1, args.end()});
+    if (args[0] == "info") return vek::cli::info_view({args.begin() + 1, args.end()});
     if (args[0] == "--each") return vek::cli::run_each({args.begin() + 1, args.end()});
     if (args[0] == "--version") {
         std::printf("vek command %s, library interface %d\n", VEK_CLI_VERSION, vek_Version());

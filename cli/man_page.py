@@ -27,6 +27,8 @@ EXAMPLES = [
      "vek Calc_TripleDES 0123456789ABCDEFFEDCBA9876543210 0123456789ABCDEF 1"),
     ("An argument read from standard input:", "echo 1234 | vek Tran_SwapHexa -"),
     ("A predicate prints false and exits with 1:", "vek Veri_IsDec 12A4; echo \"exit $?\""),
+    ("A card response as a tree, its fields and status word explained:", "vek tlv '800A 1C00 08010300 10010100 9000'"),
+    ("Personalization data as data groupings:", "vek dgi '0101 08 7006 5F2403240331'"),
 ]
 
 
