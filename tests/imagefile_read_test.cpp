@@ -47,8 +47,8 @@ struct Pair final {
 
 std::vector<Pair> published_pairs() {
     std::vector<Pair> pairs;
-    for (const Vector& v : load_vectors("des.vec", "VariablePlaintext"))
-        if (v["Key"] == "0101010101010101") pairs.push_back({v["Plain"], v["Cipher"]});
+    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
+        if (v["key"] == "0101010101010101") pairs.push_back({v["image"], v["Out"]});
     return pairs;
 }
 

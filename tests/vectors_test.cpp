@@ -25,5 +25,7 @@ INSTANTIATE_TEST_SUITE_P(ArrayChar, Vectors, ::testing::ValuesIn(export_vectors(
 INSTANTIATE_TEST_SUITE_P(Random, Vectors, ::testing::ValuesIn(export_vectors("random.vec")));
 INSTANTIATE_TEST_SUITE_P(ImageHeader, Vectors, ::testing::ValuesIn(export_vectors("imageheader.vec")));
 INSTANTIATE_TEST_SUITE_P(ImageFile, Vectors, ::testing::ValuesIn(export_vectors("imagefile.vec")));
+INSTANTIATE_TEST_SUITE_P(Des, Vectors, ::testing::ValuesIn(export_vectors("des.vec")));
+INSTANTIATE_TEST_SUITE_P(TripleDes, Vectors, ::testing::ValuesIn(export_vectors("tdes.vec")));
 
 }  // namespace
