@@ -27,5 +27,7 @@ INSTANTIATE_TEST_SUITE_P(ImageHeader, Vectors, ::testing::ValuesIn(export_vector
 INSTANTIATE_TEST_SUITE_P(ImageFile, Vectors, ::testing::ValuesIn(export_vectors("imagefile.vec")));
 INSTANTIATE_TEST_SUITE_P(Des, Vectors, ::testing::ValuesIn(export_vectors("des.vec")));
 INSTANTIATE_TEST_SUITE_P(TripleDes, Vectors, ::testing::ValuesIn(export_vectors("tdes.vec")));
+INSTANTIATE_TEST_SUITE_P(DC9Describe, Vectors, ::testing::ValuesIn(export_vectors("dc9/describe.vec")));
+INSTANTIATE_TEST_SUITE_P(DC9Extract, Vectors, ::testing::ValuesIn(export_vectors("dc9/extract.vec")));
 
 }  // namespace

@@ -45,6 +45,13 @@ public:
     Call(const api::Export& f, const Vector& v) : m_f(f), m_v(v), m_texts(f.params.size()), m_ints(f.params.size()) {
         check_fields();
         for (std::size_t i = 0; i < f.params.size(); ++i) take(i, f.params[i]);
+        // A length or count the case leaves out is that of its block, wherever
+        // the block stands in the parameter list.
+        for (std::size_t i = 0; i < f.params.size(); ++i) {
+            if (v.has(std::string(f.params[i].name))) continue;
+            if (f.params[i].role == Role::BytesLength) m_ints[i] = static_cast<long long>(m_bytes.size());
+            if (f.params[i].role == Role::FirsCount) m_ints[i] = static_cast<long long>(m_firs.size());
+        }
         if (has(f, Role::OutRaw)) {
             std::size_t longest = 0;
             for (const auto& t : m_texts)
@@ -149,11 +156,11 @@ private:
             case Role::Bytes:
                 if (given) m_bytes = bytes_of(m_v[name]);
                 break;
-            case Role::BytesLength: m_ints[i] = number(static_cast<long long>(m_bytes.size())); break;
+            case Role::BytesLength:
+            case Role::FirsCount: m_ints[i] = number(0); break;
             case Role::Firs:
                 if (given) m_firs = dc9::entries(m_v[name]);
                 break;
-            case Role::FirsCount: m_ints[i] = number(static_cast<long long>(m_firs.size())); break;
             case Role::OutSize:
                 m_ints[i] = number(kLargeOutput);
                 m_out.assign(static_cast<std::size_t>(std::max<long long>(m_ints[i], 0)) + 1, kTextFill);
