@@ -1,4 +1,4 @@
-// The TLV tree view: the library's TLV engine (types/Tlv.h) reads each element;
+// The TLV tree view: the library's TLV engine (types/tlv.h) reads each element;
 // this file only arranges and prints them, with names from the EMV dictionary.
 #include "cli/tlv_view.h"
 
@@ -9,7 +9,7 @@
 
 #include "cli/bytes_text.h"
 #include "cli/command.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace vek::cli {
 

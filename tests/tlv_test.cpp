@@ -11,7 +11,7 @@
 #include "support/api.h"
 #include "support/texts.h"
 #include "types/C_StringHexa.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace {
 
