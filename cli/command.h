@@ -38,8 +38,10 @@
 
 namespace vek::cli {
 
-// The status of a call whose output does not fit its buffer.
+// The two statuses every function shares: its output does not fit the buffer,
+// and an internal failure.
 inline constexpr short kBufferTooSmall = -50;
+inline constexpr short kInternalFailure = -99;
 
 // Output buffers start at kFirstCapacity bytes and grow, times 4 up to
 // kLargestCapacity, while a call answers kBufferTooSmall (see grown()).

@@ -98,7 +98,7 @@ Outcome extract(const std::string& target, std::size_t capacity, Extract run) {
     o.result = run(reinterpret_cast<unsigned char*>(buffer.data()), &size);
     o.status = vek_LastStatus();
     buffer.resize(static_cast<std::size_t>(size));
-    o.text = buffer;  // the tool grows the room while the status is -50
+    o.text = buffer;  // the tool grows the room while the output does not fit
     if (o.result != 0 && !target.empty()) {
         write_target(target, buffer);
         o.text.reset();

@@ -89,8 +89,8 @@ int help(std::string_view name) {
     for (const auto& e : vek::catalogue::entries())
         if (vek::cli::find_command(e.function) == c)
             std::printf("  %4d  %.*s\n", e.code, static_cast<int>(e.message.size()), e.message.data());
-    std::printf("   -50  %s\n   -99  %s\n", vek::catalogue::message("", -50).data(),
-                vek::catalogue::message("", -99).data());
+    for (const short shared : {vek::cli::kBufferTooSmall, vek::cli::kInternalFailure})
+        std::printf("  %4d  %s\n", shared, vek::catalogue::message("", shared).data());
     return 0;
 }
 
