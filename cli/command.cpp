@@ -1,5 +1,6 @@
 #include "cli/command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -10,11 +11,6 @@
 #include "types/hexa_codec.h"
 
 namespace vek::cli {
-
-std::vector<Command>& commands() {
-    static std::vector<Command> table;
-    return table;
-}
 
 void print_outcome(const Command& c, const Outcome& o) {
     if (c.print) return c.print(o);
@@ -27,14 +23,13 @@ void print_outcome(const Command& c, const Outcome& o) {
     }
 }
 
-const Command* find_command(std::string_view name) {
-    if (name.starts_with("vek_")) name.remove_prefix(4);
-    for (const auto& c : commands())
-        if (c.name == name) return &c;
-    return nullptr;
-}
-
 namespace {
+
+// The entries of the commands_*.cpp files, registered at load time.
+std::vector<Command>& registered() {
+    static std::vector<Command> table;
+    return table;
+}
 
 bool has(const api::Export& f, api::Role role) {
     for (const auto& p : f.params)
@@ -60,21 +55,52 @@ Kind kind_of(const api::Export& f) {
     std::abort();
 }
 
+// Completes a command from the header's entry of its function.
+void complete(Command& c, const api::Export& f) {
+    c.function = &f;
+    c.params = arguments(f);
+    c.params.insert(c.params.end(), c.extra.begin(), c.extra.end());
+    c.kind = kind_of(f);
+    c.falseCode = f.falseCode;
+    if (!c.invoke) c.invoke = bound(f.name);
+}
+
 }  // namespace
 
 Register::Register(std::vector<Command> entries) {
     for (auto& e : entries) {
-        e.function = api::find("vek_" + e.name);
-        if (e.function == nullptr) broken(e.name, "names no function of vek.h");
+        const api::Export* f = api::find("vek_" + e.name);
+        if (f == nullptr) broken(e.name, "names no function of vek.h");
         if (!e.params.empty()) broken(e.name, "lists its own parameters: they come from vek.h");
-        e.params = arguments(*e.function);
-        e.params.insert(e.params.end(), e.extra.begin(), e.extra.end());
-        e.kind = kind_of(*e.function);
-        e.falseCode = e.function->falseCode;
-        if (!e.invoke) e.invoke = bound(e.function->name);
+        complete(e, *f);
         if (!e.invoke) broken(e.name, "has parameters the binder does not fill, and no invoke of its own");
-        commands().push_back(std::move(e));
+        registered().push_back(std::move(e));
     }
+}
+
+const std::vector<Command>& commands() {
+    // Every function the binder can run is a command, with the header's own
+    // summary unless an entry gives one; a function it cannot run needs an
+    // entry with its own invoke, and is missing from the table until then.
+    static const std::vector<Command> table = [] {
+        std::vector<Command> all = registered();
+        for (const api::Export& f : api::kExports) {
+            const std::string_view name = f.name.substr(4);
+            if (std::any_of(all.begin(), all.end(), [name](const Command& c) { return c.name == name; })) continue;
+            Command c{.name = std::string(name), .summary = std::string(f.summary)};
+            complete(c, f);
+            if (c.invoke) all.push_back(std::move(c));
+        }
+        return all;
+    }();
+    return table;
+}
+
+const Command* find_command(std::string_view name) {
+    if (name.starts_with("vek_")) name.remove_prefix(4);
+    for (const auto& c : commands())
+        if (c.name == name) return &c;
+    return nullptr;
 }
 
 std::vector<std::string> arguments(const api::Export& function) {

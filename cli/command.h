@@ -152,7 +152,9 @@ struct Command final {
     short falseCode = 0;  // Predicate: the status that means "false", not failure
 };
 
-std::vector<Command>& commands();
+// Every command: the entries registered, and for every other exported function
+// the binder can run, a command with the header's summary.
+const std::vector<Command>& commands();
 
 // The command of a function, by its name with or without "vek_"; null if none.
 const Command* find_command(std::string_view name);
@@ -163,6 +165,8 @@ void print_outcome(const Command& c, const Outcome& o);
 // Adds entries to the table at load time: static const Register r{{ ... }};
 // Each entry is completed from the header's entry of its function (an entry
 // without one ends the program at once: the table and the header disagree).
+// A function needs an entry only for what the header does not give: its own
+// summary and help, its own way to run or to print.
 struct Register final {
     explicit Register(std::vector<Command> entries);
 };

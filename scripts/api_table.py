@@ -5,8 +5,9 @@ command's binding and the tests' vector runner.
     api_table.py OUTPUT
 
 The table holds, in header order, each function's name, family, kind (and the
-status of a predicate's "false" answer), and its parameters with their C types
-and the roles scripts/vekapi.py reads from the header. VEK_API_EXPORTS(X) lists
+status of a predicate's "false" answer), the first sentence of its
+documentation, and its parameters with their C types and the roles
+scripts/vekapi.py reads from the header. VEK_API_EXPORTS(X) lists
 every function as X(name, index in kExports), so that code can be written once
 for all of them. The header also asserts, for every function, that the types
 read here are the types the compiler sees in vek.h.
@@ -83,6 +84,7 @@ struct Export final {
     short falseCode;  // Predicate: the status of the "false" answer
     bool countKept;   // writes its count also when it fails
     std::span<const Parameter> params;
+    std::string_view summary;  // the first sentence of its documentation
 };
 
 namespace parameters {
@@ -116,7 +118,8 @@ def generate(functions):
     for f in functions:
         params = f"parameters::{f.name}" if f.params else "{}"
         out.append(f"    {{{cpp_string(f.name)}, {cpp_string(f.family)}, Kind::{KINDS[f.kind]}, "
-                   f"{f.false_code or 0}, {'true' if f.count_kept else 'false'}, {params}}},\n")
+                   f"{f.false_code or 0}, {'true' if f.count_kept else 'false'}, {params},\n"
+                   f"     {cpp_string(vekapi.summary(f))}}},\n")
     out.append("};\n\n")
     out.append(EPILOGUE)
     out.append("\n// Every export, in header order: X(function, its index in vek::api::kExports).\n")
