@@ -29,16 +29,17 @@
 //
 // The expectations:
 //
-//   Status = N    the call fails with status N (result 0) and writes no output;
+//   Status = N    the call fails with status N (result 0) and gives no Out (an
+//                 empty text, a buffer left as it was, no number, no byte);
 //                 without it the call succeeds (result -1, status 0).
 //   Out           what a successful call gives: the text written to out; true
 //                 for a predicate; the number written through an int* when that
 //                 is the only output; a byte block in hexadecimal (with the 0
 //                 byte written after it, for the text-to-bytes functions).
 //   Count, FirCount, Description
-//                 an output parameter the function writes also when it fails,
-//                 under its name capitalized: its value after the call, or
-//                 "unwritten" when it must keep what it held.
+//                 an output the function writes besides Out, or also when it
+//                 fails, under its parameter's name capitalized: its value
+//                 after the call ("unwritten": a count that keeps what it held).
 //   Room          the size of a byte block the function fills (see above).
 //
 // A field the function has no use for fails the case, so that a misspelt
