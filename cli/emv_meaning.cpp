@@ -8,7 +8,7 @@
 
 #include "cli/bytes_text.h"
 #include "cli/emv_dictionary.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace vek::cli::emv {
 namespace {

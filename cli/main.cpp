@@ -116,13 +116,8 @@ int help(std::string_view name) {
 
 int run(const Command& c, const std::vector<std::string>& args) {
     // Output buffers are sized by the tool: grown until the result fits.
-    constexpr std::size_t kFirst = 1u << 17;
-    constexpr std::size_t kLargest = 1u << 28;
-    vek::cli::Outcome o;
-    for (std::size_t capacity = kFirst;; capacity *= 4) {
-        o = c.invoke(args, capacity);
-        if (o.result != 0 || o.status != -50 || !o.text || capacity >= kLargest) break;
-    }
+    std::size_t capacity = vek::cli::kFirstCapacity;
+    const vek::cli::Outcome o = vek::cli::grown(capacity, [&](std::size_t n) { return c.invoke(args, n); });
     if (c.kind == Kind::Value || o.result != 0) {
         vek::cli::print_outcome(c, o);
         return 0;
@@ -181,6 +176,7 @@ int main(int argc, char** argv) {
     try {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         vek::cli::check_standard_input(rest, c->params);
+        vek::cli::check_arguments(*c, rest);
         return run(*c, rest);
     } catch (const vek::cli::UsageError& e) {
         std::fprintf(stderr, "vek %s: %s\nusage: %s\n", c->name.c_str(), e.message.c_str(), signature(*c).c_str());

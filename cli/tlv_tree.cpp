@@ -1,4 +1,4 @@
-// BER-TLV data read as a tree: the engine of types/Tlv.h reads the elements;
+// BER-TLV data read as a tree: the engine of types/tlv.h reads the elements;
 // this file decides where filler stands and arranges, names and renders them.
 #include "cli/tlv_tree.h"
 
@@ -7,7 +7,7 @@
 #include "cli/bytes_text.h"
 #include "cli/emv_dictionary.h"
 #include "cli/emv_meaning.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace vek::cli::tlv_tree {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // BER-TLV data read as a tree for the command's views (vek tlv, vek dgi): the
-// library's TLV engine (types/Tlv.h) reads each element; this reader decides
+// library's TLV engine (types/tlv.h) reads each element; this reader decides
 // where filler stands, takes a status word off the end of a response, names the
 // tags from the EMV dictionary and explains the values it knows (emv_meaning.h).
 // The tree is one decoding, rendered as text or as JSON.

@@ -211,6 +211,20 @@ def read(path=HEADER):
     return result
 
 
+def summary(fn):
+    """The first sentence of a function's documentation, on one line, without its
+    final period: "Reads the status register as the calling thread's most recent
+    call left it"."""
+    prose = []
+    for line in fn.doc.splitlines():
+        if line.lstrip().startswith("@"):
+            break
+        prose.append(line.strip())
+    text = " ".join(prose)
+    m = re.match(r"(.*?[^.])\.(\s|$)", text)
+    return (m.group(1) if m else text).strip()
+
+
 def constants(path=HEADER):
     """The named status codes of the header: {"VEK_STATUS_INTERNAL": -99, ...}."""
     text = pathlib.Path(path).read_text(encoding="utf-8")

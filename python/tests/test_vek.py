@@ -394,16 +394,16 @@ def describe_cases():
     cases that fix the room or ask for the count alone are the C call's business."""
     folder = os.path.join(os.path.dirname(__file__), "..", "..", "tests", "data", "dc9")
     cases = []
-    for block in open(os.path.join(folder, "describe.vec")).read().split("[describe]")[1:]:
+    for block in open(os.path.join(folder, "describe.vec")).read().split("[vek_File_DC9InitDescription]")[1:]:
         fields = dict(line.split(" = ", 1) if " = " in line else (line.rstrip(" ="), "")
                       for line in block.strip().splitlines() if not line.startswith("#"))
         status = int(fields["Status"]) if "Status" in fields else None
-        if "Description" in fields or status == -3:
+        if "description" in fields or status == -3:
             continue
-        entries = [tuple(map(int, e.split())) for e in fields.get("Entries", "").split(", ") if e]
+        entries = [tuple(map(int, e.split())) for e in fields.get("Description", "").split(", ") if e]
         firs = [vek.FIR(*e) for e in entries if e != (-7,) * 4]
-        cases.append((os.path.join(folder, fields["File"]), bytes.fromhex(fields["Marker"]),
-                      int(fields["RecordSize"]), status, firs))
+        cases.append((fields["fileName"].replace("{data}/dc9", folder), bytes.fromhex(fields["endMarker"]),
+                      int(fields["recordSize"]), status, firs))
     return cases
 
 
