@@ -77,7 +77,7 @@ if [ -n "$(ls fuzz/*.cpp 2>/dev/null)" ]; then
   step "Fuzz targets (clang, libFuzzer, bounded time)"
   CC=clang CXX=clang++ cmake -S . -B build/fuzz -DVEK_FUZZ=ON -DVEK_TESTS=OFF -DVEK_CLI=OFF -DVEK_WERROR=ON >/dev/null
   cmake --build build/fuzz -j "$jobs"
-  sh fuzz/run.sh build/fuzz "${VEK_FUZZ_SECONDS:-60}"
+  sh fuzz/run.sh build/fuzz "${VEK_FUZZ_SECONDS:-30}"
 fi
 
 step "all tests passed"
