@@ -521,9 +521,9 @@ VEK_SLICED_INLINE void transpose(V* a) noexcept {
 
 // ---- A pass ----
 
-// 64 * N blocks, as 64-bit numbers, in place.
+// 64 * N blocks, as 64-bit numbers, in place: each of the passes in turn.
 template <class V>
-void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
+void des_pass(const SlicedPasses& passes, u64* blocks) noexcept {
     constexpr std::ptrdiff_t n = V::kElements;
     V a[64];
     for (std::ptrdiff_t k = 0; k < 64; ++k) a[k] = V::load(blocks + n * k);
@@ -534,15 +534,25 @@ void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
         l[i] = a[kIP[i] - 1];
         r[i] = a[kIP[32 + i] - 1];
     }
-    // Sixteen rounds, the halves changing roles instead of places; decryption
-    // takes the round keys last to first.
-    const int step = encrypt ? 48 : -48;
-    const u64* key = encrypt ? masks : masks + std::ptrdiff_t{15} * 48;
-    for (int i = 0; i < 8; ++i) {
-        round(r, l, key);
-        key += step;
-        round(l, r, key);
-        key += step;
+    for (int p = 0; p < passes.count; ++p) {
+        // The next operation's IP undoes the last one's IP^-1 and leaves its
+        // halves exchanged: L0 = R16 and R0 = L16.
+        if (p > 0)
+            for (int i = 0; i < 32; ++i) {
+                const V t = l[i];
+                l[i] = r[i];
+                r[i] = t;
+            }
+        // Sixteen rounds, the halves changing roles instead of places;
+        // decryption takes the round keys last to first.
+        const int step = passes.encrypt[p] ? 48 : -48;
+        const u64* key = passes.encrypt[p] ? passes.masks[p] : passes.masks[p] + std::ptrdiff_t{15} * 48;
+        for (int i = 0; i < 8; ++i) {
+            round(r, l, key);
+            key += step;
+            round(l, r, key);
+            key += step;
+        }
     }
     // l = L16, r = R16; the output is IP^-1 of R16 L16.
     for (int i = 0; i < 32; ++i) {
@@ -577,26 +587,26 @@ VEK_SLICED_INLINE void encode(const u64* blocks, std::size_t count, char* text) 
 // One pass over `count` (at most 64 * N) blocks of digits in place; the pass's
 // unused blocks are zero.
 template <class V>
-void hexa_pass(bool encrypt, const u64* masks, char* text, std::size_t count) noexcept {
+void hexa_pass(const SlicedPasses& passes, char* text, std::size_t count) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
     alignas(64) u64 blocks[width];
     decode(text, count, blocks);
     if (count < width) std::memset(blocks + count, 0, (width - count) * sizeof(u64));
-    des_pass<V>(encrypt, masks, blocks);
+    des_pass<V>(passes, blocks);
     encode(blocks, count, text);
 }
 
 // Full passes of the widest lane, then the rest in one pass of the narrowest
 // lane it fills by more than half; a rest shorter than kSlicedMinBlocks is left.
 template <class V, class... Narrower>
-std::size_t run_lanes(bool encrypt, const u64* masks, char* text, std::size_t blocks) noexcept {
+std::size_t run_lanes(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
-    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(encrypt, masks, text, width);
+    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(passes, text, width);
     if constexpr (sizeof...(Narrower) > 0) {
-        if (blocks <= width / 2) return run_lanes<Narrower...>(encrypt, masks, text, blocks);
+        if (blocks <= width / 2) return run_lanes<Narrower...>(passes, text, blocks);
     }
     if (blocks < kSlicedMinBlocks) return blocks;
-    hexa_pass<V>(encrypt, masks, text, blocks);
+    hexa_pass<V>(passes, text, blocks);
     return 0;
 }
 
