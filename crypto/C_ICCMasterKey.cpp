@@ -18,7 +18,7 @@ std::uint64_t odd_parity(std::uint64_t block) noexcept {
     std::uint64_t out = 0;
     for (int i = 7; i >= 0; --i) {
         const unsigned b = static_cast<unsigned>(block >> (8 * i)) & 0xFEu;
-        out = out << 8 | (b | ((std::popcount(b) & 1u) ^ 1u));
+        out = out << 8 | (b | (static_cast<unsigned>(std::popcount(b) & 1) ^ 1u));
     }
     return out;
 }
