@@ -20,9 +20,9 @@ namespace {
 using vek::test::random_hexa;
 using S = C_StringType;
 
-std::string hex_of(unsigned long value, int digits) {
+std::string hex_of(unsigned long long value, int digits) {
     char text[32];
-    std::snprintf(text, sizeof text, "%0*lX", digits, value);
+    std::snprintf(text, sizeof text, "%0*llX", digits, value);
     return text;
 }
 

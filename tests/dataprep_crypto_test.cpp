@@ -52,7 +52,7 @@ std::string digits_of(const std::uint8_t* b, std::size_t n) {
     }
     return s;
 }
-std::string digits_of(const Bytes& b) { return digits_of(b.data(), b.size()); }
+[[maybe_unused]] std::string digits_of(const Bytes& b) { return digits_of(b.data(), b.size()); }
 
 std::string ascii_hexa(const std::string& text) {
     return digits_of(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
