@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "types/Tlv.h"
+#include "types/tlv.h"
 #include "vek.h"
 
 namespace {

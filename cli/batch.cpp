@@ -12,10 +12,6 @@ namespace {
 
 constexpr int kFailure = 1;
 constexpr int kUsage = 2;
-// Output buffers start small and grow (times 4) while a line's result does not
-// fit; the grown size is kept for the following lines.
-constexpr std::size_t kFirstCapacity = 1024;
-constexpr std::size_t kLargestCapacity = std::size_t{1} << 28;
 // The longest line handed to a function. No text vek takes is longer than 60000
 // characters, so a longer line can only fail; up to this length it still gets
 // the function's own status, beyond it the line fails here, without being held.
@@ -81,19 +77,11 @@ void put_line(std::string_view text) {
     std::putc('\n', stdout);
 }
 
-// The arguments a command takes: its parameters, those in brackets optional.
-void check_count(const Command& c, const std::vector<std::string>& args) {
-    std::size_t required = 0;
-    for (const auto& p : c.params)
-        if (!p.starts_with('[')) ++required;
-    check_argument_count(args, required, c.params.size());
-}
-
 class Batch final {
 public:
     Batch(const Command& c, std::vector<std::string> args) : m_command(c), m_args(std::move(args)) {
         for (const auto& a : m_args) m_readsLine = m_readsLine || a == "-";
-        check_count(c, m_args);
+        check_arguments(c, m_args);
         // A bound function with the default printing runs through its fast
         // path: arguments taken once, buffers kept.
         if (c.invoke.prepare && !c.print) m_repeat = c.invoke.prepare(m_args);
@@ -139,20 +127,16 @@ private:
         }
     }
 
+    // Output buffers grow while a line's result does not fit; the grown size is
+    // kept for the following lines.
     void fast() {
-        Reply r;
-        for (;;) {
-            r = m_repeat(m_capacity);
-            if (r.result != 0 || r.status != -50 || m_capacity >= kLargestCapacity) break;
-            m_capacity *= 4;
-        }
+        const Reply r = grown(m_capacity, m_repeat);
         const Kind kind = m_command.kind;
         if (kind == Kind::Predicate && r.result == 0 && r.status == m_command.falseCode) return put_line("false");
         if (kind != Kind::Value && r.result == 0) return fail_status("", r.status);
         switch (kind) {
             case Kind::Text: return put_line(r.text);
             case Kind::Predicate: return put_line("true");
-            case Kind::Compare:
             case Kind::Number: return put_line(std::to_string(r.number));
             case Kind::Value: return put_line(std::to_string(r.result));
             case Kind::Action: return put_line("");
@@ -160,12 +144,7 @@ private:
     }
 
     void general() {
-        Outcome o;
-        for (;;) {
-            o = m_command.invoke(m_args, m_capacity);
-            if (o.result != 0 || o.status != -50 || !o.text || m_capacity >= kLargestCapacity) break;
-            m_capacity *= 4;
-        }
+        const Outcome o = grown(m_capacity, [this](std::size_t capacity) { return m_command.invoke(m_args, capacity); });
         if (m_command.kind == Kind::Predicate && o.result == 0 && o.status == m_command.falseCode)
             return put_line("false");
         if (m_command.kind != Kind::Value && o.result == 0) return fail_status(o.failedFunction, o.status);

@@ -1,29 +1,99 @@
 #include "cli/command.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <iterator>
 
+#include "cli/bytes_text.h"
 #include "types/hexa_codec.h"
 
 namespace vek::cli {
-
-std::vector<Command>& commands() {
-    static std::vector<Command> table;
-    return table;
-}
 
 void print_outcome(const Command& c, const Outcome& o) {
     if (c.print) return c.print(o);
     switch (c.kind) {
         case Kind::Text: std::printf("%s\n", o.text ? o.text->c_str() : ""); break;
         case Kind::Predicate: std::printf("true\n"); break;
-        case Kind::Compare:
         case Kind::Number: std::printf("%d\n", o.number.value_or(0)); break;
         case Kind::Value: std::printf("%d\n", o.result); break;
         case Kind::Action: break;
     }
+}
+
+namespace {
+
+// The entries of the commands_*.cpp files, registered at load time.
+std::vector<Command>& registered() {
+    static std::vector<Command> table;
+    return table;
+}
+
+bool has(const api::Export& f, api::Role role) {
+    for (const auto& p : f.params)
+        if (p.role == role) return true;
+    return false;
+}
+
+// How a successful call is printed: what it returns or writes.
+Kind kind_of(const api::Export& f) {
+    using api::Role;
+    if (f.kind == api::Kind::Value) return Kind::Value;
+    if (f.kind == api::Kind::Predicate) return Kind::Predicate;
+    if (has(f, Role::Out) || has(f, Role::OutRaw) || has(f, Role::BytesOut) || has(f, Role::RawOut) ||
+        has(f, Role::FirsOut))
+        return Kind::Text;
+    if (has(f, Role::Number)) return Kind::Number;
+    return Kind::Action;
+}
+
+// The table and the header disagree: the program cannot run as built.
+[[noreturn]] void broken(const std::string& name, const char* what) {
+    std::fprintf(stderr, "vek: the command %s %s\n", name.c_str(), what);
+    std::abort();
+}
+
+// Completes a command from the header's entry of its function.
+void complete(Command& c, const api::Export& f) {
+    c.function = &f;
+    c.params = arguments(f);
+    c.params.insert(c.params.end(), c.extra.begin(), c.extra.end());
+    c.kind = kind_of(f);
+    c.falseCode = f.falseCode;
+    if (!c.invoke) c.invoke = bound(f.name);
+}
+
+}  // namespace
+
+Register::Register(std::vector<Command> entries) {
+    for (auto& e : entries) {
+        const api::Export* f = api::find("vek_" + e.name);
+        if (f == nullptr) broken(e.name, "names no function of vek.h");
+        if (!e.params.empty()) broken(e.name, "lists its own parameters: they come from vek.h");
+        complete(e, *f);
+        if (!e.invoke) broken(e.name, "has parameters the binder does not fill, and no invoke of its own");
+        registered().push_back(std::move(e));
+    }
+}
+
+const std::vector<Command>& commands() {
+    // Every function the binder can run is a command, with the header's own
+    // summary unless an entry gives one; a function it cannot run needs an
+    // entry with its own invoke, and is missing from the table until then.
+    static const std::vector<Command> table = [] {
+        std::vector<Command> all = registered();
+        for (const api::Export& f : api::kExports) {
+            const std::string_view name = f.name.substr(4);
+            if (std::any_of(all.begin(), all.end(), [name](const Command& c) { return c.name == name; })) continue;
+            Command c{.name = std::string(name), .summary = std::string(f.summary)};
+            complete(c, f);
+            if (c.invoke) all.push_back(std::move(c));
+        }
+        return all;
+    }();
+    return table;
 }
 
 const Command* find_command(std::string_view name) {
@@ -33,16 +103,46 @@ const Command* find_command(std::string_view name) {
     return nullptr;
 }
 
-Register::Register(std::vector<Command> entries) {
-    for (auto& e : entries) commands().push_back(std::move(e));
+std::vector<std::string> arguments(const api::Export& function) {
+    using api::Role;
+    std::vector<std::string> names;
+    for (const auto& p : function.params) {
+        switch (p.role) {
+            case Role::Text:
+            case Role::Int:
+            case Role::Bytes: names.emplace_back(p.name); break;
+            case Role::Firs:
+                // The description is made from the file by vek_File_DC9InitDescription,
+                // from its own arguments after the file name.
+                for (const auto& layout : arguments(*api::find("vek_File_DC9InitDescription")))
+                    if (layout != "fileName") names.push_back(layout);
+                break;
+            case Role::RawOut: names.emplace_back("[outFile]"); break;
+            default: break;
+        }
+    }
+    return names;
 }
 
-void check_argument_count(const std::vector<std::string>& args, std::size_t fewest, std::size_t most) {
-    if (most < fewest) most = fewest;
+void check_arguments(const Command& c, const std::vector<std::string>& args) {
+    std::size_t fewest = 0;
+    for (const auto& p : c.params)
+        if (!p.starts_with('[')) ++fewest;
+    const std::size_t most = c.params.size();
     if (args.size() >= fewest && args.size() <= most) return;
     std::string expected = std::to_string(fewest);
     if (most > fewest) expected += (most == fewest + 1 ? " or " : " to ") + std::to_string(most);
     throw UsageError{"expects " + expected + " argument(s), got " + std::to_string(args.size())};
+}
+
+const Invoker& bound(std::string_view function) {
+#define VEK_BIND(fn, index) detail::bind<index>(&fn),
+    static const std::vector<Invoker> all{VEK_API_EXPORTS(VEK_BIND)};
+#undef VEK_BIND
+    static const Invoker none;
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (api::kExports[i].name == function) return all[i];
+    return none;
 }
 
 std::string escaped(std::string_view bytes) {
@@ -106,6 +206,8 @@ void check_standard_input(const std::vector<std::string>& args, const std::vecto
                          std::to_string(at) + " of standard input; the function would see only the text before it"};
     }
 }
+
+std::vector<unsigned char> bytes_argument(const std::string& arg) { return bytes_of(argument_text(arg)); }
 
 long long integer_argument(const std::string& arg, long long min, long long max) {
     const std::string text = text_argument(arg);

@@ -9,55 +9,29 @@
 #include <string>
 #include <vector>
 
-#include "cli/bytes_text.h"
 #include "cli/command.h"
+#include "cli/dc9_description.h"
 #include "frame/catalogue.h"
 #include "io/C_File.h"
 
 namespace vek::cli {
 namespace {
 
-constexpr short kMostFirs = 32767;
-
 // Ends the command (or, in batch mode, the line) with a failure of its own.
 [[noreturn]] void fail(const std::string& message) { throw CommandError{message}; }
 
-void expect_arguments(const std::vector<std::string>& args, std::size_t least, std::size_t most) {
-    if (args.size() < least || args.size() > most)
-        throw UsageError{"expects " + std::to_string(least) + (least == most ? "" : " to " + std::to_string(most)) +
-                         " argument(s), got " + std::to_string(args.size())};
-}
-
 // The record layout given on the command line: the end marker in hexadecimal
 // ("" for fixed-size records) and the record size (0 for end-marked records).
-struct Layout final {
-    std::vector<unsigned char> marker;
-    int recordSize = 0;
-};
+using Layout = Dc9Layout;
 
 Layout layout(const std::string& marker, const std::string& recordSize) {
-    return {bytes_of(text_argument(marker)), static_cast<int>(integer_argument(recordSize, INT32_MIN, INT32_MAX))};
-}
-
-// vek_File_DC9InitDescription with room for every possible FIR. Entries never
-// written keep the offset -1, so the filled ones are known even in a file
-// without a file mark (where firCount keeps its value).
-short describe(const std::string& path, const Layout& l, std::vector<FIRDescription>& entries) {
-    entries.assign(kMostFirs, FIRDescription{-1, 0, 0, 0});
-    short firCount = kMostFirs;
-    const short result = vek_File_DC9InitDescription(path.c_str(), l.marker.empty() ? nullptr : l.marker.data(),
-                                                     static_cast<int>(l.marker.size()), l.recordSize, &firCount,
-                                                     entries.data());
-    std::size_t filled = 0;
-    while (filled < entries.size() && entries[filled].offset != -1) ++filled;
-    entries.resize(filled);
-    return result;
+    return {bytes_argument(marker), static_cast<int>(integer_argument(recordSize, INT32_MIN, INT32_MAX))};
 }
 
 // Describes the file for another command; a failure ends that command.
 std::vector<FIRDescription> described(const std::string& path, const Layout& l) {
     std::vector<FIRDescription> entries;
-    if (describe(path, l, entries) == 0) {
+    if (describe_dc9(path, l, entries) == 0) {
         const short status = vek_LastStatus();
         fail("describing " + path + ": vek_File_DC9InitDescription status " + std::to_string(status) + ": " +
                           std::string(catalogue::message("vek_File_DC9InitDescription", status)));
@@ -105,7 +79,7 @@ Outcome extract(const std::string& target, std::size_t capacity, Extract run) {
     o.result = run(reinterpret_cast<unsigned char*>(buffer.data()), &size);
     o.status = vek_LastStatus();
     buffer.resize(static_cast<std::size_t>(size));
-    o.text = buffer;  // the tool grows the room while the status is -50
+    o.text = buffer;  // the tool grows the room while the output does not fit
     if (o.result != 0 && !target.empty()) {
         write_target(target, buffer);
         o.text.reset();
@@ -114,20 +88,11 @@ Outcome extract(const std::string& target, std::size_t capacity, Extract run) {
 }
 
 Outcome init_description(const std::vector<std::string>& args, std::size_t) {
-    expect_arguments(args, 3, 3);
     std::vector<FIRDescription> entries;
     Outcome o;
-    o.result = describe(text_argument(args[0]), layout(args[1], args[2]), entries);
+    o.result = describe_dc9(text_argument(args[0]), layout(args[1], args[2]), entries);
     o.status = vek_LastStatus();
-    std::string table = "fir     offset markLength recordCount recordLength\n";
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        char row[96];
-        std::snprintf(row, sizeof row, "%3zu %10d %10d %11d %12d\n", i + 1, static_cast<int>(entries[i].offset),
-                      static_cast<int>(entries[i].markLength), static_cast<int>(entries[i].recordCount),
-                      static_cast<int>(entries[i].recordLength));
-        table += row;
-    }
-    o.text = table;
+    o.text = dc9_table(entries);
     return o;
 }
 
@@ -144,7 +109,6 @@ Extraction extraction(const std::vector<std::string>& args) {
 }
 
 Outcome by_index(const std::vector<std::string>& args, std::size_t capacity) {
-    expect_arguments(args, 5, 6);
     const Extraction x = extraction(args);
     const auto index = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
     const std::vector<FIRDescription> entries = described(x.path, x.layout);
@@ -155,7 +119,6 @@ Outcome by_index(const std::vector<std::string>& args, std::size_t capacity) {
 }
 
 Outcome by_search_key(const std::vector<std::string>& args, std::size_t capacity) {
-    expect_arguments(args, 6, 7);
     const Extraction x = extraction(args);
     const auto code = static_cast<int>(integer_argument(args[4], INT32_MIN, INT32_MAX));
     const std::string key = text_argument(args[5]);
@@ -167,7 +130,6 @@ Outcome by_search_key(const std::vector<std::string>& args, std::size_t capacity
 }
 
 Outcome copy(const std::vector<std::string>& args, std::size_t) {
-    expect_arguments(args, 6, 6);
     const std::string path = text_argument(args[0]);
     const Layout l = layout(args[1], args[2]);
     const std::string target = text_argument(args[3]);
@@ -199,9 +161,7 @@ void print_image(const Outcome& o) {
 
 const Register kDC9{{
     {.name = "File_DC9InitDescription",
-     .params = {"fileName", "endMarker", "recordSize"},
      .summary = "describe a DC9 file: one row per FIR (offset, mark length, record count and length)",
-     .kind = Kind::Text,
      .details = VEK_LAYOUT
                 "Prints a table with one row per FIR: its number, the offset and length of its file-mark\n"
                 "record (0 and 0 for data records before the first file mark), the number of its data\n"
@@ -210,9 +170,7 @@ const Register kDC9{{
      .print = [](const Outcome& o) { std::fputs(o.text.value_or("").c_str(), stdout); },
      .oneLine = false},
     {.name = "File_DC9ExtractImageByIndex",
-     .params = {"fileName", "endMarker", "recordSize", "fir", "recordIndex", "[outFile]"},
      .summary = "the image data of a DC9 record by its number (-1 first, -2 last, -3 the file mark)",
-     .kind = Kind::Text,
      .details = VEK_LAYOUT VEK_DESCRIBED
                 "fir: 1 to the number of FIRs, or 0 for the whole file; recordIndex: 1 to n, -1 the first\n"
                 "data record, -2 the last, -3 the FIR's file-mark record itself.\n"
@@ -221,9 +179,7 @@ const Register kDC9{{
      .invoke = by_index,
      .print = print_image},
     {.name = "File_DC9ExtractImageBySearchKey",
-     .params = {"fileName", "endMarker", "recordSize", "fir", "searchKeyCode", "searchKey", "[outFile]"},
      .summary = "the image data of the first DC9 record holding a code byte and a 26-character key",
-     .kind = Kind::Text,
      .details = VEK_LAYOUT VEK_DESCRIBED
                 "fir: the FIR to search, or 0 for all; searchKeyCode: the byte before the key, as a decimal\n"
                 "number (29 for 0x1D); searchKey: 26 characters. The search stops at the first record\n"
@@ -231,9 +187,7 @@ const Register kDC9{{
      .invoke = by_search_key,
      .print = print_image},
     {.name = "File_DC9DecryptOrEncryptImageFile",
-     .params = {"fileName", "endMarker", "recordSize", "outFileName", "mode", "key"},
      .summary = "copy a DC9 file with every image encrypted (mode 1) or decrypted (mode 0)",
-     .kind = Kind::Action,
      .details = VEK_LAYOUT VEK_DESCRIBED
                 "outFileName: missing or empty (never truncated); key: 16 hexadecimal digits, single DES\n"
                 "block by block. Each image's flag byte becomes '1' or '0'. A failure part-way leaves\n"

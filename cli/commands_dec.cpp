@@ -4,58 +4,37 @@
 namespace vek::cli {
 namespace {
 
-const char* const kLength = "LENGTH 0 gives the result without leading zeros; 1 to 60000 pads with 0 on the left.";
+const char* const kLength = "resultLength 0 gives the result without leading zeros; 1 to 60000 pads with 0 on the left.";
 
 const Register kDec{{
     {.name = "Conv_HexaToDec",
-     .params = {"HEXA", "LENGTH"},
      .summary = "a hexadecimal number of up to 16 significant digits in decimal",
-     .details = kLength,
-     .invoke = bind(&vek_Conv_HexaToDec)},
+     .details = kLength},
     {.name = "Conv_BinToDec",
-     .params = {"BIN", "LENGTH"},
      .summary = "a binary number of up to 64 significant bits in decimal",
-     .details = kLength,
-     .invoke = bind(&vek_Conv_BinToDec)},
+     .details = kLength},
     {.name = "Veri_IsDec",
-     .params = {"TEXT"},
-     .summary = "whether a text is decimal (1 to 60000 characters 0-9)",
-     .kind = Kind::Predicate,
-     .falseCode = -2,
-     .invoke = bind(&vek_Veri_IsDec)},
+     .summary = "whether a text is decimal (1 to 60000 characters 0-9)"},
     {.name = "Comp_DecToDec",
-     .params = {"A", "B"},
-     .summary = "-1, 0 or 1 as decimal A is smaller than, equal to or larger than B",
-     .kind = Kind::Compare,
-     .details = "By value: leading zeros do not count (0010 equals 10).",
-     .invoke = bind(&vek_Comp_DecToDec)},
+     .summary = "-1, 0 or 1 as decimal a is smaller than, equal to or larger than b",
+     .details = "By value: leading zeros do not count (0010 equals 10)."},
     {.name = "Tran_IncreaseDec",
-     .params = {"DEC", "LENGTH"},
      .summary = "a decimal number plus 1",
-     .details = kLength,
-     .invoke = bind(&vek_Tran_IncreaseDec)},
+     .details = kLength},
     {.name = "Tran_DecreaseDec",
-     .params = {"DEC", "LENGTH"},
      .summary = "a decimal number minus 1",
-     .details = kLength,
-     .invoke = bind(&vek_Tran_DecreaseDec)},
+     .details = kLength},
     {.name = "Calc_AddDecToDec",
-     .params = {"A", "B", "LENGTH"},
      .summary = "the sum of two decimal numbers of up to 60000 digits",
-     .details = kLength,
-     .invoke = bind(&vek_Calc_AddDecToDec)},
+     .details = kLength},
     {.name = "Calc_SubstractDecToDec",
-     .params = {"A", "B", "LENGTH"},
-     .summary = "decimal A minus B, up to 60000 digits (B must not be larger or have more digits)",
-     .details = std::string("B with more digits than A fails whatever the values, leading zeros counted:\n"
+     .summary = "decimal a minus b, up to 60000 digits (b must not be larger or have more digits)",
+     .details = std::string("b with more digits than a fails whatever the values, leading zeros counted:\n"
                             "10 minus 005 fails (status -4), 010 minus 005 gives 5.\n") +
-                kLength,
-     .invoke = bind(&vek_Calc_SubstractDecToDec)},
+                kLength},
     {.name = "Calc_LuhnKey",
-     .params = {"NUMBER"},
      .summary = "the Luhn check digit that completes a card number",
-     .details = "NUMBER is the card number without its check digit.",
-     .invoke = bind(&vek_Calc_LuhnKey)},
+     .details = "dec is the card number without its check digit."},
 }};
 
 }  // namespace

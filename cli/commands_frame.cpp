@@ -6,15 +6,9 @@ namespace {
 
 const Register kFrame{{
     {.name = "LastStatus",
-     .params = {},
-     .summary = "the status left by the most recent call (always 0 in a fresh process)",
-     .kind = Kind::Value,
-     .invoke = bind(&vek_LastStatus)},
+     .summary = "the status left by the most recent call (always 0 in a fresh process)"},
     {.name = "Version",
-     .params = {},
-     .summary = "the interface version of the library (13)",
-     .kind = Kind::Value,
-     .invoke = bind(&vek_Version)},
+     .summary = "the interface version of the library (13)"},
 }};
 
 }  // namespace

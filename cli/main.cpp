@@ -6,6 +6,8 @@
 //   vek --version           the versions
 //   vek --each FUNCTION ARG...  call it once per line of standard input (cli/batch.h)
 //   vek tlv [--json] HEX    BER-TLV data as a tree (cli/tlv_view.h)
+//   vek dgi [--json] HEX    data groupings (cli/dgi_view.h)
+//   vek info FILE           an image file or a DC9 file summarized (cli/info_view.h)
 //
 // Exit status: 0 success (or true), 1 the function returned 0 (failure, or
 // false for a predicate), 2 bad command-line use that the command refuses
@@ -17,6 +19,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -26,6 +29,8 @@
 
 #include "cli/batch.h"
 #include "cli/command.h"
+#include "cli/dgi_view.h"
+#include "cli/info_view.h"
 #include "cli/tlv_view.h"
 #include "frame/catalogue.h"
 #include "vek.h"
@@ -45,6 +50,8 @@ const char* const kUsageText =
     "       vek --version           print the versions\n"
     "       vek --each FUNCTION [ARG...]  call it once per line of standard input\n"
     "       vek tlv [--json] HEX    BER-TLV data as a tree of elements (vek help tlv)\n"
+    "       vek dgi [--json] HEX    data groupings (DGIs) and the TLV inside (vek help dgi)\n"
+    "       vek info FILE           an image file or a DC9 file summarized (vek help info)\n"
     "An argument - is read from standard input (every - gets the same text); text that\n"
     "holds a 0x00 byte is refused.\n"
     "Exit status: 0 success or true, 1 failure or false, 2 bad usage.\n"
@@ -78,6 +85,14 @@ int help(std::string_view name) {
         std::fputs(vek::cli::kTlvHelp, stdout);
         return 0;
     }
+    if (name == "dgi") {
+        std::fputs(vek::cli::kDgiHelp, stdout);
+        return 0;
+    }
+    if (name == "info") {
+        std::fputs(vek::cli::kInfoHelp, stdout);
+        return 0;
+    }
     const Command* c = vek::cli::find_command(name);
     if (c == nullptr) {
         std::fprintf(stderr, "vek: no function named %s (see vek --list)\n", vek::cli::quoted(name).c_str());
@@ -86,23 +101,23 @@ int help(std::string_view name) {
     std::printf("%s\n    %s\n", signature(*c).c_str(), c->summary.c_str());
     if (!c->details.empty()) std::printf("\n%s\n", c->details.c_str());
     std::printf("\nStatus codes of vek_%s:\n", c->name.c_str());
+    // The function's own codes and the common ones it gives no meaning of its own, in numeric order.
+    std::vector<std::pair<short, std::string_view>> codes;
     for (const auto& e : vek::catalogue::entries())
-        if (vek::cli::find_command(e.function) == c)
-            std::printf("  %4d  %.*s\n", e.code, static_cast<int>(e.message.size()), e.message.data());
-    std::printf("   -50  %s\n   -99  %s\n", vek::catalogue::message("", -50).data(),
-                vek::catalogue::message("", -99).data());
+        if (vek::cli::find_command(e.function) == c) codes.emplace_back(e.code, e.message);
+    for (const short code : {short{VEK_STATUS_BUFFER_TOO_SMALL}, short{VEK_STATUS_INTERNAL}})
+        if (std::none_of(codes.begin(), codes.end(), [&](const auto& own) { return own.first == code; }))
+            codes.emplace_back(code, vek::catalogue::message("", code));
+    std::stable_sort(codes.begin(), codes.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (const auto& [code, message] : codes)
+        std::printf("  %4d  %.*s\n", code, static_cast<int>(message.size()), message.data());
     return 0;
 }
 
 int run(const Command& c, const std::vector<std::string>& args) {
     // Output buffers are sized by the tool: grown until the result fits.
-    constexpr std::size_t kFirst = 1u << 17;
-    constexpr std::size_t kLargest = 1u << 28;
-    vek::cli::Outcome o;
-    for (std::size_t capacity = kFirst;; capacity *= 4) {
-        o = c.invoke(args, capacity);
-        if (o.result != 0 || o.status != -50 || !o.text || capacity >= kLargest) break;
-    }
+    std::size_t capacity = vek::cli::kFirstCapacity;
+    const vek::cli::Outcome o = vek::cli::grown(capacity, [&](std::size_t n) { return c.invoke(args, n); });
     if (c.kind == Kind::Value || o.result != 0) {
         vek::cli::print_outcome(c, o);
         return 0;
@@ -139,6 +154,8 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--list") return list();
     if (args[0] == "tlv") return vek::cli::tlv_view({args.begin() + 1, args.end()});
+    if (args[0] == "dgi") return vek::cli::dgi_view({args.begin() + 1, args.end()});
+    if (args[0] == "info") return vek::cli::info_view({args.begin() + 1, args.end()});
     if (args[0] == "--each") return vek::cli::run_each({args.begin() + 1, args.end()});
     if (args[0] == "--version") {
         std::printf("vek command %s, library interface %d\n", VEK_CLI_VERSION, vek_Version());
@@ -159,6 +176,7 @@ int main(int argc, char** argv) {
     try {
         const std::vector<std::string> rest(args.begin() + 1, args.end());
         vek::cli::check_standard_input(rest, c->params);
+        vek::cli::check_arguments(*c, rest);
         return run(*c, rest);
     } catch (const vek::cli::UsageError& e) {
         std::fprintf(stderr, "vek %s: %s\nusage: %s\n", c->name.c_str(), e.message.c_str(), signature(*c).c_str());

@@ -3,14 +3,20 @@
 
     man_page.py VEK VERSION DESCRIPTION OUTPUT
 
-Every text comes from `vek --help`, `vek --list` and `vek help FUNCTION`, so the
-page follows the command; the examples are run with the built command and show
-what it printed.
+The command's forms and prose come from `vek --help` and `vek help FUNCTION`,
+so the page follows the command; the functions and their status codes come from
+include/vek.h, through its one parse (scripts/vekapi.py), and the command must
+offer exactly those functions. The examples are run with the built command and
+show what it printed.
 """
 import os
+import pathlib
 import re
 import subprocess
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "scripts"))
+import vekapi  # noqa: E402
 
 # Example command lines, run through the shell with the built vek first on PATH.
 EXAMPLES = [
@@ -21,6 +27,8 @@ EXAMPLES = [
      "vek Calc_TripleDES 0123456789ABCDEFFEDCBA9876543210 0123456789ABCDEF 1"),
     ("An argument read from standard input:", "echo 1234 | vek Tran_SwapHexa -"),
     ("A predicate prints false and exits with 1:", "vek Veri_IsDec 12A4; echo \"exit $?\""),
+    ("A card response as a tree, its fields and status word explained:", "vek tlv '800A 1C00 08010300 10010100 9000'"),
+    ("Personalization data as data groupings:", "vek dgi '0101 08 7006 5F2403240331'"),
 ]
 
 
@@ -77,20 +85,18 @@ def exit_status(status):
     return [".PD 0"] + out + [".PD"]
 
 
-def function(vek, name):
-    """One function's `vek help` as a subsection: form, summary, details, status codes."""
-    text = run(vek, "help", name).splitlines()
-    out = [f".SS {escape(name)}", f".B {escape(text[0])}", ".br"]
+def function(vek, f, common):
+    """One function as a subsection: its form, summary and details from `vek help`,
+    its status codes as vek.h lists them (in numeric order, a common code with its
+    common meaning unless the function gives it one of its own)."""
+    text = run(vek, "help", f.short_name).splitlines()
+    out = [f".SS {escape(f.short_name)}", f".B {escape(text[0])}", ".br"]
     codes_at = next((i for i, l in enumerate(text) if l.startswith("Status codes of ")), len(text))
     out += paragraphs(text[1:codes_at])
-    if codes_at < len(text):
-        out += [".PP", escape(text[codes_at]), ".RS", ".PD 0"]
-        for line in text[codes_at + 1:]:
-            match = re.match(r"^\s*(-?\d+)\s+(.*)$", line)
-            if match:
-                out += [".TP 6", escape(match.group(1)), escape(match.group(2))]
-            elif line.strip():
-                out += [escape(line.strip()), ".br"]
+    if f.codes:
+        out += [".PP", escape(f"Status codes of {f.name}:"), ".RS", ".PD 0"]
+        for c in sorted(f.codes, key=lambda c: -c.code):
+            out += [".TP 6", escape(str(c.code)), escape(common[c.code] if c.plain else c.text)]
         out += [".PD", ".RE"]
     return out
 
@@ -112,7 +118,13 @@ def examples(vek):
 def main():
     vek, version, description, output = sys.argv[1:5]
     forms, prose, status = synopsis_and_description(run(vek, "--help"))
-    names = [line.split()[1] for line in run(vek, "--list").splitlines() if line.startswith("vek ")]
+    functions = sorted(vekapi.read(), key=lambda f: f.short_name)
+    commands = sorted(line.split()[1] for line in run(vek, "--list").splitlines() if line.startswith("vek "))
+    if commands != [f.short_name for f in functions]:
+        missing = sorted({f.short_name for f in functions} - set(commands))
+        extra = sorted(set(commands) - {f.short_name for f in functions})
+        sys.exit(f"man_page.py: the command's functions differ from include/vek.h: missing {missing}, extra {extra}")
+    common = vekapi.common()
 
     page = [f'.TH VEK 1 "" "vek {escape(version)}" "User Commands"',
             ".ad l", ".SH NAME", f"vek \\- {escape(description[0].lower() + description[1:])}",
@@ -131,8 +143,8 @@ def main():
                 [l for l in run(vek, "help", topic.group(1)).splitlines() if not l.startswith("usage:")])
     page += [".SH FUNCTIONS", "Each function of the library, as",
              ".B vek help FUNCTION", "explains it."]
-    for name in names:
-        page += function(vek, name)
+    for f in functions:
+        page += function(vek, f, common)
     if status:
         page += [".SH EXIT STATUS"] + exit_status(status)
     page += [".SH EXAMPLES"] + examples(vek)

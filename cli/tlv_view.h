@@ -1,5 +1,6 @@
 #pragma once
-// vek tlv [--json] HEX: every element of BER-TLV data as an indented tree.
+// vek tlv [--json] [--gpo | --gac] HEX: every element of BER-TLV data as an
+// indented tree, with what the values mean (cli/tlv_tree.h).
 
 #include <string>
 #include <vector>
@@ -12,5 +13,9 @@ int tlv_view(const std::vector<std::string>& args);
 
 // The usage and help text of vek tlv.
 extern const char* const kTlvHelp;
+
+// The bytes of a hexadecimal argument that may hold spaces and line ends ("-"
+// reads standard input). Throws UsageError for text that is no byte block.
+std::vector<unsigned char> spaced_bytes(const std::string& arg);
 
 }  // namespace vek::cli

@@ -1,5 +1,6 @@
-# Reads the export table (frame/exports): one exported name a line; blank lines
-# and lines starting with # are skipped. Sets `out` to the list of names.
+# Reads the export table (written from include/vek.h by scripts/vekgen.py): one
+# exported name a line; blank lines and lines starting with # are skipped. Sets
+# `out` to the list of names.
 function(vek_read_export_table table out)
   file(STRINGS ${table} lines)
   set(names "")

@@ -19,3 +19,13 @@ echo "# The whole record as a tree, each tag named from the EMV dictionary."
 show tlv "$record"
 echo "# Data cut short: what came before is shown, then the fault with its offset."
 show tlv 9F3602002777109F2701809F2608C2A1F0
+echo "# A SELECT PPSE response as a card trace shows it: names, text beside the"
+echo "# hexadecimal, and the status word after the elements."
+show tlv 6F3C840E325041592E5359532E4444463031A52ABF0C2761254F07A000000004101050104465626974204D6173746572436172648701019F0A04000101019000
+echo "# A GET PROCESSING OPTIONS response in format 1: split into the AIP and the AFL."
+show tlv '800A 1C00 08010300 10010100 9000'
+echo "# FF bytes: the contactless template FF8105 is a tag, a card's padding is filler."
+show tlv FF8105049F270180
+show tlv 700C5F340101FFFFFF9F57020840
+echo "# Personalization data as DGIs: a record opened, keys shown as a value only."
+show dgi '0101 12 7010 5A081122334455667788 5F2403240331  8000 10 00112233445566778899AABBCCDDEEFF'

@@ -37,6 +37,10 @@ show Tran_RemoveFieldInImageFileHeader "$header" PROFILE
 show Tran_GetFieldInImageFileHeader "$header" OPERATOR
 
 echo
+echo "# The file summarized: its header fields, record length and count, first and last records"
+show info "$batch"
+
+echo
 echo "# Records by index: the 5th, the last"
 show File_ExtractImageByIndex "$batch" 5 1
 show File_ExtractImageByIndex "$batch" -2 1

@@ -20,6 +20,8 @@ dc9_record() {  # card number, image digits
 } >"$dc9"
 echo "# Its description: one row per part (FIR)"
 show File_DC9InitDescription "$dc9" 0D0A 0
+echo "# The file summarized: its layout, found from its first records, and its parts"
+show info "$dc9"
 echo "# The second record of the whole file, and the last record of part 2"
 show File_DC9ExtractImageByIndex "$dc9" 0D0A 0 0 2
 show File_DC9ExtractImageByIndex "$dc9" 0D0A 0 2 -2

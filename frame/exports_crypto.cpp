@@ -27,7 +27,7 @@ VEK_API short VEK_CALL vek_Calc_TripleDES(const char* key, const char* data, sho
                                     On<S::xEmptyString, S::xStringTooLong>{-2});
         // An empty or over-long block has no code of its own: -99.
         const auto d = frame::stage([&] { return H::Checked(frame::in(data)); }, On<S::xInvalidType>{-3},
-                                    On<S::xEmptyString, S::xStringTooLong>{-99});
+                                    On<S::xEmptyString, S::xStringTooLong>{VEK_STATUS_INTERNAL});
         frame::Fixed<16> result{};
         frame::stage([&] { H::TripleDES(k, d, mode, result.text); }, On<H::xWrongKeyLength>{-2},
                      On<H::xWrongDataLength>{-4}, On<H::xWrongTDESMode>{-5});
@@ -39,8 +39,7 @@ VEK_API short VEK_CALL vek_Tran_DecryptOrEncryptImage(const char* image, short m
                                                       int outSize) {
     return frame::text(out, outSize, [&] {
         const C_EngineLock engine;
-        auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType, S::xEmptyString>{-3},
-                                On<S::xStringTooLong>{-6});
+        auto img = frame::operand<C_Image>(image, On<S::xInvalidType, S::xEmptyString>{-3}, On<S::xStringTooLong>{-6});
         const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xInvalidType>{-2},
                                          On<S::xEmptyString, S::xStringTooLong>{-1});
         if (!is_mode(mode)) frame::fail(-4);
@@ -55,7 +54,7 @@ VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int /*reser
         const C_EngineLock engine;
         // Only an empty key has a code of its own; other bad keys end as -99.
         const auto k = frame::operand<H>(key, S::kHexadecimal, On<S::xEmptyString>{-1},
-                                         On<S::xInvalidType, S::xStringTooLong>{-99});
+                                         On<S::xInvalidType, S::xStringTooLong>{VEK_STATUS_INTERNAL});
         if (!is_mode(mode)) frame::fail(-2);
         frame::stage([&] { C_Image::InitDES(k, 0); }, On<C_Image::xWrongKeyLength>{-4});
         return true;
@@ -65,11 +64,12 @@ VEK_API short VEK_CALL vek_Tran_InitDES(short mode, const char* key, int /*reser
 VEK_API short VEK_CALL vek_Tran_CalDES_Fast(const char* image, short mode, int blockMode, char* out, int outSize) {
     return frame::text(out, outSize, [&] {
         const C_EngineLock engine;
-        auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType>{-1},
-                                On<S::xEmptyString>{-2}, On<S::xStringTooLong>{-3});
+        auto img = frame::operand<C_Image>(image, On<S::xInvalidType>{-1}, On<S::xEmptyString>{-2},
+                                          On<S::xStringTooLong>{-3});
         if (!is_mode(mode)) frame::fail(-4);
         // A block mode other than 0 has no code of its own: -99.
-        frame::stage([&] { img.CalDES_Fast(mode, blockMode); }, On<S::xModuloError>{-5}, On<C_Image::xWrongMode>{-99});
+        frame::stage([&] { img.CalDES_Fast(mode, blockMode); }, On<S::xModuloError>{-5},
+                     On<C_Image::xWrongMode>{VEK_STATUS_INTERNAL});
         return img.Release();
     });
 }

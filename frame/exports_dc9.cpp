@@ -7,12 +7,16 @@
 #include "types/C_StringHexa.h"
 #include "vek.h"
 
+namespace {
+
 namespace frame = vek::frame;
 using frame::On;
-using D = C_DC9File;
 using S = C_StringType;
+using DC9 = C_DC9File;
 
 static_assert(sizeof(FIRDescription) == 16, "four 32-bit integers, no padding");
+
+}  // namespace
 
 extern "C" {
 
@@ -21,9 +25,13 @@ VEK_API short VEK_CALL vek_File_DC9InitDescription(const char* fileName, const u
                                                    FIRDescription* description) {
     return frame::call([&] {
         short& count = frame::target(firCount);
-        frame::stage([&] { D(frame::in(fileName), count).InitDescription(endMarker, endMarkerLength, recordSize, count, description); },
-                     On<D::xWrongInputParameter>{-1}, On<D::xWrongRecordSize>{-2}, On<D::xWrongFIRNumber>{-3},
-                     On<D::xIOError>{-4}, On<D::xMemError>{-5}, On<D::xEndRecordNotFound>{-6});
+        frame::stage(
+            [&] {
+                DC9(frame::in(fileName), count).InitDescription(endMarker, endMarkerLength, recordSize, count,
+                                                                description);
+            },
+            On<DC9::xWrongInputParameter>{-1}, On<DC9::xWrongRecordSize>{-2}, On<DC9::xWrongFIRNumber>{-3},
+            On<DC9::xIOError>{-4}, On<DC9::xMemError>{-5}, On<DC9::xEndRecordNotFound>{-6});
         return true;
     });
 }
@@ -33,9 +41,13 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, sho
                                                        int recordIndex, unsigned char* out, int* size) {
     return frame::call([&] {
         int& room = frame::target(size);
-        frame::stage([&] { D(frame::in(fileName), firCount).ExtractImageByIndex(description, fir, recordIndex, out, room); },
-                     On<D::xWrongFIRNumber>{-1}, On<D::xWrongRecordIndex>{-2}, On<D::xImageDataNotFound>{-3},
-                     On<D::xIOError>{-4}, On<D::xMemError>{-5}, On<D::xBufferTooSmall>{-50});
+        frame::stage(
+            [&] {
+                DC9(frame::in(fileName), firCount).ExtractImageByIndex(description, fir, recordIndex, out, room);
+            },
+            On<DC9::xWrongFIRNumber>{-1}, On<DC9::xWrongRecordIndex>{-2}, On<DC9::xImageDataNotFound>{-3},
+            On<DC9::xIOError>{-4}, On<DC9::xMemError>{-5}, On<DC9::xBufferTooSmall>{VEK_STATUS_BUFFER_TOO_SMALL},
+            On<DC9::xWrongInputParameter>{VEK_STATUS_INTERNAL});  // a null description or out
         return true;
     });
 }
@@ -47,12 +59,13 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName,
     return frame::call([&] {
         int& room = frame::target(size);
         frame::stage([&] {
-                         D(frame::in(fileName), firCount)
+                         DC9(frame::in(fileName), firCount)
                              .ExtractImageBySearchKey(description, fir, searchKeyCode, frame::in(searchKey), out, room);
                      },
-                     On<D::xWrongFIRNumber>{-1}, On<D::xSearchKeyCodeNotFound>{-2}, On<D::xImageDataNotFound>{-3},
-                     On<D::xIOError>{-4}, On<D::xMemError>{-5}, On<D::xRecordNotFound>{-6},
-                     On<D::xWrongSearchKeySize>{-7}, On<D::xBufferTooSmall>{-50});
+                     On<DC9::xWrongFIRNumber>{-1}, On<DC9::xSearchKeyCodeNotFound>{-2}, On<DC9::xImageDataNotFound>{-3},
+                     On<DC9::xIOError>{-4}, On<DC9::xMemError>{-5}, On<DC9::xRecordNotFound>{-6},
+                     On<DC9::xWrongSearchKeySize>{-7}, On<DC9::xBufferTooSmall>{VEK_STATUS_BUFFER_TOO_SMALL},
+                     On<DC9::xWrongInputParameter>{VEK_STATUS_INTERNAL});  // a null description or out
         return true;
     });
 }
@@ -63,17 +76,19 @@ VEK_API short VEK_CALL vek_File_DC9DecryptOrEncryptImageFile(const char* fileNam
     return frame::call([&] {
         const C_EngineLock engine;
         if (mode != 0 && mode != 1) frame::fail(-1);
-        const auto k = frame::stage([&] { return C_StringHexa(frame::in(key), S::kHexadecimal); },
-                                    On<S::xEmptyString, S::xInvalidType>{-3}, On<S::xStringTooLong>{-2});
-        // A record without image data (xImageDataNotFound) and a block mode other
-        // than 0 (xWrongCryptMode) have no code of their own here: -99.
+        const auto k = frame::operand<C_StringHexa>(key, S::kHexadecimal, On<S::xEmptyString, S::xInvalidType>{-3},
+                                                    On<S::xStringTooLong>{-2});
+        // A record without image data and a null description have no code of
+        // their own here: -99.
         frame::stage([&] {
-                         D(frame::in(fileName), firCount)
+                         DC9(frame::in(fileName), firCount)
                              .DecryptOrEncryptImageFile(description, frame::in(outFileName), k, mode, 0);
                      },
-                     On<D::xWrongFIRNumber>{-1}, On<D::xWrongKeyLength, S::xStringTooLong, C_Image::xWrongKeyLength>{-2},
-                     On<S::xEmptyString, S::xInvalidType>{-3}, On<D::xIOError>{-4}, On<D::xMemError>{-5},
-                     On<D::xFileAlreadyExists>{-6}, On<D::xWrongImageDataSize, S::xModuloError>{-7});
+                     On<DC9::xWrongFIRNumber>{-1},
+                     On<DC9::xWrongKeyLength, S::xStringTooLong, C_Image::xWrongKeyLength>{-2},
+                     On<S::xEmptyString, S::xInvalidType>{-3}, On<DC9::xIOError>{-4}, On<DC9::xMemError>{-5},
+                     On<DC9::xFileAlreadyExists>{-6}, On<DC9::xWrongImageDataSize, S::xModuloError>{-7},
+                     On<DC9::xImageDataNotFound, DC9::xWrongInputParameter>{VEK_STATUS_INTERNAL});
         return true;
     });
 }

@@ -6,6 +6,6 @@ extern "C" {
 
 VEK_API short VEK_CALL vek_LastStatus(void) { return vek::status::get(); }
 
-VEK_API short VEK_CALL vek_Version(void) { return 13; }
+VEK_API short VEK_CALL vek_Version(void) { return VEK_VERSION_MAJOR; }
 
 }

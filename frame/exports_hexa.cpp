@@ -84,7 +84,7 @@ VEK_API short VEK_CALL vek_Conv_HexaToArrayChar(const char* hexa, unsigned char*
         const int n = frame::stage([&] { return vek::bytes::HexaCount(frame::in(hexa)); }, On<S::xEmptyString>{-1},
                                    On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
         int& counted = frame::target(count);
-        if (bytes == nullptr) frame::fail(-99);
+        if (bytes == nullptr) frame::fail(VEK_STATUS_INTERNAL);
         vek::bytes::FromHexa(frame::in(hexa), bytes);
         counted = n;
         return true;
@@ -96,7 +96,7 @@ VEK_API short VEK_CALL vek_Conv_BinToArrayChar(const char* bin, unsigned char* b
         const int n = frame::stage([&] { return vek::bytes::BinCount(frame::in(bin)); }, On<S::xEmptyString>{-1},
                                    On<S::xInvalidType>{-2}, On<S::xStringTooLong>{-3});
         int& counted = frame::target(count);
-        if (bytes == nullptr) frame::fail(-99);
+        if (bytes == nullptr) frame::fail(VEK_STATUS_INTERNAL);
         vek::bytes::FromBin(frame::in(bin), bytes);
         counted = n;
         return true;

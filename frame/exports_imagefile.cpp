@@ -27,12 +27,9 @@ struct Search final {
 };
 
 Search search_inputs(const char* value, const char* key) {
-    Search s{frame::stage([&] { return C_StringHexa(frame::in(value), S::kHexadecimal); },
-                          On<S::xInvalidType, S::xEmptyString, S::xStringTooLong>{-1}),
-             std::nullopt};
+    Search s{frame::operand<C_StringHexa>(value, S::kHexadecimal, frame::OnBadText{-1}), std::nullopt};
     if (*frame::in(key) != '\0')
-        s.key = frame::stage([&] { return C_StringHexa(frame::in(key), S::kHexadecimal); },
-                             On<S::xInvalidType, S::xStringTooLong>{-5});
+        s.key = frame::operand<C_StringHexa>(key, S::kHexadecimal, On<S::xInvalidType, S::xStringTooLong>{-5});
     return s;
 }
 
@@ -46,7 +43,8 @@ short sequential(const char* fileName, short hasHeader, int position, const char
         return frame::stage(
                    [&] { return file.FindBySequentialField(position, s.value, s.Key(), fieldMode, 0, outSize); },
                    On<F::xWrongPos, F::xInvalidPos>{-2}, On<F::xImageNotFound>{-3}, On<F::xInvalidFile>{-4},
-                   On<F::xWrongKeyLength>{-5}, On<F::xIOError>{-6}, On<F::xOverlap>{-7}, On<F::xBufferTooSmall>{-50})
+                   On<F::xWrongKeyLength>{-5}, On<F::xIOError>{-6}, On<F::xOverlap>{-7},
+                   On<F::xBufferTooSmall>{VEK_STATUS_BUFFER_TOO_SMALL})
             .Release();
     });
 }
@@ -67,7 +65,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByIndex(const char* fileName, int in
                 return file.ReadImage(index > 0 ? index - 1 : index).Release();
             },
             On<F::xImageNotFound>{-2}, On<F::xNoHeader>{-3}, On<F::xIOError>{-4}, On<F::xInvalidFile>{-5},
-            On<F::xBufferTooSmall>{-50});
+            On<F::xBufferTooSmall>{VEK_STATUS_BUFFER_TOO_SMALL});
     });
 }
 
@@ -104,7 +102,7 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldWithNonSeqSearch(const char* 
         return frame::stage([&] { return file.FindByScan(position, s.value, s.Key(), 0); },
                             On<F::xWrongPos, F::xInvalidPos>{-2}, On<F::xImageNotFound>{-3},
                             On<F::xWrongKeyLength, F::xWrongCryptMode, F::xWrongSwapMode>{-5},
-                            On<F::xIOError>{-6}, On<F::xOverlap>{-7})
+                            On<F::xIOError>{-6}, On<F::xOverlap>{-7}, On<F::xInvalidFile>{VEK_STATUS_INTERNAL})
             .Release();
     });
 }
@@ -124,7 +122,8 @@ VEK_API short VEK_CALL vek_File_ExtractImageByFieldNonSeqGetNb(const char* fileN
                                       On<F::xWrongPos, F::xInvalidPos>{-2}, On<F::xImageNotFound>{-3},
                                       On<F::xImageFoundMultiple>{-4},
                                       On<F::xWrongKeyLength, F::xWrongCryptMode, F::xWrongSwapMode>{-5},
-                                      On<F::xIOError>{-6}, On<F::xOverlap>{-7});
+                                      On<F::xIOError>{-6}, On<F::xOverlap>{-7},
+                                      On<F::xInvalidFile>{VEK_STATUS_INTERNAL});  // an invalid record
             frame::target(count) = matches;
             return found.Release();
         } catch (const frame::xStatus&) {
@@ -146,8 +145,8 @@ VEK_API short VEK_CALL vek_File_AppendImageFileHeader(const char* fileName, cons
 VEK_API short VEK_CALL vek_File_AppendImage(const char* fileName, const char* image) {
     return frame::call([&] {
         const F file(frame::in(fileName), 0);
-        const auto img = frame::stage([&] { return C_Image(frame::in(image)); }, On<S::xInvalidType>{-1},
-                                      On<S::xEmptyString, S::xStringTooLong>{-2});
+        const auto img =
+            frame::operand<C_Image>(image, On<S::xInvalidType>{-1}, On<S::xEmptyString, S::xStringTooLong>{-2});
         frame::stage([&] { file.AppendImage(img); }, On<F::xIOError>{-3});
         return true;
     });
@@ -163,8 +162,8 @@ VEK_API short VEK_CALL vek_File_DecryptOrEncryptImageFile(const char* inFileName
         std::optional<Header> header;
         if (*frame::in(newHeader) != '\0')
             header = frame::stage([&] { return F::HeaderLine(newHeader); }, On<Header::xInvalidHeader>{-7});
-        const auto k = frame::stage([&] { return C_StringHexa(frame::in(key), S::kHexadecimal); },
-                                    On<S::xInvalidType>{-2}, On<S::xEmptyString, S::xStringTooLong>{-1});
+        const auto k = frame::operand<C_StringHexa>(key, S::kHexadecimal, On<S::xInvalidType>{-2},
+                                                    On<S::xEmptyString, S::xStringTooLong>{-1});
         frame::stage([&] { file.CryptFile(frame::in(outFileName), k, mode, header ? &*header : nullptr, 0); },
                      On<F::xWrongKeyLength>{-1}, On<F::xInvalidFile>{-3}, On<F::xFileAlreadyExists>{-4},
                      On<F::xIOError>{-5});

@@ -13,7 +13,7 @@ using Header = C_ImageFileHeader;
 // The header text is parsed before the name is looked at: a text that does not
 // parse gives -1 whatever the name.
 Header parse(const char* header) {
-    return frame::stage([&] { return Header(frame::in(header)); }, On<Header::xInvalidHeader>{-1});
+    return frame::operand<Header>(header, On<Header::xInvalidHeader>{-1});
 }
 
 }  // namespace

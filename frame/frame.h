@@ -7,24 +7,30 @@
 //   VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int length,
 //                                               char* out, int outSize) {
 //       return frame::text(out, outSize, [&] {
-//           const auto x = frame::operand<C_StringDec>(a, S::kDecimal, frame::OnBadText{-1});
-//           const auto y = frame::operand<C_StringDec>(b, S::kDecimal, frame::OnBadText{-2});
+//           const auto x = frame::operand<D>(a, S::kDecimal, frame::OnBadText{-1});
+//           const auto y = frame::operand<D>(b, S::kDecimal, frame::OnBadText{-2});
 //           return frame::stage([&] { return x.Add(y).GetPadded(length); },
 //                               On<S::xWrongLength>{-3}, On<S::xLengthTooSmall>{-4},
 //                               On<S::xResultTooBig>{-5});
 //       });
 //   }
 //
-// Every exports file opens its anonymous namespace with the same aliases:
+// Every exports file opens its anonymous namespace with the aliases
 //
 //   namespace frame = vek::frame;
 //   using frame::On;
-//   using S = C_StringType;
+//
+// and, for the classes it names, the one alias each class has in every file:
+// S C_StringType, A C_ArrayChar, B C_StringBin, C C_StringChar, D C_StringDec,
+// E C_StringEvenHexa, H C_StringHexa, F C_ImageFile, Header C_ImageFileHeader,
+// DC9 C_DC9File.
 //
 // Every code a function can leave is written as a row On<...>{code} or as
 // frame::fail(code) in its own body or in a helper of its file, so that the
-// source check (tests/source/check_codes.py) can match each one with the
-// catalogue; -99 where a documented input leads to it is written the same way.
+// source check (tests/source/check_codes.py) can match each one with the codes
+// include/vek.h lists for the function. A -99 that vek.h gives a meaning of its
+// own (an input that leads to it) is written the same way, as an explicit row
+// (On<...>{VEK_STATUS_INTERNAL}), or through frame::target.
 //
 // Inner layer: `stage` turns an exception listed in its table into that code.
 // Outer layer: `call` (and the shapes built on it) sets the status register to 0
@@ -35,12 +41,14 @@
 #include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "frame/status.h"
 #include "types/C_StringType.h"
 #include "types/xBufferTooSmall.h"
 #include "types/xRuntimeError.h"
+#include "vek.h"
 
 namespace vek::frame {
 
@@ -97,19 +105,19 @@ decltype(auto) stage(F&& step, const Rows&... table) {
 // The outer layer. `body` returns true for -1 (success, true) and false for 0.
 template <class Body>
 short call(Body&& body) noexcept {
-    status::set(0);
+    status::set(VEK_STATUS_OK);
     try {
         return std::forward<Body>(body)() ? short{-1} : short{0};
     } catch (const xStatus& failure) {
         status::set(failure.code);
     } catch (const std::bad_alloc&) {
-        status::set(-99);
+        status::set(VEK_STATUS_INTERNAL);
     } catch (const xRuntimeError&) {
-        status::set(-99);
+        status::set(VEK_STATUS_INTERNAL);
     } catch (const xBufferTooSmall&) {
-        status::set(-50);
+        status::set(VEK_STATUS_BUFFER_TOO_SMALL);
     } catch (...) {
-        status::set(-99);
+        status::set(VEK_STATUS_INTERNAL);
     }
     return 0;
 }
@@ -119,14 +127,15 @@ short call(Body&& body) noexcept {
 // `out` with a size of 1 or more cannot be written: an internal failure (-99).
 inline void write(char* out, int outSize, std::string_view text) {
     if (outSize < 1 || static_cast<unsigned>(outSize) - 1u < text.size()) throw xBufferTooSmall{};
-    if (out == nullptr) fail(-99);
+    if (out == nullptr) fail(VEK_STATUS_INTERNAL);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
     out[text.size()] = '\0';
 }
 
 // Shape 1: clear `out`, run `body` (which returns the result text: a string, or
-// any value that converts to a string_view), copy the result back under the size rule. A failure leaves "" in `out`, or leaves `out`
-// untouched when `outSize` is below 1.
+// any value that converts to a string_view), copy the result back under the
+// size rule. A failure leaves "" in `out`, or leaves `out` untouched when
+// `outSize` is below 1.
 template <class Body>
 short text(char* out, int outSize, Body&& body) noexcept {
     return call([&] {
@@ -153,7 +162,7 @@ constexpr int position(int oneBased) noexcept { return oneBased >= 1 ? oneBased 
 // the call ends as an internal failure (-99) with nothing written, not a crash.
 template <class T>
 T& target(T* pointer) {
-    if (pointer == nullptr) fail(-99);
+    if (pointer == nullptr) fail(VEK_STATUS_INTERNAL);
     return *pointer;
 }
 
@@ -170,6 +179,15 @@ using OnBadText = On<C_StringType::xInvalidType, C_StringType::xEmptyString, C_S
 template <class T, class... Rows>
 T operand(const char* text, int sourceType, const Rows&... table) {
     return stage([&] { return T(in(text), sourceType); }, table...);
+}
+
+// An operand of a class that reads a caller's text in one way only (C_Image,
+// C_ImageFileHeader): T built from the text, its failures turned into codes by
+// `table`.
+template <class T, class... Rows>
+    requires(!std::is_convertible_v<Rows, int> && ...)
+T operand(const char* text, const Rows&... table) {
+    return stage([&] { return T(in(text)); }, table...);
 }
 
 }  // namespace vek::frame

@@ -24,7 +24,7 @@
 #include "crypto/C_PINBlock.h"
 #include "types/C_DGI.h"
 #include "types/C_TLVElement.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "types/Tlv.h"
+#include "types/tlv.h"
 #include "vek.h"
 
 namespace {

@@ -13,10 +13,11 @@
  *  - Every function (but vek_LastStatus() and vek_Version()) sets the status
  *    register to 0 on entry and, on failure, to a negative code. vek_LastStatus()
  *    returns the status left by the most recent call of the calling thread (each
- *    thread has a register of its own). Two codes mean the same in
- *    every function: -50 the output buffer is too small, -99 internal failure.
- *    Codes -1 to -7 are numbered per function and listed with each function,
- *    in the order its checks run: the first failure met is the code left.
+ *    thread has a register of its own). Two codes mean the same in every
+ *    function, VEK_STATUS_BUFFER_TOO_SMALL (-50) and VEK_STATUS_INTERNAL (-99),
+ *    defined below. Codes -1 to -7 are numbered per function and listed with
+ *    each function, in the order its checks run: the first failure met is the
+ *    code left.
  *  - Inputs are NUL-terminated 8-bit texts; a null pointer reads as the empty
  *    text. Hexadecimal text is upper case only ('0'-'9', 'A'-'F').
  *  - Results go to a caller buffer `out` of `outSize` bytes, always written as a
@@ -47,13 +48,23 @@
 
 #if defined(_WIN32)
 #  define VEK_CALL __stdcall
-#  define VEK_API /* exports come from the module definition built from frame/exports */
+#  define VEK_API /* exports come from the module definition written from this header */
 #else
 #  define VEK_CALL
 #  define VEK_API __attribute__((visibility("default")))
 #endif
 
 #include <stdint.h>
+
+/* The version: vek_Version() returns the major number, the interface version. */
+#define VEK_VERSION_MAJOR 13
+#define VEK_VERSION_MINOR 0
+#define VEK_VERSION_PATCH 0
+
+/* The status codes that mean the same in every function, each with its meaning. */
+#define VEK_STATUS_OK 0                   /* no failure */
+#define VEK_STATUS_BUFFER_TOO_SMALL (-50) /* the output buffer is too small for the result */
+#define VEK_STATUS_INTERNAL (-99)         /* internal failure */
 
 #ifdef __cplusplus
 extern "C" {
@@ -71,7 +82,7 @@ VEK_API short VEK_CALL vek_LastStatus(void);
 
 /*! vek_Version() :
  *  The interface version. Does not change the status register.
- *  @return 13. */
+ *  @return VEK_VERSION_MAJOR. */
 VEK_API short VEK_CALL vek_Version(void);
 
 /* ------------------------------------------------------------------------
@@ -348,7 +359,7 @@ VEK_API short VEK_CALL vek_Veri_IsDec(const char* text);
  *                  than b; written only on success
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a over 60000 characters, empty or not decimal;
- *          -2 the same for b;
+ *          -2 b over 60000 characters, empty or not decimal;
  *          -99 internal failure, or result a null pointer. */
 VEK_API short VEK_CALL vek_Comp_DecToDec(const char* a, const char* b, int* result);
 
@@ -395,7 +406,7 @@ VEK_API short VEK_CALL vek_Tran_DecreaseDec(const char* dec, int resultLength, c
  *  @param 5 outSize      size of out in bytes
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a over 60000 characters, empty or not decimal;
- *          -2 the same for b;
+ *          -2 b over 60000 characters, empty or not decimal;
  *          -5 the sum would need 60001 digits;
  *          -3 resultLength below 0 or above 60000;
  *          -4 resultLength shorter than the sum;
@@ -417,7 +428,7 @@ VEK_API short VEK_CALL vek_Calc_AddDecToDec(const char* a, const char* b, int re
  *  @param 5 outSize      size of out in bytes
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a not decimal, empty or over 60000 characters;
- *          -2 the same for b;
+ *          -2 b not decimal, empty or over 60000 characters;
  *          -4 b has more digits than a, or is larger than a;
  *          -3 resultLength below 0 or above 60000;
  *          -5 resultLength shorter than the difference;
@@ -526,7 +537,7 @@ VEK_API short VEK_CALL vek_Veri_IsHexa(const char* text);
  *                  than b; written only on success
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a over 60000 characters, empty or not hexadecimal;
- *          -2 the same for b;
+ *          -2 b over 60000 characters, empty or not hexadecimal;
  *          -99 internal failure, or result a null pointer. */
 VEK_API short VEK_CALL vek_Comp_HexaToHexa(const char* a, const char* b, int* result);
 
@@ -714,7 +725,7 @@ VEK_API short VEK_CALL vek_Tran_ShiftBitRight(const char* hexa, short count, cha
  *  @param 5 outSize      size of out in bytes
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a over 60000 characters, empty or not hexadecimal;
- *          -2 the same for b;
+ *          -2 b over 60000 characters, empty or not hexadecimal;
  *          -5 the sum would need 60001 digits;
  *          -3 resultLength below 0 or above 60000;
  *          -4 resultLength shorter than the sum;
@@ -736,7 +747,7 @@ VEK_API short VEK_CALL vek_Calc_AddHexaToHexa(const char* a, const char* b, int 
  *  @param 5 outSize      size of out in bytes
  *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
  *          -1 a not hexadecimal, empty or over 60000 characters;
- *          -2 the same for b;
+ *          -2 b not hexadecimal, empty or over 60000 characters;
  *          -5 b has more digits than a, or is greater than a;
  *          -3 resultLength below 0 or above 60000;
  *          -4 resultLength shorter than the difference;
@@ -1542,8 +1553,8 @@ VEK_API short VEK_CALL vek_File_DC9InitDescription(const char* fileName, const u
  *          -2 no such record: recordIndex 0 or below -3, above the FIR's record count (the
  *             total for fir 0), or -1/-2 on a FIR without data records;
  *          -5 the record buffer cannot be allocated;
- *          -3 the record holds no "#SMC#" ... "#END#"; a result longer than the room in
- *             out then fails with the common -50 (a result exactly as long as the room fits);
+ *          -3 the record holds no "#SMC#" ... "#END#";
+ *          -50 out too small for the result (a result exactly as long as the room fits);
  *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
 VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, short firCount,
                                                        const FIRDescription* description, short fir,
@@ -1568,8 +1579,8 @@ VEK_API short VEK_CALL vek_File_DC9ExtractImageByIndex(const char* fileName, sho
  *          -5 a record buffer cannot be allocated;
  *          -2 a record read holds no searchKeyCode byte;
  *          -6 every record searched without a match;
- *          -3 the matching record holds no "#SMC#" ... "#END#"; a result longer than the
- *             room in out then fails with the common -50;
+ *          -3 the matching record holds no "#SMC#" ... "#END#";
+ *          -50 out too small for the result (a result exactly as long as the room fits);
  *          -99 internal failure, or size NULL, description NULL or out NULL where needed. */
 VEK_API short VEK_CALL vek_File_DC9ExtractImageBySearchKey(const char* fileName, short firCount,
                                                            const FIRDescription* description, short fir,

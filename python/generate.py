@@ -1,105 +1,38 @@
 #!/usr/bin/env python3
-"""Writes vek/_api.py and vek/__init__.pyi from include/vek.h and frame/catalogue.cpp.
+"""Writes vek/_api.py and vek/__init__.pyi from include/vek.h, through its one
+parse (scripts/vekapi.py).
 
-The header is the one source of each function's parameters and documentation,
-the catalogue of its status messages. For every export the generated table
-holds its parameters, each with the role it plays for a Python caller (an
-argument, or a buffer the package sizes itself), its kind of result, and its
-documentation block; the package's wrappers and the typing stubs are both made
-from that table.
+The header is the one source of each function's parameters, documentation and
+status messages, of the named status codes and of the version. For every export
+the generated table holds its parameters, each with the role it plays for a
+Python caller (an argument, or a buffer the package sizes itself), its kind of
+result, and its documentation block; the package's wrappers and the typing
+stubs are both made from that table.
 
 Usage: generate.py [--check]   (--check: fail if the committed files differ)
 """
 import pathlib
 import pprint
-import re
 import sys
-import textwrap
 
 HERE = pathlib.Path(__file__).resolve().parent
 ROOT = HERE.parent
-BLOCK = re.compile(r"/\*!\s*vek_(\w+)\(\)\s*:(.*?)\*/\s*VEK_API\s+short\s+VEK_CALL\s+vek_\1\s*\((.*?)\)\s*;", re.S)
+sys.path.insert(0, str(ROOT / "scripts"))
+import vekapi  # noqa: E402
 
 
-def parameters(prototype):
-    prototype = " ".join(prototype.split())
-    if prototype == "void":
-        return []
-    result = []
-    for p in prototype.split(","):
-        m = re.match(r"\s*(.*?)\s*(\w+)\s*$", p)
-        result.append((m.group(1).replace(" *", "*"), m.group(2)))
-    return result
+def functions(parsed):
+    """The table of the exports: for each, its parameters as (C type, name, role), with the roles
+    of vekapi (those a caller passes: text, int, bytes, firs; those the package fills: out,
+    out_size, out_raw, number, bytes_out, bytes_count, bytes_length, firs_count, firs_found,
+    firs_out, raw_out, raw_size), its kind of result and its documentation block."""
+    return [{"name": f.short_name, "params": [(p.ctype, p.name, p.role) for p in f.params], "kind": f.kind,
+             "false_code": f.false_code, "count_kept": f.count_kept, "doc": f.doc} for f in parsed]
 
 
-def roles(params):
-    """(C type, name, role) for every parameter. Roles the caller passes:
-    text, int, bytes, firs; roles the package fills: out, out_size, out_raw,
-    number, bytes_out, bytes_count, bytes_length, firs_count, firs_out, raw_out, raw_size."""
-    result = []
-    for i, (ctype, name) in enumerate(params):
-        prev = params[i - 1][0] if i else ""
-        after = params[i + 1][0] if i + 1 < len(params) else ""
-        if ctype == "const char*":
-            role = "text"
-        elif ctype == "char*":
-            role = "out" if after == "int" else "out_raw"
-        elif ctype in ("int", "short"):
-            if prev == "char*":
-                role = "out_size"
-            elif prev == "const unsigned char*":
-                role = "bytes_length"
-            elif after == "const FIRDescription*":
-                role = "firs_count"
-            else:
-                role = "int"
-        elif ctype == "int*":
-            role = {"unsigned char*": "bytes_count" if name == "count" else "raw_size"}.get(prev, "number")
-        elif ctype == "unsigned char*":
-            role = "bytes_out" if after == "int*" and name == "bytes" else "raw_out"
-        elif ctype == "const unsigned char*":
-            role = "bytes"
-        elif ctype == "short*":
-            role = "firs_found"
-        elif ctype == "FIRDescription*":
-            role = "firs_out"
-        elif ctype == "const FIRDescription*":
-            role = "firs"
-        else:
-            raise SystemExit(f"generate.py: no role for {ctype} {name}")
-        result.append((ctype, name, role))
-    return result
-
-
-def documentation(body):
-    lines = [re.sub(r"^\s*\*", "", line).rstrip() for line in body.strip("\n").splitlines()]
-    return textwrap.dedent("\n".join(lines)).strip()
-
-
-def functions(header):
-    table = []
-    for name, body, prototype in BLOCK.findall(header):
-        doc = documentation(body)
-        false = re.search(r"(-\d+) [^;]*\(the \"false\" answer\)", doc)
-        if name in ("LastStatus", "Version"):
-            kind = "value"
-        elif false:
-            kind = "predicate"
-        else:
-            kind = "call"
-        # A count the function writes even when it fails ("also with -3 and -4").
-        count_kept = re.search(r"@param \d+ count\b[^@]*\(also with", doc) is not None
-        table.append({"name": name, "params": roles(parameters(prototype)), "kind": kind,
-                      "false_code": int(false.group(1)) if false else None, "count_kept": count_kept,
-                      "doc": doc})
-    return table
-
-
-def messages(catalogue):
-    rows = {(f, int(code)): text for f, code, text in
-            re.findall(r'\{\s*"vek_(\w+)"\s*,\s*(-?\d+)\s*,\s*"((?:[^"\\]|\\.)*)"\s*\}', catalogue)}
-    common = {int(code): text for code, text in re.findall(r'case (-?\d+): return "([^"]*)";', catalogue)}
-    return rows, common
+def messages(parsed):
+    """The message of every code with a meaning of a function's own, by (function, code)."""
+    return {(f.short_name, c.code): c.text for f in parsed for c in f.own_codes}
 
 
 PY_TYPES = {"text": "str | bytes | None", "int": "int", "bytes": "bytes", "firs": "Sequence[FIR]"}
@@ -118,9 +51,10 @@ def result_type(entry):
     return outs[0] if len(outs) == 1 else "tuple[" + ", ".join(outs) + "]"
 
 
-def stub(table):
+def stub(table, constants):
     lines = ['"""Typing stubs of the vek package, generated by python/generate.py."""',
              "from typing import NamedTuple, Sequence", "",
+             "__version__: str"] + [f"{name}: int" for name in constants] + ["",
              "class VekError(Exception):", "    function: str", "    status: int", "    message: str",
              "    count: int | None",
              "    def __init__(self, function: str, status: int, message: str, count: int | None = None) -> None: ...",
@@ -142,15 +76,17 @@ def stub(table):
 
 
 def generated():
-    header = (ROOT / "include" / "vek.h").read_text(encoding="utf-8")
-    rows, common = messages((ROOT / "frame" / "catalogue.cpp").read_text(encoding="utf-8"))
-    table = functions(header)
-    api = ('"""The exports of the vek library: generated by python/generate.py from include/vek.h\n'
-           'and frame/catalogue.cpp. Do not edit; run the generator."""\n\n'
+    parsed = vekapi.read()
+    table = functions(parsed)
+    constants = {name[len("VEK_"):]: value for name, value in vekapi.constants().items()}
+    api = ('"""The exports of the vek library: generated by python/generate.py from include/vek.h.\n'
+           'Do not edit; run the generator."""\n\n'
+           "VERSION = " + repr(".".join(map(str, vekapi.version()))) + "\n\n"
+           "CONSTANTS = " + pprint.pformat(constants, width=110, sort_dicts=False) + "\n\n"
            "FUNCTIONS = " + pprint.pformat(table, width=110, sort_dicts=False) + "\n\n"
-           "MESSAGES = " + pprint.pformat(rows, width=110) + "\n\n"
-           "COMMON_MESSAGES = " + pprint.pformat(common, width=110) + "\n")
-    return {HERE / "vek" / "_api.py": api, HERE / "vek" / "__init__.pyi": stub(table)}
+           "MESSAGES = " + pprint.pformat(messages(parsed), width=110) + "\n\n"
+           "COMMON_MESSAGES = " + pprint.pformat(vekapi.common(), width=110) + "\n")
+    return {HERE / "vek" / "_api.py": api, HERE / "vek" / "__init__.pyi": stub(table, constants)}
 
 
 def main():
@@ -163,7 +99,7 @@ def main():
         else:
             path.write_text(text, encoding="utf-8")
     if stale:
-        print("generate.py: out of date with include/vek.h or frame/catalogue.cpp: " + ", ".join(stale)
+        print("generate.py: out of date with include/vek.h: " + ", ".join(stale)
               + " (run python3 python/generate.py)")
         return 1
     return 0

@@ -7,7 +7,8 @@ packages="cmake make g++ pkg-config python3 openssl python3-pytest python3-pip p
   libgtest-dev googletest libbenchmark-dev libgmp-dev libssl-dev
   clang libclang-rt-14-dev clang-tidy
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32 wine64 llvm lld
-  g++-multilib qemu-user-static libgmp-dev:i386 libssl-dev:i386"
+  g++-multilib qemu-user-static libgmp-dev:i386 libssl-dev:i386
+  mono-mcs mono-runtime"
 
 missing=""
 for p in $packages; do

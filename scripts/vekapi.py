@@ -18,6 +18,13 @@ Whatever else describes an export (the export table, the status catalogue, the
 Python table, the man page, the command's binding) is generated from this parse
 or checked against it.
 
+Two codes mean the same in every function: -50 and -99, named by the header's
+constants, whose comments give their messages (`common()`). A block lists them
+as "-50 out too small for the result" and "-99 internal failure" (`PLAIN`);
+any other text gives the code a meaning of its own in that function
+(`Code.plain`). `version()` is the header's version, the one every other copy
+(CMake's project version, the Python package) is taken from.
+
 Roles a caller passes: text, int, bytes, firs. Roles the caller's wrapper fills:
 out, out_size, out_raw, number, bytes_out, bytes_count, bytes_length,
 firs_count, firs_found, firs_out, raw_out, raw_size.
@@ -30,9 +37,13 @@ ROOT = pathlib.Path(__file__).resolve().parent.parent
 HEADER = ROOT / "include" / "vek.h"
 
 BLOCK = re.compile(r"/\*!\s*(vek_\w+)\(\)\s*:(.*?)\*/\s*VEK_API\s+short\s+VEK_CALL\s+(vek_\w+)\s*\((.*?)\)\s*;", re.S)
-SECTION = re.compile(r"/\* -{20,}\n \* (.*?)\n \* -{20,} \*/")
-CONSTANT = re.compile(r"#define\s+(VEK_STATUS_\w+)\s+\(?(-?\d+)\)?")
+# A section comment: its first line names the family; prose may follow it.
+SECTION = re.compile(r"/\* -{20,}\n \* (.*?)\n(?: \*.*\n)*? \* -{20,} \*/")
+CONSTANT = re.compile(r"#define[ \t]+(VEK_STATUS_\w+)[ \t]+\(?(-?\d+)\)?[ \t]*(?:/\*\s*(.*?)\s*\*/)?")
+VERSION = re.compile(r"#define[ \t]+VEK_VERSION_(MAJOR|MINOR|PATCH)[ \t]+(\d+)")
 COMMON_CODES = (-50, -99)
+# How a block lists a common code that means there what it means everywhere.
+PLAIN = {-50: "out too small for the result", -99: "internal failure"}
 
 
 class HeaderError(Exception):
@@ -52,6 +63,11 @@ class Code:
     code: int
     text: str  # as the header states it, without the final ';' or '.'
 
+    @property
+    def plain(self):
+        """A common code (-50, -99) listed with no meaning of its own."""
+        return PLAIN.get(self.code) == self.text
+
 
 @dataclass
 class Function:
@@ -63,6 +79,7 @@ class Function:
     false_code: int | None = None  # predicate: the code of the "false" answer
     count_kept: bool = False  # writes its count even when it fails
     doc: str = ""
+    param_lines: list = field(default_factory=list)  # the @param lines as written: [(number, name)]
 
     @property
     def short_name(self):
@@ -70,6 +87,12 @@ class Function:
 
     def code(self, number):
         return next((c for c in self.codes if c.code == number), None)
+
+    @property
+    def own_codes(self):
+        """The codes with a meaning of this function's own (every code but a
+        plain -50 or -99), in numeric order: -1 to -7, then -50 and -99."""
+        return sorted((c for c in self.codes if not c.plain), key=lambda c: -c.code)
 
 
 def _prototype(text):
@@ -129,6 +152,7 @@ def _parse_block(name, family, body, prototype):
     doc = _documentation(body)
     raw = [re.sub(r"^\s*\*\s?", "", line) for line in body.splitlines()]
     params_doc = {}
+    param_lines = []
     codes = []
     current = None  # the entry a continuation line extends: ("param", name) or ("code", index)
     returns = False
@@ -136,6 +160,7 @@ def _parse_block(name, family, body, prototype):
         m = re.match(r"\s*@param\s+(\d+)\s+(\w+)\s+(.*)$", line)
         if m:
             params_doc[m.group(2)] = m.group(3).strip()
+            param_lines.append((int(m.group(1)), m.group(2)))
             current = ("param", m.group(2))
             continue
         if re.match(r"\s*@return\b", line):
@@ -155,7 +180,7 @@ def _parse_block(name, family, body, prototype):
     if not returns:
         raise HeaderError(f"{name}: no @return line")
     params = _prototype(prototype)
-    fn = Function(name=name, family=family, doc=doc)
+    fn = Function(name=name, family=family, doc=doc, param_lines=param_lines)
     fn.params = [Parameter(ctype, pname, _role(params, i), params_doc.get(pname, ""))
                  for i, (ctype, pname) in enumerate(params)]
     fn.codes = [Code(code, re.sub(r"[;.]\s*$", "", text).strip()) for code, text in codes]
@@ -186,10 +211,44 @@ def read(path=HEADER):
     return result
 
 
+def summary(fn):
+    """The first sentence of a function's documentation, on one line, without its
+    final period: "Reads the status register as the calling thread's most recent
+    call left it"."""
+    prose = []
+    for line in fn.doc.splitlines():
+        if line.lstrip().startswith("@"):
+            break
+        prose.append(line.strip())
+    text = " ".join(prose)
+    m = re.match(r"(.*?[^.])\.(\s|$)", text)
+    return (m.group(1) if m else text).strip()
+
+
 def constants(path=HEADER):
     """The named status codes of the header: {"VEK_STATUS_INTERNAL": -99, ...}."""
     text = pathlib.Path(path).read_text(encoding="utf-8")
-    return {name: int(value) for name, value in CONSTANT.findall(text)}
+    return {name: int(value) for name, value, _ in CONSTANT.findall(text)}
+
+
+def common(path=HEADER):
+    """The meaning of each named status code, from its comment: {0: "no failure", -50: ..., -99: ...}."""
+    text = pathlib.Path(path).read_text(encoding="utf-8")
+    result = {}
+    for name, value, comment in CONSTANT.findall(text):
+        if not comment:
+            raise HeaderError(f"{name}: no comment that gives its meaning")
+        result[int(value)] = comment
+    return result
+
+
+def version(path=HEADER):
+    """The version the header states: (major, minor, patch)."""
+    text = pathlib.Path(path).read_text(encoding="utf-8")
+    parts = dict(VERSION.findall(text))
+    if set(parts) != {"MAJOR", "MINOR", "PATCH"}:
+        raise HeaderError("VEK_VERSION_MAJOR, VEK_VERSION_MINOR and VEK_VERSION_PATCH are not all defined")
+    return tuple(int(parts[p]) for p in ("MAJOR", "MINOR", "PATCH"))
 
 
 if __name__ == "__main__":

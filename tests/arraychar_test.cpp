@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "support/texts.h"
 #include "types/C_ArrayChar.h"
 
@@ -51,19 +50,6 @@ TEST(ArrayChar, ChecksInOrder) {
     EXPECT_THROW(A::DigitChar(16), A::xWrongValue);
     EXPECT_THROW(A::DigitChar(-1), A::xWrongValue);
 }
-
-// Each export run on one case of arraychar.vec.
-vek::test::Outcome convert(short(VEK_CALL* fn)(const unsigned char*, int, char*, int), const vek::test::Vector& v) {
-    std::vector<std::uint8_t> block;
-    if (v.has("Bytes")) block = vek::test::bytes_of(v["Bytes"]);
-    const unsigned char* bytes = v.has("Bytes") ? block.data() : nullptr;
-    return call_text([&](char* out, int n) { return fn(bytes, v.integer("Length"), out, n); });
-}
-
-const vek::test::VectorRunners kRunners{{
-    {"vek_Conv_ArrayCharToHexa", [](const vek::test::Vector& v) { return convert(VEK(vek_Conv_ArrayCharToHexa), v); }},
-    {"vek_Conv_ArrayCharToBin", [](const vek::test::Vector& v) { return convert(VEK(vek_Conv_ArrayCharToBin), v); }},
-}};
 
 // A null output buffer cannot be written: -99, not a crash.
 TEST(ArrayCharExports, NullOutputIsAnInternalFailure) {

@@ -11,69 +11,16 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
-#include "support/vectors.h"
 #include "types/C_StringBin.h"
 
 namespace {
 
 using S = C_StringType;
 using vek::test::call_text;
-using vek::test::Outcome;
-using vek::test::number;
-using vek::test::Vector;
 
 C_StringBin bin(const std::string& text) { return C_StringBin(text, S::kBinary); }
 
 using Raw = short(VEK_CALL*)(const char*, const char*, char*);
-
-// A raw bitwise export into a buffer of exactly the texts' length plus one.
-Outcome raw(Raw fn, const std::string& a, const std::string& b) {
-    std::string buffer(a.size() + 1, '\x7F');
-    const short r = fn(a.c_str(), b.c_str(), buffer.data());
-    return {r, VEK_STATUS(), r != 0 ? std::string(buffer.c_str()) : ""};
-}
-
-const vek::test::VectorRunners kRunners{{
-    {"vek_Conv_DecToBin",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_DecToBin)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Conv_HexaToBin",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_HexaToBin)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Conv_CharToBin",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) { return VEK(vek_Conv_CharToBin)(v["In"].c_str(), o, n); });
-     }},
-    {"vek_Veri_IsBin",
-     [](const Vector& v) {
-         const short r = VEK(vek_Veri_IsBin)(v["In"].c_str());
-         return Outcome{r, VEK_STATUS(), r != 0 ? "true" : ""};
-     }},
-    {"vek_Tran_SetBinInBin",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Tran_SetBinInBin)(v["In"].c_str(), number(v, "Position"), v["B"].c_str(), o, n);
-         });
-     }},
-    {"vek_Tran_GetBinInBin",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Tran_GetBinInBin)(v["In"].c_str(), number(v, "Position"), number(v, "Length"), o, n);
-         });
-     }},
-    {"vek_Tran_ReverseBin",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) { return VEK(vek_Tran_ReverseBin)(v["In"].c_str(), o, n); });
-     }},
-    {"vek_Calc_ORBinary", [](const Vector& v) { return raw(VEK(vek_Calc_ORBinary), v["In"], v["B"]); }},
-    {"vek_Calc_ANDBinary", [](const Vector& v) { return raw(VEK(vek_Calc_ANDBinary), v["In"], v["B"]); }},
-    {"vek_Calc_XORBinary", [](const Vector& v) { return raw(VEK(vek_Calc_XORBinary), v["In"], v["B"]); }},
-}};
 
 static const vek::test::TextSamples kSamples{{
     {"vek_Conv_DecToBin", [](char* o, int n) { return VEK(vek_Conv_DecToBin)("10", 0, o, n); }, "1010"},

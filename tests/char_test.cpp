@@ -4,7 +4,6 @@
 #include <string>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "types/C_StringChar.h"
 
 namespace {
@@ -71,21 +70,6 @@ TEST(StringChar, SwapsAndTheZeroByteCheck) {
 }
 
 // ---- The exports ----
-
-// Each export run on one case of char.vec.
-using Text = short(VEK_CALL*)(const char*, char*, int);
-
-vek::test::Outcome text_call(Text fn, const vek::test::Vector& v) {
-    return call_text([&](char* o, int n) { return fn(v["In"].c_str(), o, n); });
-}
-
-const vek::test::VectorRunners kRunners{{
-    {"vek_Conv_HexaToChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Conv_HexaToChar), v); }},
-    {"vek_Conv_BinToChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Conv_BinToChar), v); }},
-    {"vek_Tran_SwapCharInPairs",
-     [](const vek::test::Vector& v) { return text_call(VEK(vek_Tran_SwapCharInPairs), v); }},
-    {"vek_Tran_SwapChar", [](const vek::test::Vector& v) { return text_call(VEK(vek_Tran_SwapChar), v); }},
-}};
 
 TEST(CharExports, NullInputIsTheEmptyText) {
     char out[8];

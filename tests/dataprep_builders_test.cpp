@@ -13,7 +13,7 @@
 #include "types/C_DGI.h"
 #include "types/C_StringHexa.h"
 #include "types/C_TLVElement.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace {
 

@@ -81,14 +81,14 @@ TEST(DC9File, FindImageData) {
 // exports).
 TEST(DC9File, DescribesTheFixtures) {
     for (const auto& v : vek::test::load_vectors("dc9/describe.vec")) {
-        const auto marker = vek::test::bytes_of(v["Marker"]);
-        const auto room = static_cast<short>(v.integer("Room"));
+        const auto marker = vek::test::bytes_of(v["endMarker"]);
+        const auto room = static_cast<short>(v.integer("firCount"));
         std::vector<FIRDescription> entries(static_cast<std::size_t>(room), FIRDescription{-7, -7, -7, -7});
         short firCount = room;
-        const bool none = v.has("Description");
+        const bool none = v.has("description");
         const auto run = [&] {
-            D(dc9::fixture(v["File"]), room)
-                .InitDescription(marker.data(), static_cast<int>(marker.size()), v.integer("RecordSize"), firCount,
+            D(v["fileName"], room)
+                .InitDescription(marker.data(), static_cast<int>(marker.size()), v.integer("recordSize"), firCount,
                                  none ? nullptr : entries.data());
         };
         if (v.has("Status")) {
@@ -98,7 +98,7 @@ TEST(DC9File, DescribesTheFixtures) {
         }
         EXPECT_EQ(firCount, v.integer("FirCount")) << v;
         if (!none) {
-            EXPECT_EQ(dc9::text(entries), v["Entries"]) << v;
+            EXPECT_EQ(dc9::text(entries), v["Description"]) << v;
         }
     }
 }

@@ -11,8 +11,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
-#include "support/vectors.h"
 #include "types/C_StringDec.h"
 
 #if VEK_HAVE_GMP
@@ -23,62 +21,8 @@ namespace {
 
 using S = C_StringType;
 using vek::test::call_text;
-using vek::test::Outcome;
-using vek::test::number;
-using vek::test::Vector;
 
 C_StringDec dec(const std::string& text) { return C_StringDec(text, S::kDecimal); }
-
-// Each export run on one vector: what it returned, left and wrote.
-const vek::test::VectorRunners kRunners{{
-    {"vek_Conv_HexaToDec",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_HexaToDec)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Conv_BinToDec",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_BinToDec)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Veri_IsDec",
-     [](const Vector& v) {
-         const short r = VEK(vek_Veri_IsDec)(v["In"].c_str());
-         return Outcome{r, VEK_STATUS(), r != 0 ? "true" : ""};
-     }},
-    {"vek_Comp_DecToDec",
-     [](const Vector& v) {
-         int order = 7;
-         const short r = VEK(vek_Comp_DecToDec)(v["In"].c_str(), v["B"].c_str(), &order);
-         return Outcome{r, VEK_STATUS(), r != 0 ? std::to_string(order) : (order == 7 ? "" : "written")};
-     }},
-    {"vek_Tran_IncreaseDec",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Tran_IncreaseDec)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Tran_DecreaseDec",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Tran_DecreaseDec)(v["In"].c_str(), number(v, "Length"), o, n); });
-     }},
-    {"vek_Calc_AddDecToDec",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Calc_AddDecToDec)(v["In"].c_str(), v["B"].c_str(), number(v, "Length"), o, n);
-         });
-     }},
-    {"vek_Calc_SubstractDecToDec",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Calc_SubstractDecToDec)(v["In"].c_str(), v["B"].c_str(), number(v, "Length"), o, n);
-         });
-     }},
-    {"vek_Calc_LuhnKey",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) { return VEK(vek_Calc_LuhnKey)(v["In"].c_str(), o, n); });
-     }},
-}};
 
 static const vek::test::TextSamples kSamples{{
     {"vek_Conv_HexaToDec", [](char* o, int n) { return VEK(vek_Conv_HexaToDec)("FFFF", 0, o, n); }, "65535"},

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringDec.h"
 #include "types/C_StringEvenHexa.h"
@@ -117,74 +116,6 @@ TEST(StringEvenHexa, DigitFromValueGivesTwoDigits) {
 }
 
 // ---- The exports: results, every status code, the order of the checks ----
-
-using vek::test::Outcome;
-using vek::test::text_or_null;
-using vek::test::Vector;
-
-// A comparison: the order it stores on success; on failure *result untouched.
-Outcome compare(short(VEK_CALL* fn)(const char*, const char*, int*), const Vector& v) {
-    int order = 7;
-    const short r = fn(text_or_null(v, "In"), text_or_null(v, "B"), &order);
-    const short status = VEK_STATUS();
-    if (r == 0) {
-        EXPECT_EQ(order, 7) << "written on failure";
-    }
-    return {r, status, r != 0 ? std::to_string(order) : ""};
-}
-
-// Text into a byte block of `Room` bytes filled with EE: on success the bytes up
-// to the count and the 0 byte after them, as hexadecimal text, the rest of the
-// block untouched; on failure neither the block nor the count written.
-Outcome into_bytes(short(VEK_CALL* fn)(const char*, unsigned char*, int*), const Vector& v) {
-    std::vector<unsigned char> block(v.has("Room") ? static_cast<std::size_t>(v.integer("Room")) : 16, 0xEE);
-    int count = -7;
-    const short r = fn(text_or_null(v, "In"), block.data(), &count);
-    const short status = VEK_STATUS();
-    if (r == 0) {
-        EXPECT_EQ(count, -7) << "count written on failure";
-        EXPECT_EQ(block, std::vector<unsigned char>(block.size(), 0xEE)) << "block written on failure";
-        return {r, status, ""};
-    }
-    const std::size_t written = static_cast<std::size_t>(count) + 1;
-    std::string text;
-    for (std::size_t i = 0; i < written && i < block.size(); ++i) text += hex_of(block[i] | 0x100).substr(1);
-    for (std::size_t i = written; i < block.size(); ++i) EXPECT_EQ(block[i], 0xEE) << "written past the 0 byte at " << i;
-    return {r, status, text};
-}
-
-// Each export run on one case of hexa.vec.
-const vek::test::VectorRunners kRunners{{
-    {"vek_Conv_DecToHexa",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_DecToHexa)(v["In"].c_str(), v.integer("Length"), o, n); });
-     }},
-    {"vek_Conv_CharToHexa",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) { return VEK(vek_Conv_CharToHexa)(v["In"].c_str(), o, n); });
-     }},
-    {"vek_Conv_BinToHexa",
-     [](const Vector& v) {
-         return call_text(
-             [&](char* o, int n) { return VEK(vek_Conv_BinToHexa)(v["In"].c_str(), v.integer("Length"), o, n); });
-     }},
-    {"vek_Conv_ExtractBinFromHexa",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Conv_ExtractBinFromHexa)(v["In"].c_str(), v.integer("Position"), v.integer("Length"), o, n);
-         });
-     }},
-    {"vek_Veri_IsHexa",
-     [](const Vector& v) {
-         const short r = VEK(vek_Veri_IsHexa)(text_or_null(v, "In"));
-         return Outcome{r, VEK_STATUS(), r != 0 ? "true" : ""};
-     }},
-    {"vek_Comp_HexaToHexa", [](const Vector& v) { return compare(VEK(vek_Comp_HexaToHexa), v); }},
-    {"vek_Comp_HexaToDec", [](const Vector& v) { return compare(VEK(vek_Comp_HexaToDec), v); }},
-    {"vek_Conv_HexaToArrayChar", [](const Vector& v) { return into_bytes(VEK(vek_Conv_HexaToArrayChar), v); }},
-    {"vek_Conv_BinToArrayChar", [](const Vector& v) { return into_bytes(VEK(vek_Conv_BinToArrayChar), v); }},
-}};
 
 // A null output buffer cannot be written: -99, not a crash; a size below 1 is
 // still -50 first.

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "support/texts.h"
 #include "types/C_StringDec.h"
 #include "types/C_StringHexa.h"
@@ -323,45 +322,6 @@ TEST(HexaArith, LongChecksumAgainstGmp) {
 #endif  // VEK_HAVE_GMP
 
 // ---- The exports ----
-
-using vek::test::text_or_null;
-using vek::test::Vector;
-
-using Operands = short(VEK_CALL*)(const char*, const char*, int, char*, int);
-using Single = short(VEK_CALL*)(const char*, int, char*, int);
-
-vek::test::Outcome operands(Operands fn, const Vector& v) {
-    return call_text([&](char* o, int n) {
-        return fn(text_or_null(v, "In"), text_or_null(v, "B"), v.integer("Length"), o, n);
-    });
-}
-
-vek::test::Outcome single(Single fn, const Vector& v, const char* number) {
-    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), v.integer(number), o, n); });
-}
-
-// Each export run on one case of hexarith.vec.
-const vek::test::VectorRunners kRunners{{
-    {"vek_Calc_AddHexaToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AddHexaToHexa), v); }},
-    {"vek_Calc_SubstractHexaToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_SubstractHexaToHexa), v); }},
-    {"vek_Calc_AddDecToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AddDecToHexa), v); }},
-    {"vek_Calc_SubstractDecToHexa", [](const Vector& v) { return operands(VEK(vek_Calc_SubstractDecToHexa), v); }},
-    {"vek_Calc_XorHexa", [](const Vector& v) { return operands(VEK(vek_Calc_XorHexa), v); }},
-    {"vek_Calc_AndHexa", [](const Vector& v) { return operands(VEK(vek_Calc_AndHexa), v); }},
-    {"vek_Calc_OrHexa", [](const Vector& v) { return operands(VEK(vek_Calc_OrHexa), v); }},
-    {"vek_Calc_ComplementHexa", [](const Vector& v) { return single(VEK(vek_Calc_ComplementHexa), v, "Length"); }},
-    {"vek_Calc_ChecksumHexa", [](const Vector& v) { return single(VEK(vek_Calc_ChecksumHexa), v, "Block"); }},
-    {"vek_Calc_CountBits",
-     [](const Vector& v) {
-         int count = 77;
-         const short r = VEK(vek_Calc_CountBits)(text_or_null(v, "In"), static_cast<short>(v.integer("Mode")), &count);
-         const short status = VEK_STATUS();
-         if (r == 0) {
-             EXPECT_EQ(count, 77) << "written on failure";
-         }
-         return vek::test::Outcome{r, status, r != 0 ? std::to_string(count) : ""};
-     }},
-}};
 
 // A null count pointer cannot be written: -99, not a crash.
 TEST(HexaArith, CountBitsWithoutAPlaceForTheCount) {

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "support/texts.h"
 #include "types/C_StringBin.h"
 #include "types/C_StringHexa.h"
@@ -201,44 +200,6 @@ TEST(HexaTransform, LongShiftsAndStepsAgainstGmp) {
 #endif  // VEK_HAVE_GMP
 
 // ---- The exports ----
-
-using vek::test::text_or_null;
-using vek::test::Vector;
-
-using Text = short(VEK_CALL*)(const char*, char*, int);
-using Sized = short(VEK_CALL*)(const char*, int, char*, int);
-using Shift = short(VEK_CALL*)(const char*, short, char*, int);
-
-vek::test::Outcome text(Text fn, const Vector& v) {
-    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), o, n); });
-}
-
-vek::test::Outcome sized(Sized fn, const Vector& v) {
-    return call_text([&](char* o, int n) { return fn(text_or_null(v, "In"), v.integer("Length"), o, n); });
-}
-
-vek::test::Outcome shift(Shift fn, const Vector& v) {
-    return call_text(
-        [&](char* o, int n) { return fn(text_or_null(v, "In"), static_cast<short>(v.integer("Count")), o, n); });
-}
-
-// Each export run on one case of hexatransform.vec.
-const vek::test::VectorRunners kRunners{{
-    {"vek_Tran_SwapHexa", [](const Vector& v) { return text(VEK(vek_Tran_SwapHexa), v); }},
-    {"vek_Tran_SwapHexaByte", [](const Vector& v) { return text(VEK(vek_Tran_SwapHexaByte), v); }},
-    {"vek_Tran_SwapBitInHexa", [](const Vector& v) { return text(VEK(vek_Tran_SwapBitInHexa), v); }},
-    {"vek_Tran_IncreaseHexa", [](const Vector& v) { return sized(VEK(vek_Tran_IncreaseHexa), v); }},
-    {"vek_Tran_DecreaseHexa", [](const Vector& v) { return sized(VEK(vek_Tran_DecreaseHexa), v); }},
-    {"vek_Tran_SetBinInHexa",
-     [](const Vector& v) {
-         return call_text([&](char* o, int n) {
-             return VEK(vek_Tran_SetBinInHexa)(text_or_null(v, "In"), v.integer("Position"), text_or_null(v, "B"), o,
-                                               n);
-         });
-     }},
-    {"vek_Tran_ShiftBitLeft", [](const Vector& v) { return shift(VEK(vek_Tran_ShiftBitLeft), v); }},
-    {"vek_Tran_ShiftBitRight", [](const Vector& v) { return shift(VEK(vek_Tran_ShiftBitRight), v); }},
-}};
 
 const vek::test::TextSamples kSamples{{
     {"vek_Tran_SwapHexa", [](char* o, int n) { return VEK(vek_Tran_SwapHexa)("1234", o, n); }, "2143"},

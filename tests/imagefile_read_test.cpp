@@ -1,6 +1,6 @@
-// Image files read and searched: every reading export on the fixtures of
-// tests/data/images/ (tests/data/imagefile.vec), searches in encrypted files
-// against published DES answers, and files beyond 2 GiB.
+// Image files read and searched, beyond the cases of tests/data/imagefile.vec
+// that the one runner runs on the fixtures of tests/data/images/: searches in
+// encrypted files against published DES answers, and files beyond 2 GiB.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "support/temp_dir.h"
 #include "support/vectors.h"
 
@@ -26,54 +25,6 @@ using vek::test::write_file;
 constexpr int kLarge = 300000;
 
 std::string fixture(const std::string& name) { return std::string(VEK_TEST_DATA) + "/images/" + name; }
-
-using Search = short(VEK_CALL*)(const char*, short, int, const char*, const char*, char*, int);
-
-Search search_export(const std::string& section) {
-    if (section == "vek_File_ExtractImageByHexaField") return VEK(vek_File_ExtractImageByHexaField);
-    if (section == "vek_File_ExtractImageByDecField") return VEK(vek_File_ExtractImageByDecField);
-    if (section == "vek_File_ExtractImageBySwapHexaField") return VEK(vek_File_ExtractImageBySwapHexaField);
-    if (section == "vek_File_ExtractImageBySwapDecField") return VEK(vek_File_ExtractImageBySwapDecField);
-    return VEK(vek_File_ExtractImageByFieldWithNonSeqSearch);
-}
-
-class ImageFileVectors : public ::testing::TestWithParam<Vector> {};
-
-TEST_P(ImageFileVectors, AsACallerSeesThem) {
-    const Vector& v = GetParam();
-    const std::string path = fixture(v["File"]);
-    const auto hasHeader = static_cast<short>(v.integer("HasHeader"));
-    const int size = v.has("OutSize") ? v.integer("OutSize") : kLarge;
-    Outcome got{};
-    if (v.section == "vek_File_ExtractImageByIndex") {
-        const int index = v.integer("Index");
-        got = call_text([&](char* o, int n) { return VEK(vek_File_ExtractImageByIndex)(path.c_str(), index, hasHeader, o, n); },
-                        size);
-    } else if (v.section == "vek_File_ExtractImageByFieldNonSeqGetNb") {
-        const int unwritten = -12345;
-        int count = unwritten;
-        got = call_text(
-            [&](char* o, int n) {
-                return VEK(vek_File_ExtractImageByFieldNonSeqGetNb)(path.c_str(), hasHeader, v.integer("Position"),
-                                                                    v["Value"].c_str(), v["Key"].c_str(), o, n, &count);
-            },
-            size);
-        if (v["Count"] == "unwritten")
-            EXPECT_EQ(count, unwritten);
-        else
-            EXPECT_EQ(count, v.integer("Count"));
-    } else {
-        const Search fn = search_export(v.section);
-        got = call_text(
-            [&](char* o, int n) {
-                return fn(path.c_str(), hasHeader, v.integer("Position"), v["Value"].c_str(), v["Key"].c_str(), o, n);
-            },
-            size);
-    }
-    vek::test::expect_vector_outcome(got, v);
-}
-
-INSTANTIATE_TEST_SUITE_P(ImageFile, ImageFileVectors, ::testing::ValuesIn(load_vectors("imagefile.vec")));
 
 // A null pointer for the count cannot be written: an internal failure, not a crash.
 TEST(ImageFileCount, NullCountIsRefused) {
@@ -96,8 +47,8 @@ struct Pair final {
 
 std::vector<Pair> published_pairs() {
     std::vector<Pair> pairs;
-    for (const Vector& v : load_vectors("des.vec", "VariablePlaintext"))
-        if (v["Key"] == "0101010101010101") pairs.push_back({v["Plain"], v["Cipher"]});
+    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
+        if (v["key"] == "0101010101010101") pairs.push_back({v["image"], v["Out"]});
     return pairs;
 }
 

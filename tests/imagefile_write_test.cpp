@@ -154,12 +154,12 @@ struct Batch final {
 
 Batch published_batch(const std::string& headerLine) {
     std::vector<Vector> pairs;
-    for (const Vector& v : load_vectors("des.vec", "VariablePlaintext"))
-        if (v["Key"] == "0101010101010101") pairs.push_back(v);
+    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
+        if (v["key"] == "0101010101010101") pairs.push_back(v);
     Batch b{headerLine.empty() ? "" : headerLine + "\r\n", headerLine.empty() ? "" : headerLine + "\r\n"};
     for (std::size_t i = 0; i + 1 < pairs.size() && i < 16; i += 2) {
-        b.plain += pairs[i]["Plain"] + pairs[i + 1]["Plain"] + "\r\n";
-        b.encrypted += pairs[i]["Cipher"] + pairs[i + 1]["Cipher"] + "\r\n";
+        b.plain += pairs[i]["image"] + pairs[i + 1]["image"] + "\r\n";
+        b.encrypted += pairs[i]["Out"] + pairs[i + 1]["Out"] + "\r\n";
     }
     return b;
 }

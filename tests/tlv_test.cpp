@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "support/api.h"
-#include "support/expect_vector.h"
 #include "support/texts.h"
 #include "types/C_StringHexa.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace {
 
@@ -297,15 +296,6 @@ vek::test::Outcome extract(const char* t1, const char* t2, const char* t3, const
     return vek::test::call_text(
         [&](char* o, int n) { return VEK(vek_Tran_ExtractTLV)(t1, t2, t3, data.c_str(), o, n); }, size);
 }
-
-// The export run on one case of tlv.vec.
-const vek::test::VectorRunners kRunners{{
-    {"vek_Tran_ExtractTLV",
-     [](const vek::test::Vector& v) {
-         using vek::test::text_or_null;
-         return extract(text_or_null(v, "Tag1"), text_or_null(v, "Tag2"), text_or_null(v, "Tag3"), v["Data"]);
-     }},
-}};
 
 TEST(ExtractTlvCalls, TooLongTagsAndNullData) {
     const std::string longTag(60001, 'z');  // too long is told before the digits

@@ -1,12 +1,12 @@
 // BER-TLV extraction on a hexadecimal string; the reading itself is the
-// engine in types/Tlv.cpp.
+// engine in types/tlv.cpp.
 #include <new>
 #include <string>
 #include <utility>
 
 #include "types/xRuntimeError.h"
 #include "types/C_StringHexa.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 namespace {
 

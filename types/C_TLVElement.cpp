@@ -4,7 +4,7 @@
 #include <new>
 
 #include "types/C_StringType.h"
-#include "types/Tlv.h"
+#include "types/tlv.h"
 #include "types/hexa_codec.h"
 #include "types/xRuntimeError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // One BER-TLV element built from its tag and its value: the tag as given, the
-// length in its shortest definite form (types/Tlv.h, WriteLength: 1 byte below
+// length in its shortest definite form (types/tlv.h, WriteLength: 1 byte below
 // 128, then 81 xx, 82 xx yy, 83 xx yy zz) and the value, all as upper-case
 // hexadecimal text. What it builds reads back through the TLV extraction
 // (C_StringHexa::ExtractTLV) for the tags that accepts.

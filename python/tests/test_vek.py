@@ -13,6 +13,9 @@ import pytest
 import vek
 from vek import _api
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "..", "scripts"))
+import vekapi  # noqa: E402  the one parse of include/vek.h
+
 # FIPS 46 worked example: DES key 133457799BBCDFF1 on 0123456789ABCDEF.
 DES_KEY, DES_PLAIN, DES_CIPHER = "133457799BBCDFF1", "0123456789ABCDEF", "85E813540F0AB405"
 
@@ -195,16 +198,24 @@ def test_random_values():
 
 def test_frame():
     assert vek.Version() == 13
+    assert vek.__version__.split(".")[0] == "13"
     with pytest.raises(vek.VekError):
         vek.Veri_IsHexa("")
     assert vek.LastStatus() == -1
 
 
+def test_common_status_codes():
+    assert (vek.STATUS_OK, vek.STATUS_BUFFER_TOO_SMALL, vek.STATUS_INTERNAL) == (0, -50, -99)
+    assert vek.message("Conv_HexaToDec", vek.STATUS_INTERNAL) == "internal failure"
+    assert "blockMode" in vek.message("Tran_CalDES_Fast", vek.STATUS_INTERNAL)  # a meaning of its own
+    with pytest.raises(vek.VekError) as caught:
+        vek.Tran_CalDES_Fast("0123456789ABCDEF", 1, 1)
+    assert caught.value.status == vek.STATUS_INTERNAL and "blockMode" in caught.value.message
+
+
 def test_every_export_is_reached():
-    """The export table, the generated table and the cases above name the same functions."""
-    table = os.path.join(os.path.dirname(__file__), "..", "..", "frame", "exports")
-    with open(table) as f:
-        exported = {line.strip()[4:] for line in f if line.strip() and not line.startswith("#")}
+    """The header, the generated table and the cases above name the same functions."""
+    exported = {f.short_name for f in vekapi.read()}
     assert exported == {f["name"] for f in _api.FUNCTIONS}
     source = open(__file__).read()
     assert {name for name in exported if f"vek.{name}(" not in source and f'("{name}"' not in source} == set()
@@ -383,16 +394,16 @@ def describe_cases():
     cases that fix the room or ask for the count alone are the C call's business."""
     folder = os.path.join(os.path.dirname(__file__), "..", "..", "tests", "data", "dc9")
     cases = []
-    for block in open(os.path.join(folder, "describe.vec")).read().split("[describe]")[1:]:
+    for block in open(os.path.join(folder, "describe.vec")).read().split("[vek_File_DC9InitDescription]")[1:]:
         fields = dict(line.split(" = ", 1) if " = " in line else (line.rstrip(" ="), "")
                       for line in block.strip().splitlines() if not line.startswith("#"))
         status = int(fields["Status"]) if "Status" in fields else None
-        if "Description" in fields or status == -3:
+        if "description" in fields or status == -3:
             continue
-        entries = [tuple(map(int, e.split())) for e in fields.get("Entries", "").split(", ") if e]
+        entries = [tuple(map(int, e.split())) for e in fields.get("Description", "").split(", ") if e]
         firs = [vek.FIR(*e) for e in entries if e != (-7,) * 4]
-        cases.append((os.path.join(folder, fields["File"]), bytes.fromhex(fields["Marker"]),
-                      int(fields["RecordSize"]), status, firs))
+        cases.append((fields["fileName"].replace("{data}/dc9", folder), bytes.fromhex(fields["endMarker"]),
+                      int(fields["recordSize"]), status, firs))
     return cases
 
 

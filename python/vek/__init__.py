@@ -16,7 +16,8 @@ only the text before it).
 
 The library is loaded at the first call: from load(path), else the file named
 by the environment variable VEK_LIBRARY, else libvek.so (VEK.dll on Windows)
-next to this package, else the system's library path.
+in this package's folder (pip install ./python builds it and puts it there),
+else the system's library path.
 """
 import ctypes
 import ctypes.util
@@ -29,19 +30,23 @@ from typing import NamedTuple
 
 from . import _api
 
-__all__ = ["VekError", "FIR", "Library", "load", "library", "message"] + [f["name"] for f in _api.FUNCTIONS]
+__all__ = (["VekError", "FIR", "Library", "load", "library", "message"] + list(_api.CONSTANTS)
+           + [f["name"] for f in _api.FUNCTIONS])
+__version__ = _api.VERSION
+# The status codes that mean the same in every function, as vek.h names them
+# (without its VEK_ prefix): STATUS_OK, STATUS_BUFFER_TOO_SMALL, STATUS_INTERNAL.
+globals().update(_api.CONSTANTS)
 
 _WINDOWS = sys.platform == "win32"
 _FILE_NAME = "VEK.dll" if _WINDOWS else "libvek.so"
 # Output buffers start at this size and grow four times over while a call
-# fails with -50, up to the largest size.
+# fails with STATUS_BUFFER_TOO_SMALL (-50), up to the largest size.
 _FIRST_SIZE = 1024
 _LARGEST_SIZE = 1 << 28
-_TOO_SMALL = -50
 
 
 class VekError(Exception):
-    """A call that failed: the function (without "vek_"), its status code and the catalogue's message.
+    """A call that failed: the function (without "vek_"), its status code and its message from vek.h.
 
     count is the number a function that writes its count also when it fails
     left there (File_ExtractImageByFieldNonSeqGetNb: the matching records, with
@@ -69,7 +74,7 @@ class _FIRDescription(ctypes.Structure):
 
 
 def message(function, status):
-    """The catalogue's message for a status code of a function."""
+    """The message vek.h gives a status code of a function."""
     return _api.MESSAGES.get((function, status), _api.COMMON_MESSAGES.get(status, ""))
 
 
@@ -282,7 +287,7 @@ class Library:
         while True:
             result = fn(*call.arguments())
             status = self._dll.vek_LastStatus()
-            if result != 0 or status != _TOO_SMALL or call.size >= _LARGEST_SIZE:
+            if result != 0 or status != STATUS_BUFFER_TOO_SMALL or call.size >= _LARGEST_SIZE:
                 break
             call.size *= 4
         if result == 0:

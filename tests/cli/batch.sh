@@ -5,7 +5,7 @@ nl='
 # is reported with its number, and the lines after it still run. LF or CR LF,
 # and a last line without LF.
 expect_input '00FF\n1000\r\nZZ\n\nFFFFFFFFFFFFFFFF' 1 "255${nl}4096${nl}${nl}${nl}18446744073709551615" \
-    "line 3: status -1: the hexadecimal text is empty" -- --each Conv_HexaToDec - 0
+    "line 3: status -1: hexa empty or holding a character other than" -- --each Conv_HexaToDec - 0
 expect_input '00FF\nZZ\n1' 1 "255${nl}${nl}1" "line 2: status -1" -- --each Conv_HexaToDec - 0
 expect_input '' 0 "" "" -- --each Conv_HexaToDec - 0
 expect_input '\n' 1 "" "line 1: status -1" -- --each Conv_HexaToDec - 0

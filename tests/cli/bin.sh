@@ -18,6 +18,6 @@ expect 0 11 -- Calc_ORBinary 1x 01
 expect 0 10 -- Calc_ANDBinary 1x 11
 expect 1 "" -- Calc_XORBinary 1100 101
 expect 2 "" -- Calc_ORBinary 1100
-"$vek" Calc_XORBinary 1100 101 2>&1 | grep -q 'status -2: the two texts differ in length' \
+"$vek" Calc_XORBinary 1100 101 2>&1 | grep -q 'status -2: a and b of different lengths' \
     || { echo "FAIL: Calc_XORBinary message"; fails=$((fails + 1)); }
 [ "$(printf '1100\n' | "$vek" Calc_ANDBinary - 0110)" = 0100 ] || { echo "FAIL: Calc_ANDBinary from stdin"; fails=$((fails + 1)); }

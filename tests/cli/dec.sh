@@ -14,7 +14,7 @@ expect 0 100000000000000000000000 -- Calc_AddDecToDec 99999999999999999999999 1 
 expect 0 5 -- Calc_SubstractDecToDec 010 005 0
 # B with more digits than A is negative whatever the values (leading zeros count).
 expect 1 "" -- Calc_SubstractDecToDec 10 005 0
-"$vek" Calc_SubstractDecToDec 10 005 0 2>&1 | grep -q 'status -4: the second number has more digits' ||
+"$vek" Calc_SubstractDecToDec 10 005 0 2>&1 | grep -q 'status -4: b has more digits than a' ||
     { echo "FAIL: Calc_SubstractDecToDec more digits message"; fails=$((fails + 1)); }
 "$vek" help Calc_SubstractDecToDec | grep -q '10 minus 005 fails' || { echo "FAIL: help Calc_SubstractDecToDec"; fails=$((fails + 1)); }
 expect 1 "" -- Calc_SubstractDecToDec 5 6 0

@@ -3,12 +3,12 @@
 
 # A 0x00 byte in text from standard input is refused, never cut: exit 2, the
 # argument named with its position, and the byte's offset in the input.
-expect_input '0A\000ZZ' 2 "" "TEXT (argument 1, -) holds a 0x00 byte at offset 2" -- Veri_IsHexa -
+expect_input '0A\000ZZ' 2 "" "text (argument 1, -) holds a 0x00 byte at offset 2" -- Veri_IsHexa -
 expect_input '\000' 2 "" "at offset 0 of standard input" -- Conv_CharToBin -
 expect_input 'AB\000\n' 2 "" "at offset 2" -- Conv_CharToHexa -
 expect_input 'ABC\000' 2 "" "at offset 3" -- Tran_SwapChar -
-expect_input '1\000' 2 "" "B (argument 2, -) holds a 0x00 byte at offset 1" -- Calc_AddDecToDec 5 - 0
-expect_input '4\0001' 2 "" "LENGTH (argument 2, -)" -- Conv_DecToHexa 255 -
+expect_input '1\000' 2 "" "b (argument 2, -) holds a 0x00 byte at offset 1" -- Calc_AddDecToDec 5 - 0
+expect_input '4\0001' 2 "" "resultLength (argument 2, -)" -- Conv_DecToHexa 255 -
 expect_input '0123456789ABCDEF\000' 2 "" "[key] (argument 4, -)" -- Tran_CalDES_Fast 0123456789ABCDEF 1 0 -
 expect_input '41\00042' 2 "" "offset 2" -- Conv_ArrayCharToHexa -
 # The refusal comes before the function runs, whatever the other arguments.

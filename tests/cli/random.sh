@@ -23,7 +23,7 @@ expect 1 "" -- Calc_RndByMinMax FF FF HEXA2 4
 expect 1 "" -- Calc_RndByMinMax "" "" HEXA2 5
 expect 1 "" -- Calc_RndByMinMax "" "" DEC 60001
 expect 2 "" -- Calc_RndByMinMax "" "" DEC
-"$vek" Calc_RndByMinMax A "" HEXA 4 2>&1 | grep -q 'status -7: the minimum and the maximum have different lengths' ||
+"$vek" Calc_RndByMinMax A "" HEXA 4 2>&1 | grep -q 'status -7: minimum and maximum of different lengths' ||
     { echo "FAIL: Calc_RndByMinMax status message"; fails=$((fails + 1)); }
 "$vek" Calc_RndByMinMax AB CD HEXA 4 2>&1 | grep -q 'status -6:' ||
     { echo "FAIL: Calc_RndByMinMax status -6"; fails=$((fails + 1)); }

@@ -1,15 +1,26 @@
 #!/usr/bin/env python3
-"""Checks the status codes of the exports' code tables against the catalogue.
+"""Checks the status codes of every export: as include/vek.h lists them (read
+through scripts/vekapi.py, the parse everything else is written from), and as
+the exports' code tables in frame/exports_*.cpp give them.
 
-Reads every frame/exports_*.cpp: each function defined at namespace scope (the
-exported functions and their helpers), the codes written in its body as rows
-On<...>{-N} (or a named row such as frame::OnBadText{-N}) and as
-frame::fail(-N), and the helpers of the same file that it calls. An exported
-function's codes are its own and those of the helpers it reaches. Each one must
-be a row of frame/catalogue.cpp for that function; -50 and -99 are common to
-every function (frame/catalogue.cpp) and need no row. Fails on a code used but
-not catalogued, on a catalogued code that no row of the function gives, and on
-an exported function the file defines but the export table does not list.
+The header: every function that can fail lists -99 last; -50 is listed by
+exactly the functions that write an output buffer of stated size; the other
+codes are -1 to -7; vek_LastStatus and vek_Version list none.
+
+The code tables: each exports file is read for every function defined at
+namespace scope (the exported functions and their helpers), the codes written
+in its body as rows On<...>{-N} (or a named row such as frame::OnBadText{-N},
+or a named code such as VEK_STATUS_INTERNAL) and as frame::fail(-N), and the
+helpers of the same file it calls; frame/frame.h's helpers (frame::target)
+give the codes written in their own bodies. An exported function gives its own
+codes and those of the helpers it reaches. Fails on:
+  - an exported function the header does not declare, or one it declares that
+    no exports file defines;
+  - a code -1 to -7 given but not listed, or listed but never given;
+  - -50 given explicitly but not listed;
+  - -99 given explicitly where the header lists it as plain "internal failure",
+    or listed with a meaning of its own (an input that leads to it) but given
+    by no explicit row.
 
 Usage: check_codes.py <source root>
 """
@@ -17,12 +28,18 @@ import pathlib
 import re
 import sys
 
-COMMON = {-50, -99}
-ROW = re.compile(r"\bOn\w*(?:<[^{};]*>)?\s*\{\s*(-\d+)\s*\}")
-FAIL = re.compile(r"\bfail\s*\(\s*(-\d+)\s*\)")
-CATALOGUE_ROW = re.compile(r'\{\s*"(vek_\w+)"\s*,\s*(-\d+)\s*,')
+ROOT = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parents[2])
+sys.path.insert(0, str(ROOT / "scripts"))
+import vekapi  # noqa: E402
+
+CODE = r"(-\d+|VEK_STATUS_\w+)"
+ROW = re.compile(r"\bOn\w*(?:<[^{};]*>)?\s*\{\s*" + CODE + r"\s*\}")
+FAIL = re.compile(r"\bfail\s*\(\s*" + CODE + r"\s*\)")
 EXPORT = re.compile(r"VEK_API\s+\w+\s+VEK_CALL\s+(vek_\w+)\s*\(")
 SCOPE_OPENER = re.compile(r'(?:\bnamespace(?:\s+[\w:]+)?(?:\s*=\s*[\w:]+)?|extern\s+"[^"]*")\s*$')
+BUFFER_TOO_SMALL, INTERNAL = vekapi.COMMON_CODES
+OWN = range(-7, 0)
+SIZED = {"out_size", "raw_size"}  # the size of an output buffer the function writes
 
 
 def strip_comments(text):
@@ -63,51 +80,105 @@ def definitions(text):
     return result
 
 
-def main():
-    root = pathlib.Path(sys.argv[1])
-    catalogue = {}
-    for function, code in CATALOGUE_ROW.findall((root / "frame/catalogue.cpp").read_text()):
-        catalogue.setdefault(function, set()).add(int(code))
-    table = set((root / "frame/exports").read_text().split())
+def codes_in(body, named, where, faults):
+    result = set()
+    for code in ROW.findall(body) + FAIL.findall(body):
+        if code.startswith("VEK_STATUS_"):
+            if code not in named:
+                faults.append(f"{where}: {code} is no status code vek.h names")
+                continue
+            result.add(named[code])
+        else:
+            result.add(int(code))
+    return result
 
+
+def header_faults(functions):
     faults = []
-    exports = 0
-    for path in sorted((root / "frame").glob("exports_*.cpp")):
+    for f in functions:
+        codes = [c.code for c in f.codes]
+        if f.kind == "value":
+            if codes:
+                faults.append(f"vek.h: {f.name} leaves no code, yet lists {codes}")
+            continue
+        if not codes or codes[-1] != INTERNAL:
+            faults.append(f"vek.h: {f.name} does not list -99 last")
+        sized = any(p.role in SIZED for p in f.params)
+        if sized and BUFFER_TOO_SMALL not in codes:
+            faults.append(f"vek.h: {f.name} writes an output buffer of stated size, but does not list -50")
+        if not sized and BUFFER_TOO_SMALL in codes:
+            faults.append(f"vek.h: {f.name} lists -50 without an output buffer of stated size")
+        for code in codes:
+            if code not in OWN and code not in vekapi.COMMON_CODES:
+                faults.append(f"vek.h: {f.name} lists {code}: a function's own codes are -1 to -7")
+    return faults
+
+
+def main():
+    try:
+        functions = {f.name: f for f in vekapi.read(ROOT / "include" / "vek.h")}
+        named = vekapi.constants(ROOT / "include" / "vek.h")
+    except vekapi.HeaderError as e:
+        print(f"include/vek.h: {e}")
+        return 1
+    faults = header_faults(functions.values())
+
+    # frame.h's helpers: the codes their own bodies give.
+    framework = {}
+    for name, body in definitions(strip_comments((ROOT / "frame" / "frame.h").read_text())):
+        framework.setdefault(name, set()).update(codes_in(body, named, "frame.h", faults))
+
+    defined = set()
+    for path in sorted((ROOT / "frame").glob("exports_*.cpp")):
         text = strip_comments(path.read_text())
         exported = set(EXPORT.findall(text))
         defs = definitions(text)
         own = {}
         calls = {}
         for name, body in defs:
-            own.setdefault(name, set()).update(int(c) for c in ROW.findall(body) + FAIL.findall(body))
+            own.setdefault(name, set()).update(codes_in(body, named, path.name, faults))
             calls.setdefault(name, set())
         for name, body in defs:
             calls[name] = {other for other in own if other != name and re.search(r"\b" + other + r"\s*[<(]", body)}
+            for helper, codes in framework.items():
+                if codes and re.search(r"\bframe::" + helper + r"\s*[<(]", body):
+                    own[name] |= codes
         for name in sorted(exported):
-            exports += 1
-            if name not in table:
-                faults.append(f"{path.name}: {name} is not in the export table")
-            codes, seen, todo = set(), set(), [name]
+            defined.add(name)
+            f = functions.get(name)
+            if f is None:
+                faults.append(f"{path.name}: {name} is exported, but vek.h does not declare it")
+                continue
+            given, seen, todo = set(), set(), [name]
             while todo:
                 current = todo.pop()
                 if current in seen:
                     continue
                 seen.add(current)
-                codes |= own.get(current, set())
+                given |= own.get(current, set())
                 todo.extend(calls.get(current, ()))
-            listed = catalogue.get(name, set())
-            for code in sorted(codes - COMMON, reverse=True):
-                if code not in listed:
-                    faults.append(f"{path.name}: {name} can leave {code}, which frame/catalogue.cpp does not list for it")
-            for code in sorted(listed - codes, reverse=True):
-                faults.append(f"{path.name}: frame/catalogue.cpp lists {code} for {name}, which no row of its code tables gives")
+            listed = {c.code for c in f.codes}
+            for code in sorted(given, reverse=True):
+                if code in OWN and code not in listed:
+                    faults.append(f"{path.name}: {name} can leave {code}, which vek.h does not list for it")
+            for code in sorted(listed, reverse=True):
+                if code in OWN and code not in given:
+                    faults.append(f"{path.name}: vek.h lists {code} for {name}, which no row of its code tables gives")
+            if BUFFER_TOO_SMALL in given and BUFFER_TOO_SMALL not in listed:
+                faults.append(f"{path.name}: {name} gives -50 in a row, which vek.h does not list for it")
+            internal = f.code(INTERNAL)
+            if INTERNAL in given and (internal is None or internal.plain):
+                faults.append(f"{path.name}: {name} gives -99 in a row, but vek.h lists no meaning of its own for it")
+            if internal is not None and not internal.plain and INTERNAL not in given:
+                faults.append(f"{path.name}: vek.h gives -99 of {name} a meaning of its own ({internal.text}), "
+                              "but no row gives -99")
+    for name in sorted(set(functions) - defined):
+        faults.append(f"vek.h: {name} is declared, but no frame/exports_*.cpp defines it")
+
     for fault in faults:
         print(fault)
-    if exports == 0:
-        print("no exported function found")
-        return 1
-    print(f"{exports} exported functions checked, {len(faults)} faults")
-    return 1 if faults else 0
+    print(f"{len(defined)} exported functions checked, {len(faults)} faults")
+    return 1 if faults or not defined else 0
 
 
 if __name__ == "__main__":

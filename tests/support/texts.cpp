@@ -29,4 +29,14 @@ std::vector<std::uint8_t> bytes_of(const std::string& hex) {
     return out;
 }
 
+std::string hexa_of(const std::uint8_t* bytes, std::size_t count) {
+    static const char* const kDigits = "0123456789ABCDEF";
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += kDigits[bytes[i] >> 4];
+        text += kDigits[bytes[i] & 0xF];
+    }
+    return text;
+}
+
 }  // namespace vek::test

@@ -28,4 +28,7 @@ std::string random_bits(std::mt19937_64& rng, std::size_t n);
 // The bytes of hexadecimal text, two digits a byte (an odd last digit is dropped).
 std::vector<std::uint8_t> bytes_of(const std::string& hex);
 
+// Bytes as upper-case hexadecimal text, two digits a byte.
+std::string hexa_of(const std::uint8_t* bytes, std::size_t count);
+
 }  // namespace vek::test

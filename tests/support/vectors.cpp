@@ -12,6 +12,7 @@ const std::string& Vector::operator[](const std::string& key) const {
 }
 
 std::string decode_value(const std::string& value) {
+    static const std::string kData = "{data}";
     std::string text;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
@@ -21,6 +22,9 @@ std::string decode_value(const std::string& value) {
         } else if (c == '\\' && i + 3 < value.size() && value[i + 1] == 'x') {
             text += static_cast<char>(std::stoi(value.substr(i + 2, 2), nullptr, 16));
             i += 3;
+        } else if (value.compare(i, kData.size(), kData) == 0) {
+            text += VEK_TEST_DATA;
+            i += kData.size() - 1;
         } else if (c == '{') {
             const std::size_t star = value.find('*', i);
             const std::size_t end = value.find('}', i);

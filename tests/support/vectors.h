@@ -3,20 +3,19 @@
 //
 //   # comment
 //   [vek_Conv_HexaToDec]
-//   In = 1F
-//   Length = 0
+//   hexa = 1F
+//   resultLength = 0
 //   Out = 31
 //
-// A blank line ends a case; a [section] names the cases after it (in the files
-// of the one runner, support/expect_vector.h, the exported function they call). Values are taken as written after "= " (so an empty
-// value is the empty text), with three notations for what a line cannot show:
+// A blank line ends a case; a [section] names the cases after it (the exported
+// function they call, for the one runner of support/expect_vector.h, which also
+// tells what their fields mean). Values are taken as written after "= " (so an
+// empty value is the empty text), with notations for what a line cannot show:
 //
 //   \xHH      the byte HH (\x20 for a space at either end of a value)
 //   \\        one backslash
 //   {N*TEXT}  TEXT written N times: {60001*A}, 1{15000*0}, {30000*5A}
-//
-// A runner may read a text field that a case leaves out as a null pointer
-// (text_or_null) and a number field left out as 0 (number).
+//   {data}    the folder of the vector files, tests/data: {data}/images/empty.img
 
 #include <map>
 #include <ostream>

@@ -117,24 +117,30 @@ def main():
     vec = []
     extract = []
 
+    # The cases are written for the tests' one runner: fields named as the
+    # parameters of vek.h, expectations capitalized (tests/support/expect_vector.h).
     def describe_case(name, marker, size, room, status=None, fir_count=None, entries=None, null=False, note=""):
         lines = ["# " + note] if note else []
-        lines += ["[describe]", "File = " + name, "Marker = " + marker.hex().upper(), "RecordSize = %d" % size]
-        lines += ["Room = %d" % room]
+        lines += ["[vek_File_DC9InitDescription]", "fileName = {data}/dc9/" + name,
+                  "endMarker = " + marker.hex().upper(), "recordSize = %d" % size, "firCount = %d" % room]
         if null:
-            lines.append("Description = null")
+            lines.append("description = null")
         if status is not None:
             lines.append("Status = %d" % status)
         lines.append("FirCount = %d" % fir_count)
         if entries is not None:
-            lines.append("Entries = " + entries_text(entries))
+            lines.append("Description = " + entries_text(entries))
         vec.append("\n".join(lines))
 
     def extract_case(section, name, entries, fir, arg, out=None, status=None, room=10000, note=""):
         lines = ["# " + note] if note else []
-        lines += ["[%s]" % section, "File = " + name, "Entries = " + entries_text(entries), "Fir = %d" % fir]
-        lines.append(("Index = %d" if section == "by_index" else "Key = %s") % arg)
-        lines.append("Room = %d" % room)
+        lines += ["[vek_File_DC9ExtractImageBy%s]" % ("Index" if section == "by_index" else "SearchKey"),
+                  "fileName = {data}/dc9/" + name, "description = " + entries_text(entries), "fir = %d" % fir]
+        if section == "by_index":
+            lines.append("recordIndex = %d" % arg)
+        else:
+            lines += ["searchKeyCode = %d" % CODE, "searchKey = %s" % arg]
+        lines.append("size = %d" % room)
         if status is not None:
             lines.append("Status = %d" % status)
         else:
@@ -322,13 +328,14 @@ def main():
         with open(os.path.join(HERE, name + ".encrypted"), "wb") as f:
             f.write(crypted(b, True))
     header = "# Written by make_fixtures.py: the expected results, known by construction.\n"
-    header += "# Entries: offset markLength recordCount recordLength, one part after the other;\n"
-    header += "# -7 marks an entry the call must leave as it was.\n\n"
+    header += "# Fields: the parameters of vek.h, Out, Status and the outputs written also on\n"
+    header += "# failure (tests/support/expect_vector.h). A description: offset markLength\n"
+    header += "# recordCount recordLength, one part after the other.\n"
     with open(os.path.join(HERE, "describe.vec"), "w") as f:
-        f.write(header + "\n\n".join(vec) + "\n")
+        f.write(header + "# firCount: the room given; -7 marks an entry the call must leave as it was.\n\n"
+                + "\n\n".join(vec) + "\n")
     with open(os.path.join(HERE, "extract.vec"), "w") as f:
-        f.write(header.replace("; -7 marks an entry the call must leave as it was", "; Out: the bytes in hexadecimal")
-                + "\n\n".join(extract) + "\n")
+        f.write(header + "# size: the room given; Out: the bytes in hexadecimal.\n\n" + "\n\n".join(extract) + "\n")
 
 
 if __name__ == "__main__":

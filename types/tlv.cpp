@@ -1,4 +1,4 @@
-#include "types/Tlv.h"
+#include "types/tlv.h"
 
 #include "types/hexa_codec.h"
 
