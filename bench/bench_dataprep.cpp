@@ -8,6 +8,7 @@
 //   BM_Vek_KeyCheckValue, BM_Vek_MACOneBlock, BM_Vek_DeriveICCMasterKey (A and
 //     B), BM_Vek_CardVerificationValue, each against BM_OpenSSL_...: one call
 //     each, the key schedules computed afresh every call, digits in and out.
+//   BM_Export_...: the same through the exports (vek.h), buffer copy included.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
@@ -22,6 +23,7 @@
 #include "crypto/C_MAC.h"
 #include "crypto/C_TripleDESData.h"
 #include "des_bench_support.h"
+#include "vek.h"
 
 #if VEK_BENCH_OPENSSL
 #include <openssl/evp.h>
@@ -93,6 +95,59 @@ void BM_Vek_CardVerificationValue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Vek_CardVerificationValue);
+
+// The same work through the exports, as a caller pays for it: the frame, the
+// checks and the copy into the caller's buffer.
+void BM_Export_TripleDESData_TwoKeyEcb(benchmark::State& state) {
+    const std::string data = random_digits(60000);
+    std::vector<char> out(60001);
+    for (auto _ : state) {
+        vek_Calc_TripleDESData(kKey2, data.c_str(), 1, 0, nullptr, out.data(), static_cast<int>(out.size()));
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * 30000);
+}
+BENCHMARK(BM_Export_TripleDESData_TwoKeyEcb);
+
+void BM_Export_KeyCheckValue(benchmark::State& state) {
+    char out[8];
+    for (auto _ : state) {
+        vek_Calc_KeyCheckValue(kKey2, 6, out, sizeof out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_Export_KeyCheckValue);
+
+void BM_Export_MACOneBlock(benchmark::State& state) {
+    const auto algorithm = static_cast<short>(state.range(0));
+    char out[17];
+    for (auto _ : state) {
+        vek_Calc_MAC(kKey2, kBlock, algorithm, 1, out, sizeof out);
+        benchmark::DoNotOptimize(out);
+    }
+    state.SetLabel(algorithm == 1 ? "algorithm 1, two-key" : "algorithm 3");
+}
+BENCHMARK(BM_Export_MACOneBlock)->Arg(1)->Arg(3);
+
+void BM_Export_DeriveICCMasterKey(benchmark::State& state) {
+    const char* pan = state.range(0) == 1 ? kPAN16 : kPAN19;
+    char out[33];
+    for (auto _ : state) {
+        vek_Calc_DeriveICCMasterKey(kKey2, pan, "01", 0, out, sizeof out);
+        benchmark::DoNotOptimize(out);
+    }
+    state.SetLabel(state.range(0) == 1 ? "option A" : "option B");
+}
+BENCHMARK(BM_Export_DeriveICCMasterKey)->Arg(1)->Arg(2);
+
+void BM_Export_CardVerificationValue(benchmark::State& state) {
+    char out[4];
+    for (auto _ : state) {
+        vek_Calc_CardVerificationValue(kKey2, kPAN16, "8701", "101", out, sizeof out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_Export_CardVerificationValue);
 
 #if VEK_BENCH_OPENSSL
 
