@@ -20,10 +20,7 @@
 #include <random>
 #endif
 
-namespace {
-
-// Fills `bytes` from the operating system's random source; false when it cannot.
-bool system_random(unsigned char* bytes, std::size_t count) noexcept {
+bool C_RandomGenerator::SystemRandom(unsigned char* bytes, std::size_t count) noexcept {
 #if defined(_WIN32)
     return RtlGenRandom(bytes, static_cast<ULONG>(count)) != FALSE;
 #elif defined(__linux__)
@@ -47,6 +44,8 @@ bool system_random(unsigned char* bytes, std::size_t count) noexcept {
     }
 #endif
 }
+
+namespace {
 
 std::uint64_t from_bytes(const C_DES::Byte b[8]) noexcept {
     std::uint64_t x = 0;
@@ -86,7 +85,7 @@ void C_RandomGenerator::InitRandomGenerator() {
     if (m_initialised) return;
     // V: the seed, from the system rather than from the clock.
     unsigned char seed[8];
-    if (!system_random(seed, sizeof seed)) throw xRuntimeError{};
+    if (!SystemRandom(seed, sizeof seed)) throw xRuntimeError{};
     const C_StringHexa key(kKey, C_StringType::kHexadecimal);
     // I := E(K, DT), which also leaves K in the engine.
     C_Image i(date_time());

@@ -38,6 +38,11 @@ public:
     // The next `count` output blocks in order, with K loaded once for all of them.
     void NextRandomBlocks(std::uint64_t* blocks, std::size_t count) noexcept;
 
+    // Fills `bytes` from the operating system's random source, the one that seeds
+    // V; false when the system gives none. Touches neither the generator nor
+    // the DES engine, so it needs no C_EngineLock.
+    static bool SystemRandom(unsigned char* bytes, std::size_t count) noexcept;
+
     // For inspection: whether the generator is set up, and how many blocks it has
     // given since.
     bool IsInitialised() const noexcept { return m_initialised; }

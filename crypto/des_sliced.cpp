@@ -117,13 +117,21 @@ const char* variant_name(Variant v) noexcept {
     return "table";
 }
 
-std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
+std::size_t sliced_hexa_blocks(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
     if (variant() == Variant::Table) return blocks;
-    return kernel_of(variant())(encrypt, masks, text, blocks);
+    return kernel_of(variant())(passes, text, blocks);
 }
 
-std::size_t kernel_portable(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
-    return run_lanes<Lane64>(encrypt, masks, text, blocks);
+std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
+    SlicedPasses one;
+    one.count = 1;
+    one.encrypt[0] = encrypt;
+    one.masks[0] = masks;
+    return sliced_hexa_blocks(one, text, blocks);
+}
+
+std::size_t kernel_portable(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
+    return run_lanes<Lane64>(passes, text, blocks);
 }
 
 }  // namespace vek::des

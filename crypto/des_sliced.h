@@ -27,6 +27,19 @@ void slice_key(const std::uint8_t key[8], std::uint64_t masks[kSlicedKeyWords]) 
 inline constexpr std::size_t kSlicedMinBlocks = 16;
 std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
 
+// One to three DES operations on every block in a row, each with its own sliced
+// round keys and direction: Triple-DES encryption is (encrypt, K1), (decrypt,
+// K2), (encrypt, K3). The blocks are decoded and transposed once for all of
+// them, and between two operations the final and the initial permutation cancel
+// out, so each further operation costs only its sixteen rounds.
+struct SlicedPasses {
+    int count = 0;  // 1 to kMaxSlicedPasses
+    bool encrypt[3] = {};
+    const std::uint64_t* masks[3] = {};
+};
+inline constexpr int kMaxSlicedPasses = 3;
+std::size_t sliced_hexa_blocks(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+
 // Table: no bitsliced pass at all, every block on the single-block path (for
 // comparison in benchmarks and tests).
 enum class Variant { Table, Portable, Sse2, Avx2, Avx512 };
@@ -40,10 +53,10 @@ Variant force_variant(Variant wanted) noexcept;
 const char* variant_name(Variant v) noexcept;
 
 // The kernels, one per instruction set, each in its own file built for it.
-using Kernel = std::size_t (*)(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_portable(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_sse2(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_avx2(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_avx512(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+using Kernel = std::size_t (*)(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_portable(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_sse2(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_avx2(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+std::size_t kernel_avx512(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
 
 }  // namespace vek::des

@@ -521,9 +521,26 @@ VEK_SLICED_INLINE void transpose(V* a) noexcept {
 
 // ---- A pass ----
 
-// 64 * N blocks, as 64-bit numbers, in place.
+// Sixteen rounds on the halves (l, r) = (L0, R0), the halves changing roles
+// instead of places, so that afterwards l = L16 and r = R16; decryption takes
+// the round keys last to first.
 template <class V>
-void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
+VEK_SLICED_INLINE void sixteen_rounds(V* l, V* r, bool encrypt, const u64* masks) noexcept {
+    const int step = encrypt ? 48 : -48;
+    const u64* key = encrypt ? masks : masks + std::ptrdiff_t{15} * 48;
+    for (int i = 0; i < 8; ++i) {
+        round(r, l, key);
+        key += step;
+        round(l, r, key);
+        key += step;
+    }
+}
+
+// 64 * N blocks, as 64-bit numbers, in place: one DES operation, or several in
+// a row (Multi). The single operation has a path of its own, so that it runs
+// exactly as fast as before the several were added.
+template <class V, bool Multi>
+void des_pass(const SlicedPasses& passes, u64* blocks) noexcept {
     constexpr std::ptrdiff_t n = V::kElements;
     V a[64];
     for (std::ptrdiff_t k = 0; k < 64; ++k) a[k] = V::load(blocks + n * k);
@@ -534,15 +551,24 @@ void des_pass(bool encrypt, const u64* masks, u64* blocks) noexcept {
         l[i] = a[kIP[i] - 1];
         r[i] = a[kIP[32 + i] - 1];
     }
-    // Sixteen rounds, the halves changing roles instead of places; decryption
-    // takes the round keys last to first.
-    const int step = encrypt ? 48 : -48;
-    const u64* key = encrypt ? masks : masks + std::ptrdiff_t{15} * 48;
-    for (int i = 0; i < 8; ++i) {
-        round(r, l, key);
-        key += step;
-        round(l, r, key);
-        key += step;
+    if constexpr (!Multi) {
+        sixteen_rounds(l, r, passes.encrypt[0], passes.masks[0]);
+    } else {
+        // Between two operations IP^-1 and IP cancel out, leaving the halves
+        // exchanged: the next L0 is R16 and the next R0 is L16, so every
+        // other operation runs its rounds with the halves' roles swapped.
+        for (int p = 0; p < passes.count; ++p) {
+            if (p % 2 == 0)
+                sixteen_rounds(l, r, passes.encrypt[p], passes.masks[p]);
+            else
+                sixteen_rounds(r, l, passes.encrypt[p], passes.masks[p]);
+        }
+        if (passes.count % 2 == 0)
+            for (int i = 0; i < 32; ++i) {
+                const V t = l[i];
+                l[i] = r[i];
+                r[i] = t;
+            }
     }
     // l = L16, r = R16; the output is IP^-1 of R16 L16.
     for (int i = 0; i < 32; ++i) {
@@ -577,26 +603,29 @@ VEK_SLICED_INLINE void encode(const u64* blocks, std::size_t count, char* text) 
 // One pass over `count` (at most 64 * N) blocks of digits in place; the pass's
 // unused blocks are zero.
 template <class V>
-void hexa_pass(bool encrypt, const u64* masks, char* text, std::size_t count) noexcept {
+void hexa_pass(const SlicedPasses& passes, char* text, std::size_t count) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
     alignas(64) u64 blocks[width];
     decode(text, count, blocks);
     if (count < width) std::memset(blocks + count, 0, (width - count) * sizeof(u64));
-    des_pass<V>(encrypt, masks, blocks);
+    if (passes.count == 1)
+        des_pass<V, false>(passes, blocks);
+    else
+        des_pass<V, true>(passes, blocks);
     encode(blocks, count, text);
 }
 
 // Full passes of the widest lane, then the rest in one pass of the narrowest
 // lane it fills by more than half; a rest shorter than kSlicedMinBlocks is left.
 template <class V, class... Narrower>
-std::size_t run_lanes(bool encrypt, const u64* masks, char* text, std::size_t blocks) noexcept {
+std::size_t run_lanes(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
-    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(encrypt, masks, text, width);
+    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(passes, text, width);
     if constexpr (sizeof...(Narrower) > 0) {
-        if (blocks <= width / 2) return run_lanes<Narrower...>(encrypt, masks, text, blocks);
+        if (blocks <= width / 2) return run_lanes<Narrower...>(passes, text, blocks);
     }
     if (blocks < kSlicedMinBlocks) return blocks;
-    hexa_pass<V>(encrypt, masks, text, blocks);
+    hexa_pass<V>(passes, text, blocks);
     return 0;
 }
 

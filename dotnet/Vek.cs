@@ -482,6 +482,51 @@ namespace Vek
                    CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
         public static extern short vek_File_DC9DecryptOrEncryptImageFile(string fileName, short firCount,
             [In] Fir[] description, string outFileName, short mode, string key);
+
+        // Data preparation
+
+        [DllImport(Library, EntryPoint = "vek_Calc_KeyCheckValue", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_KeyCheckValue(string key, int digits, StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Calc_TripleDESData", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_TripleDESData(string key, string data, short mode, short chaining,
+            string iv, StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Calc_MAC", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_MAC(string key, string data, short algorithm, short padding,
+            StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Calc_DeriveICCMasterKey", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_DeriveICCMasterKey(string issuerMasterKey, string pan, string psn,
+            short option, StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Calc_CardVerificationValue",
+            CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_CardVerificationValue(string cvk, string pan, string expiry,
+            string serviceCode, StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Calc_PINBlock", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Calc_PINBlock(short format, string pin, string pan, StringBuilder @out,
+            int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Conv_PINBlockToPIN", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Conv_PINBlockToPIN(short format, string pinBlock, string pan, StringBuilder @out,
+            int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Tran_BuildTLV", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Tran_BuildTLV(string tag, string value, StringBuilder @out, int outSize);
+
+        [DllImport(Library, EntryPoint = "vek_Tran_BuildDGI", CallingConvention = CallingConvention.StdCall,
+                   CharSet = CharSet.Ansi, ExactSpelling = true, BestFitMapping = false, ThrowOnUnmappableChar = true)]
+        public static extern short vek_Tran_BuildDGI(string dgi, string value, StringBuilder @out, int outSize);
     }
 
     /// <summary>The exports as a caller wants them; see the file's head.</summary>
@@ -2567,6 +2612,281 @@ namespace Vek
                 throw Failure("File_DC9DecryptOrEncryptImageFile", Native.vek_LastStatus(), null);
         }
 
+        // Data preparation
+
+        /// <summary>
+        /// The key check value of a DES or Triple-DES key: the first digits of the
+        /// encryption of the block 0000000000000000 under the key. Key
+        /// 0123456789ABCDEFFEDCBA9876543210 with digits 0 gives "08D7B4".
+        /// @param 1 key     16, 32 or 48 hexadecimal digits
+        /// @param 2 digits  the number of digits to write, 1 to 16; 0 for 6
+        /// @param 3 out     receives the check value
+        /// @param 4 outSize size of out in bytes, at least digits + 1 (7 for 0)
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+        ///         -2 key not of 16, 32 or 48 digits;
+        ///         -3 digits below 0 or above 16;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_KeyCheckValue(string key, int digits)
+        {
+            CheckText("Calc_KeyCheckValue", "key", key);
+            return GrowText("Calc_KeyCheckValue", (buf, room) => Native.vek_Calc_KeyCheckValue(key, digits, buf, room),
+                null);
+        }
+
+        /// <summary>
+        /// Encrypts or decrypts data of any number of 8-byte blocks with DES (a key of
+        /// 16 digits) or Triple-DES EDE (32 or 48 digits), in electronic codebook
+        /// (ECB, each block alone) or cipher-block chaining (CBC: each plain block is
+        /// combined by exclusive-or with the previous cipher block, the first with
+        /// iv). Nothing is padded: the data is a whole number of blocks, and the
+        /// result has as many digits as the data.
+        /// @param 1 key      16, 32 or 48 hexadecimal digits
+        /// @param 2 data     hexadecimal text, 16 to 60000 digits, a multiple of 16
+        /// @param 3 mode     1 encrypt, 0 decrypt
+        /// @param 4 chaining 0 ECB, 1 CBC
+        /// @param 5 iv       CBC: the initial chaining value, 16 hexadecimal digits;
+        ///                   ECB: "" or null (any other text is refused)
+        /// @param 6 out      receives the result, as many digits as data
+        /// @param 7 outSize  size of out in bytes, at least the length of data + 1
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+        ///         -2 key not of 16, 32 or 48 digits;
+        ///         -3 data empty or null, holding a character other than '0'-'9', 'A'-'F',
+        ///            or over 60000 digits;
+        ///         -4 data not a multiple of 16 digits;
+        ///         -5 mode or chaining neither 0 nor 1;
+        ///         -6 iv not 16 hexadecimal digits for CBC, or not empty for ECB;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_TripleDESData(string key, string data, short mode, short chaining, string iv)
+        {
+            CheckText("Calc_TripleDESData", "key", key);
+            CheckText("Calc_TripleDESData", "data", data);
+            CheckText("Calc_TripleDESData", "iv", iv);
+            return GrowText("Calc_TripleDESData", (buf, room) => Native.vek_Calc_TripleDESData(key, data, mode,
+                chaining, iv, buf, room), null);
+        }
+
+        /// <summary>
+        /// The ISO/IEC 9797-1 MAC of data, from a zero chaining value:
+        /// algorithm 1 is the CBC-MAC under the key's own cipher (DES for 16 digits,
+        /// Triple-DES for 32 or 48); algorithm 3 (the retail MAC) chains with single
+        /// DES under K1, then deciphers the last block under K2 and enciphers it under
+        /// K1 again (K3 for a key of 48 digits). Padding method 1 appends zero bytes
+        /// up to a whole block (none to data of whole blocks; empty data is one block
+        /// of zeros); method 2 appends 80 and then zero bytes up to a whole block.
+        /// The result is the whole last block; callers keep the leftmost digits they
+        /// need (often 8).
+        /// @param 1 key       16, 32 or 48 hexadecimal digits; 32 or 48 for algorithm 3
+        /// @param 2 data      bytes as hexadecimal text, an even number of digits up to
+        ///                    60000; may be empty or null
+        /// @param 3 algorithm 1 or 3
+        /// @param 4 padding   1 or 2
+        /// @param 5 out       receives the MAC, 16 digits
+        /// @param 6 outSize   size of out in bytes, at least 17
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+        ///         -2 key not of 16, 32 or 48 digits, or of 16 digits for algorithm 3;
+        ///         -3 data holding a character other than '0'-'9', 'A'-'F', an odd number
+        ///            of digits, or over 60000 digits;
+        ///         -4 algorithm neither 1 nor 3;
+        ///         -5 padding neither 1 nor 2;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_MAC(string key, string data, short algorithm, short padding)
+        {
+            CheckText("Calc_MAC", "key", key);
+            CheckText("Calc_MAC", "data", data);
+            return GrowText("Calc_MAC", (buf, room) => Native.vek_Calc_MAC(key, data, algorithm, padding, buf, room),
+                null);
+        }
+
+        /// <summary>
+        /// Derives an ICC master key from an issuer master key (EMV Book 2, Annex A1.4).
+        /// Option A: Y is the rightmost 16 digits of PAN || PAN sequence number, with
+        /// zeros on the left when there are fewer. Option B: PAN || PAN sequence number
+        /// (with a '0' in front when its length is odd) is hashed as packed digits with
+        /// SHA-1; Y is the first 16 digits of the hash decimalised (its digits 0-9 in
+        /// order, then its letters A-F in order as 0-5); for a PAN of 16 digits or
+        /// fewer option B is option A. Then the key is E(IMK, Y) || E(IMK, Y xor
+        /// FFFFFFFFFFFFFFFF) under two-key Triple-DES, with every byte's lowest bit
+        /// set for odd parity.
+        /// @param 1 issuerMasterKey the issuer master key, 32 hexadecimal digits
+        /// @param 2 pan             the PAN, 1 to 19 decimal digits
+        /// @param 3 psn             the PAN sequence number, 2 decimal digits; "" or null for "00"
+        /// @param 4 option          0 option A up to 16 digits of PAN and B above, 1 option A
+        ///                          whatever the PAN's length, 2 option B
+        /// @param 5 out             receives the ICC master key, 32 digits
+        /// @param 6 outSize         size of out in bytes, at least 33
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 issuerMasterKey empty or null, or holding a character other than '0'-'9', 'A'-'F';
+        ///         -2 issuerMasterKey not of 32 digits;
+        ///         -3 pan empty or null, holding a character other than '0'-'9', or over 19 digits;
+        ///         -4 psn neither empty nor 2 decimal digits;
+        ///         -5 option not 0, 1 or 2;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_DeriveICCMasterKey(string issuerMasterKey, string pan, string psn, short option)
+        {
+            CheckText("Calc_DeriveICCMasterKey", "issuerMasterKey", issuerMasterKey);
+            CheckText("Calc_DeriveICCMasterKey", "pan", pan);
+            CheckText("Calc_DeriveICCMasterKey", "psn", psn);
+            return GrowText("Calc_DeriveICCMasterKey",
+                (buf, room) => Native.vek_Calc_DeriveICCMasterKey(issuerMasterKey, pan, psn, option, buf, room), null);
+        }
+
+        /// <summary>
+        /// The card verification value (CVV or CVC on the stripe, iCVV with service
+        /// code 999, CVV2 with service code 000): PAN, expiry and service code written
+        /// as digits and filled with zeros on the right to 32 digits; the first 16
+        /// enciphered with DES under CVK A, combined by exclusive-or with the last 16,
+        /// enciphered with two-key Triple-DES under CVK A and CVK B; the 16 digits
+        /// decimalised (the digits 0-9 in order, then the letters A-F in order as 0-5)
+        /// and the first three kept. The expiry is not checked as a date.
+        /// @param 1 cvk         CVK A then CVK B, 32 hexadecimal digits
+        /// @param 2 pan         the PAN, 1 to 19 decimal digits
+        /// @param 3 expiry      the expiry date as YYMM, 4 decimal digits
+        /// @param 4 serviceCode 3 decimal digits
+        /// @param 5 out         receives the value, 3 digits
+        /// @param 6 outSize     size of out in bytes, at least 4
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 cvk empty or null, or holding a character other than '0'-'9', 'A'-'F';
+        ///         -2 cvk not of 32 digits;
+        ///         -3 pan empty or null, holding a character other than '0'-'9', or over 19 digits;
+        ///         -4 expiry not 4 decimal digits;
+        ///         -5 serviceCode not 3 decimal digits;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_CardVerificationValue(string cvk, string pan, string expiry, string serviceCode)
+        {
+            CheckText("Calc_CardVerificationValue", "cvk", cvk);
+            CheckText("Calc_CardVerificationValue", "pan", pan);
+            CheckText("Calc_CardVerificationValue", "expiry", expiry);
+            CheckText("Calc_CardVerificationValue", "serviceCode", serviceCode);
+            return GrowText("Calc_CardVerificationValue", (buf, room) => Native.vek_Calc_CardVerificationValue(cvk, pan,
+                expiry, serviceCode, buf, room), null);
+        }
+
+        /// <summary>
+        /// A clear ISO 9564-1 PIN block of 16 hexadecimal digits. The PIN field is the
+        /// format digit, the PIN length (one digit, 4 to C), the PIN and a fill up to
+        /// 16 digits: F for format 0, random digits 0-F for format 1, random digits A-F
+        /// for format 3; the random fill comes from the operating system's random
+        /// source (a failure of that source ends the call with -99). Formats 0 and 3
+        /// combine the PIN field by exclusive-or with 0000 and the 12 rightmost PAN
+        /// digits before the check digit; format 1 does not read the PAN. PIN 1234 with
+        /// PAN 4000001234562 in format 0 gives 041234FFFFFFFFFF xor 0000400000123456,
+        /// "041274FFFFEDCBA9".
+        /// @param 1 format  0, 1 or 3
+        /// @param 2 pin     the PIN, 4 to 12 decimal digits
+        /// @param 3 pan     formats 0 and 3: the PAN with its check digit, 13 to 19 decimal
+        ///                  digits; format 1: ignored
+        /// @param 4 out     receives the PIN block, 16 digits
+        /// @param 5 outSize size of out in bytes, at least 17
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 format not 0, 1 or 3;
+        ///         -2 pin not 4 to 12 decimal digits;
+        ///         -3 pan empty or null, holding a character other than '0'-'9', shorter
+        ///            than 13 or over 19 digits (formats 0 and 3);
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Calc_PINBlock(short format, string pin, string pan)
+        {
+            CheckText("Calc_PINBlock", "pin", pin);
+            CheckText("Calc_PINBlock", "pan", pan);
+            return GrowText("Calc_PINBlock", (buf, room) => Native.vek_Calc_PINBlock(format, pin, pan, buf, room),
+                null);
+        }
+
+        /// <summary>
+        /// Reads the PIN back from a clear ISO 9564-1 PIN block of format 0, 1 or 3
+        /// (see vek_Calc_PINBlock()), checking every field of the block.
+        /// @param 1 format   0, 1 or 3
+        /// @param 2 pinBlock the PIN block, 16 hexadecimal digits
+        /// @param 3 pan      formats 0 and 3: the PAN the block was built with, 13 to 19
+        ///                   decimal digits; format 1: ignored
+        /// @param 4 out      receives the PIN, 4 to 12 digits
+        /// @param 5 outSize  size of out in bytes, at least the PIN's length + 1 (13 for any)
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 format not 0, 1 or 3;
+        ///         -2 pinBlock not 16 digits '0'-'9', 'A'-'F';
+        ///         -3 pan empty or null, holding a character other than '0'-'9', shorter
+        ///            than 13 or over 19 digits (formats 0 and 3);
+        ///         -4 not a block of the format: its format digit differs, its PIN
+        ///            length is not 4 to 12, a PIN digit is not decimal, or its fill
+        ///            is one the format does not allow (only F for format 0, only A-F
+        ///            for format 3; format 1 allows any);
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Conv_PINBlockToPIN(short format, string pinBlock, string pan)
+        {
+            CheckText("Conv_PINBlockToPIN", "pinBlock", pinBlock);
+            CheckText("Conv_PINBlockToPIN", "pan", pan);
+            return GrowText("Conv_PINBlockToPIN", (buf, room) => Native.vek_Conv_PINBlockToPIN(format, pinBlock, pan,
+                buf, room), null);
+        }
+
+        /// <summary>
+        /// Builds one BER-TLV element: the tag as given, the length of the value in its
+        /// shortest definite form (one byte below 128, then 81 xx, 82 xxxx, 83 xxxxxx)
+        /// and the value. Tag 5A with value 1234 gives "5A021234". The result reads
+        /// back through vek_Tran_ExtractTLV() for a tag of 2 or 4 digits and a
+        /// non-empty value.
+        /// @param 1 tag     one BER tag of 1 to 4 bytes as 2 to 8 hexadecimal digits: a first
+        ///                  byte whose low five bits are not all set and nothing after it, or
+        ///                  a first byte with them all set followed by bytes with bit 8 set
+        ///                  but the last
+        /// @param 2 value   bytes as hexadecimal text, an even number of digits up to 60000;
+        ///                  may be empty or null
+        /// @param 3 out     receives the element
+        /// @param 4 outSize size of out in bytes
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 tag empty or null, not hexadecimal, or not one well-formed BER tag of 1 to 4 bytes;
+        ///         -2 value holding a character other than '0'-'9', 'A'-'F', an odd number of
+        ///            digits, or over 60000 digits;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Tran_BuildTLV(string tag, string value)
+        {
+            CheckText("Tran_BuildTLV", "tag", tag);
+            CheckText("Tran_BuildTLV", "value", value);
+            return GrowText("Tran_BuildTLV", (buf, room) => Native.vek_Tran_BuildTLV(tag, value, buf, room), null);
+        }
+
+        /// <summary>
+        /// Builds one data grouping (DGI) as the EMV card personalization format
+        /// writes it: the 2-byte DGI, the length of the value in one byte (0 to 254)
+        /// or FF followed by two bytes (255 to 30000), and the value. DGI 0101 with
+        /// value 5A021234 gives "0101045A021234".
+        /// @param 1 dgi     the DGI, 4 hexadecimal digits
+        /// @param 2 value   bytes as hexadecimal text, an even number of digits up to 60000;
+        ///                  may be empty or null
+        /// @param 3 out     receives the data grouping
+        /// @param 4 outSize size of out in bytes
+        /// @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+        ///         -1 dgi not 4 digits '0'-'9', 'A'-'F';
+        ///         -2 value holding a character other than '0'-'9', 'A'-'F', an odd number of
+        ///            digits, or over 60000 digits;
+        ///         -50 out too small for the result;
+        ///         -99 internal failure.
+        /// </summary>
+        public static string Tran_BuildDGI(string dgi, string value)
+        {
+            CheckText("Tran_BuildDGI", "dgi", dgi);
+            CheckText("Tran_BuildDGI", "value", value);
+            return GrowText("Tran_BuildDGI", (buf, room) => Native.vek_Tran_BuildDGI(dgi, value, buf, room), null);
+        }
+
         // The header's texts: each function's codes, and the codes that mean the same in every function.
         static readonly Dictionary<int, string> Common = new Dictionary<int, string>
         {
@@ -3025,6 +3345,59 @@ namespace Vek
             { "File_DC9DecryptOrEncryptImageFile -5", "a record buffer cannot be allocated" },
             { "File_DC9DecryptOrEncryptImageFile -7", "image data of 29 bytes or fewer, or an image's digits not a multiple of 16" },
             { "File_DC9DecryptOrEncryptImageFile -99", "internal failure, or a record without \"#SMC#\" ... \"#END#\", or description NULL" },
+            { "Calc_KeyCheckValue -1", "key empty or null, or holding a character other than '0'-'9', 'A'-'F'" },
+            { "Calc_KeyCheckValue -2", "key not of 16, 32 or 48 digits" },
+            { "Calc_KeyCheckValue -3", "digits below 0 or above 16" },
+            { "Calc_KeyCheckValue -50", "out too small for the result" },
+            { "Calc_KeyCheckValue -99", "internal failure" },
+            { "Calc_TripleDESData -1", "key empty or null, or holding a character other than '0'-'9', 'A'-'F'" },
+            { "Calc_TripleDESData -2", "key not of 16, 32 or 48 digits" },
+            { "Calc_TripleDESData -3", "data empty or null, holding a character other than '0'-'9', 'A'-'F', or over 60000 digits" },
+            { "Calc_TripleDESData -4", "data not a multiple of 16 digits" },
+            { "Calc_TripleDESData -5", "mode or chaining neither 0 nor 1" },
+            { "Calc_TripleDESData -6", "iv not 16 hexadecimal digits for CBC, or not empty for ECB" },
+            { "Calc_TripleDESData -50", "out too small for the result" },
+            { "Calc_TripleDESData -99", "internal failure" },
+            { "Calc_MAC -1", "key empty or null, or holding a character other than '0'-'9', 'A'-'F'" },
+            { "Calc_MAC -2", "key not of 16, 32 or 48 digits, or of 16 digits for algorithm 3" },
+            { "Calc_MAC -3", "data holding a character other than '0'-'9', 'A'-'F', an odd number of digits, or over 60000 digits" },
+            { "Calc_MAC -4", "algorithm neither 1 nor 3" },
+            { "Calc_MAC -5", "padding neither 1 nor 2" },
+            { "Calc_MAC -50", "out too small for the result" },
+            { "Calc_MAC -99", "internal failure" },
+            { "Calc_DeriveICCMasterKey -1", "issuerMasterKey empty or null, or holding a character other than '0'-'9', 'A'-'F'" },
+            { "Calc_DeriveICCMasterKey -2", "issuerMasterKey not of 32 digits" },
+            { "Calc_DeriveICCMasterKey -3", "pan empty or null, holding a character other than '0'-'9', or over 19 digits" },
+            { "Calc_DeriveICCMasterKey -4", "psn neither empty nor 2 decimal digits" },
+            { "Calc_DeriveICCMasterKey -5", "option not 0, 1 or 2" },
+            { "Calc_DeriveICCMasterKey -50", "out too small for the result" },
+            { "Calc_DeriveICCMasterKey -99", "internal failure" },
+            { "Calc_CardVerificationValue -1", "cvk empty or null, or holding a character other than '0'-'9', 'A'-'F'" },
+            { "Calc_CardVerificationValue -2", "cvk not of 32 digits" },
+            { "Calc_CardVerificationValue -3", "pan empty or null, holding a character other than '0'-'9', or over 19 digits" },
+            { "Calc_CardVerificationValue -4", "expiry not 4 decimal digits" },
+            { "Calc_CardVerificationValue -5", "serviceCode not 3 decimal digits" },
+            { "Calc_CardVerificationValue -50", "out too small for the result" },
+            { "Calc_CardVerificationValue -99", "internal failure" },
+            { "Calc_PINBlock -1", "format not 0, 1 or 3" },
+            { "Calc_PINBlock -2", "pin not 4 to 12 decimal digits" },
+            { "Calc_PINBlock -3", "pan empty or null, holding a character other than '0'-'9', shorter than 13 or over 19 digits (formats 0 and 3)" },
+            { "Calc_PINBlock -50", "out too small for the result" },
+            { "Calc_PINBlock -99", "internal failure" },
+            { "Conv_PINBlockToPIN -1", "format not 0, 1 or 3" },
+            { "Conv_PINBlockToPIN -2", "pinBlock not 16 digits '0'-'9', 'A'-'F'" },
+            { "Conv_PINBlockToPIN -3", "pan empty or null, holding a character other than '0'-'9', shorter than 13 or over 19 digits (formats 0 and 3)" },
+            { "Conv_PINBlockToPIN -4", "not a block of the format: its format digit differs, its PIN length is not 4 to 12, a PIN digit is not decimal, or its fill is one the format does not allow (only F for format 0, only A-F for format 3; format 1 allows any)" },
+            { "Conv_PINBlockToPIN -50", "out too small for the result" },
+            { "Conv_PINBlockToPIN -99", "internal failure" },
+            { "Tran_BuildTLV -1", "tag empty or null, not hexadecimal, or not one well-formed BER tag of 1 to 4 bytes" },
+            { "Tran_BuildTLV -2", "value holding a character other than '0'-'9', 'A'-'F', an odd number of digits, or over 60000 digits" },
+            { "Tran_BuildTLV -50", "out too small for the result" },
+            { "Tran_BuildTLV -99", "internal failure" },
+            { "Tran_BuildDGI -1", "dgi not 4 digits '0'-'9', 'A'-'F'" },
+            { "Tran_BuildDGI -2", "value holding a character other than '0'-'9', 'A'-'F', an odd number of digits, or over 60000 digits" },
+            { "Tran_BuildDGI -50", "out too small for the result" },
+            { "Tran_BuildDGI -99", "internal failure" },
         };
     }
 }

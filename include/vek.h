@@ -4,7 +4,9 @@
  * vek holds the basic routines of smart-card personalization data: conversion,
  * validation, comparison, arithmetic and bit logic of typed texts of any length
  * (binary, character, decimal, hexadecimal), the Luhn check digit, BER-TLV
- * extraction, random values, DES and Triple-DES, image files and DC9 files.
+ * extraction, random values, DES and Triple-DES, image files and DC9 files,
+ * and the steps of data preparation (key check values, MACs, EMV key
+ * derivation, card verification values, PIN blocks, TLV and DGI building).
  *
  * The contract, shared by every function below:
  *  - Every function returns a 16-bit `short`: -1 (all bits set) for success or
@@ -58,7 +60,7 @@
 
 /* The version: vek_Version() returns the major number, the interface version. */
 #define VEK_VERSION_MAJOR 13
-#define VEK_VERSION_MINOR 0
+#define VEK_VERSION_MINOR 1
 #define VEK_VERSION_PATCH 0
 
 /* The status codes that mean the same in every function, each with its meaning. */
@@ -1619,6 +1621,236 @@ VEK_API short VEK_CALL vek_File_DC9DecryptOrEncryptImageFile(const char* fileNam
                                                              const FIRDescription* description,
                                                              const char* outFileName, short mode,
                                                              const char* key);
+
+/* ------------------------------------------------------------------------
+ * Data preparation
+ * ------------------------------------------------------------------------ */
+
+/* The steps of a personalization data-preparation job: key check values,
+ * DES and Triple-DES over data, MACs, EMV ICC master key derivation, card
+ * verification values, clear PIN blocks, and the BER-TLV elements and DGIs of
+ * a card's record. Each of these functions holds its keys for itself during
+ * the call: the process-wide DES engine (its keys and chaining value, see
+ * vek_Tran_CalDES_Fast()) and the random generator are left as they were, and
+ * the calls run in parallel with any other call.
+ * A DES key text has 16 hexadecimal digits (single DES), 32 (two-key
+ * Triple-DES, K1 then K2, K3 = K1) or 48 (three-key Triple-DES, K1 K2 K3),
+ * where a function allows it; Triple-DES is EDE: E(K3, D(K2, E(K1, x))).
+ * Parity bits (the lowest bit of each key byte) are ignored. */
+
+/*! vek_Calc_KeyCheckValue() :
+ *  The key check value of a DES or Triple-DES key: the first digits of the
+ *  encryption of the block 0000000000000000 under the key. Key
+ *  0123456789ABCDEFFEDCBA9876543210 with digits 0 gives "08D7B4".
+ *  @param 1 key     16, 32 or 48 hexadecimal digits
+ *  @param 2 digits  the number of digits to write, 1 to 16; 0 for 6
+ *  @param 3 out     receives the check value
+ *  @param 4 outSize size of out in bytes, at least digits + 1 (7 for 0)
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 key not of 16, 32 or 48 digits;
+ *          -3 digits below 0 or above 16;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_KeyCheckValue(const char* key, int digits, char* out, int outSize);
+
+/*! vek_Calc_TripleDESData() :
+ *  Encrypts or decrypts data of any number of 8-byte blocks with DES (a key of
+ *  16 digits) or Triple-DES EDE (32 or 48 digits), in electronic codebook
+ *  (ECB, each block alone) or cipher-block chaining (CBC: each plain block is
+ *  combined by exclusive-or with the previous cipher block, the first with
+ *  iv). Nothing is padded: the data is a whole number of blocks, and the
+ *  result has as many digits as the data.
+ *  @param 1 key      16, 32 or 48 hexadecimal digits
+ *  @param 2 data     hexadecimal text, 16 to 60000 digits, a multiple of 16
+ *  @param 3 mode     1 encrypt, 0 decrypt
+ *  @param 4 chaining 0 ECB, 1 CBC
+ *  @param 5 iv       CBC: the initial chaining value, 16 hexadecimal digits;
+ *                    ECB: "" or null (any other text is refused)
+ *  @param 6 out      receives the result, as many digits as data
+ *  @param 7 outSize  size of out in bytes, at least the length of data + 1
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 key not of 16, 32 or 48 digits;
+ *          -3 data empty or null, holding a character other than '0'-'9', 'A'-'F',
+ *             or over 60000 digits;
+ *          -4 data not a multiple of 16 digits;
+ *          -5 mode or chaining neither 0 nor 1;
+ *          -6 iv not 16 hexadecimal digits for CBC, or not empty for ECB;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_TripleDESData(const char* key, const char* data, short mode, short chaining,
+                                              const char* iv, char* out, int outSize);
+
+/*! vek_Calc_MAC() :
+ *  The ISO/IEC 9797-1 MAC of data, from a zero chaining value:
+ *  algorithm 1 is the CBC-MAC under the key's own cipher (DES for 16 digits,
+ *  Triple-DES for 32 or 48); algorithm 3 (the retail MAC) chains with single
+ *  DES under K1, then deciphers the last block under K2 and enciphers it under
+ *  K1 again (K3 for a key of 48 digits). Padding method 1 appends zero bytes
+ *  up to a whole block (none to data of whole blocks; empty data is one block
+ *  of zeros); method 2 appends 80 and then zero bytes up to a whole block.
+ *  The result is the whole last block; callers keep the leftmost digits they
+ *  need (often 8).
+ *  @param 1 key       16, 32 or 48 hexadecimal digits; 32 or 48 for algorithm 3
+ *  @param 2 data      bytes as hexadecimal text, an even number of digits up to
+ *                     60000; may be empty or null
+ *  @param 3 algorithm 1 or 3
+ *  @param 4 padding   1 or 2
+ *  @param 5 out       receives the MAC, 16 digits
+ *  @param 6 outSize   size of out in bytes, at least 17
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 key empty or null, or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 key not of 16, 32 or 48 digits, or of 16 digits for algorithm 3;
+ *          -3 data holding a character other than '0'-'9', 'A'-'F', an odd number
+ *             of digits, or over 60000 digits;
+ *          -4 algorithm neither 1 nor 3;
+ *          -5 padding neither 1 nor 2;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_MAC(const char* key, const char* data, short algorithm, short padding, char* out,
+                                    int outSize);
+
+/*! vek_Calc_DeriveICCMasterKey() :
+ *  Derives an ICC master key from an issuer master key (EMV Book 2, Annex A1.4).
+ *  Option A: Y is the rightmost 16 digits of PAN || PAN sequence number, with
+ *  zeros on the left when there are fewer. Option B: PAN || PAN sequence number
+ *  (with a '0' in front when its length is odd) is hashed as packed digits with
+ *  SHA-1; Y is the first 16 digits of the hash decimalised (its digits 0-9 in
+ *  order, then its letters A-F in order as 0-5); for a PAN of 16 digits or
+ *  fewer option B is option A. Then the key is E(IMK, Y) || E(IMK, Y xor
+ *  FFFFFFFFFFFFFFFF) under two-key Triple-DES, with every byte's lowest bit
+ *  set for odd parity.
+ *  @param 1 issuerMasterKey the issuer master key, 32 hexadecimal digits
+ *  @param 2 pan             the PAN, 1 to 19 decimal digits
+ *  @param 3 psn             the PAN sequence number, 2 decimal digits; "" or null for "00"
+ *  @param 4 option          0 option A up to 16 digits of PAN and B above, 1 option A
+ *                           whatever the PAN's length, 2 option B
+ *  @param 5 out             receives the ICC master key, 32 digits
+ *  @param 6 outSize         size of out in bytes, at least 33
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 issuerMasterKey empty or null, or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 issuerMasterKey not of 32 digits;
+ *          -3 pan empty or null, holding a character other than '0'-'9', or over 19 digits;
+ *          -4 psn neither empty nor 2 decimal digits;
+ *          -5 option not 0, 1 or 2;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_DeriveICCMasterKey(const char* issuerMasterKey, const char* pan, const char* psn,
+                                                   short option, char* out, int outSize);
+
+/*! vek_Calc_CardVerificationValue() :
+ *  The card verification value (CVV or CVC on the stripe, iCVV with service
+ *  code 999, CVV2 with service code 000): PAN, expiry and service code written
+ *  as digits and filled with zeros on the right to 32 digits; the first 16
+ *  enciphered with DES under CVK A, combined by exclusive-or with the last 16,
+ *  enciphered with two-key Triple-DES under CVK A and CVK B; the 16 digits
+ *  decimalised (the digits 0-9 in order, then the letters A-F in order as 0-5)
+ *  and the first three kept. The expiry is not checked as a date.
+ *  @param 1 cvk         CVK A then CVK B, 32 hexadecimal digits
+ *  @param 2 pan         the PAN, 1 to 19 decimal digits
+ *  @param 3 expiry      the expiry date as YYMM, 4 decimal digits
+ *  @param 4 serviceCode 3 decimal digits
+ *  @param 5 out         receives the value, 3 digits
+ *  @param 6 outSize     size of out in bytes, at least 4
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 cvk empty or null, or holding a character other than '0'-'9', 'A'-'F';
+ *          -2 cvk not of 32 digits;
+ *          -3 pan empty or null, holding a character other than '0'-'9', or over 19 digits;
+ *          -4 expiry not 4 decimal digits;
+ *          -5 serviceCode not 3 decimal digits;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_CardVerificationValue(const char* cvk, const char* pan, const char* expiry,
+                                                      const char* serviceCode, char* out, int outSize);
+
+/*! vek_Calc_PINBlock() :
+ *  A clear ISO 9564-1 PIN block of 16 hexadecimal digits. The PIN field is the
+ *  format digit, the PIN length (one digit, 4 to C), the PIN and a fill up to
+ *  16 digits: F for format 0, random digits 0-F for format 1, random digits A-F
+ *  for format 3; the random fill comes from the operating system's random
+ *  source (a failure of that source ends the call with -99). Formats 0 and 3
+ *  combine the PIN field by exclusive-or with 0000 and the 12 rightmost PAN
+ *  digits before the check digit; format 1 does not read the PAN. PIN 1234 with
+ *  PAN 4000001234562 in format 0 gives 041234FFFFFFFFFF xor 0000400000123456,
+ *  "041274FFFFEDCBA9".
+ *  @param 1 format  0, 1 or 3
+ *  @param 2 pin     the PIN, 4 to 12 decimal digits
+ *  @param 3 pan     formats 0 and 3: the PAN with its check digit, 13 to 19 decimal
+ *                   digits; format 1: ignored
+ *  @param 4 out     receives the PIN block, 16 digits
+ *  @param 5 outSize size of out in bytes, at least 17
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 format not 0, 1 or 3;
+ *          -2 pin not 4 to 12 decimal digits;
+ *          -3 pan empty or null, holding a character other than '0'-'9', shorter
+ *             than 13 or over 19 digits (formats 0 and 3);
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Calc_PINBlock(short format, const char* pin, const char* pan, char* out, int outSize);
+
+/*! vek_Conv_PINBlockToPIN() :
+ *  Reads the PIN back from a clear ISO 9564-1 PIN block of format 0, 1 or 3
+ *  (see vek_Calc_PINBlock()), checking every field of the block.
+ *  @param 1 format   0, 1 or 3
+ *  @param 2 pinBlock the PIN block, 16 hexadecimal digits
+ *  @param 3 pan      formats 0 and 3: the PAN the block was built with, 13 to 19
+ *                    decimal digits; format 1: ignored
+ *  @param 4 out      receives the PIN, 4 to 12 digits
+ *  @param 5 outSize  size of out in bytes, at least the PIN's length + 1 (13 for any)
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 format not 0, 1 or 3;
+ *          -2 pinBlock not 16 digits '0'-'9', 'A'-'F';
+ *          -3 pan empty or null, holding a character other than '0'-'9', shorter
+ *             than 13 or over 19 digits (formats 0 and 3);
+ *          -4 not a block of the format: its format digit differs, its PIN
+ *             length is not 4 to 12, a PIN digit is not decimal, or its fill
+ *             is one the format does not allow (only F for format 0, only A-F
+ *             for format 3; format 1 allows any);
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Conv_PINBlockToPIN(short format, const char* pinBlock, const char* pan, char* out,
+                                              int outSize);
+
+/*! vek_Tran_BuildTLV() :
+ *  Builds one BER-TLV element: the tag as given, the length of the value in its
+ *  shortest definite form (one byte below 128, then 81 xx, 82 xxxx, 83 xxxxxx)
+ *  and the value. Tag 5A with value 1234 gives "5A021234". The result reads
+ *  back through vek_Tran_ExtractTLV() for a tag of 2 or 4 digits and a
+ *  non-empty value.
+ *  @param 1 tag     one BER tag of 1 to 4 bytes as 2 to 8 hexadecimal digits: a first
+ *                   byte whose low five bits are not all set and nothing after it, or
+ *                   a first byte with them all set followed by bytes with bit 8 set
+ *                   but the last
+ *  @param 2 value   bytes as hexadecimal text, an even number of digits up to 60000;
+ *                   may be empty or null
+ *  @param 3 out     receives the element
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 tag empty or null, not hexadecimal, or not one well-formed BER tag of 1 to 4 bytes;
+ *          -2 value holding a character other than '0'-'9', 'A'-'F', an odd number of
+ *             digits, or over 60000 digits;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_BuildTLV(const char* tag, const char* value, char* out, int outSize);
+
+/*! vek_Tran_BuildDGI() :
+ *  Builds one data grouping (DGI) as the EMV card personalization format
+ *  writes it: the 2-byte DGI, the length of the value in one byte (0 to 254)
+ *  or FF followed by two bytes (255 to 30000), and the value. DGI 0101 with
+ *  value 5A021234 gives "0101045A021234".
+ *  @param 1 dgi     the DGI, 4 hexadecimal digits
+ *  @param 2 value   bytes as hexadecimal text, an even number of digits up to 60000;
+ *                   may be empty or null
+ *  @param 3 out     receives the data grouping
+ *  @param 4 outSize size of out in bytes
+ *  @return -1 on success; 0 on failure, then vek_LastStatus(), in the order the checks run:
+ *          -1 dgi not 4 digits '0'-'9', 'A'-'F';
+ *          -2 value holding a character other than '0'-'9', 'A'-'F', an odd number of
+ *             digits, or over 60000 digits;
+ *          -50 out too small for the result;
+ *          -99 internal failure. */
+VEK_API short VEK_CALL vek_Tran_BuildDGI(const char* dgi, const char* value, char* out, int outSize);
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -29,5 +29,6 @@ INSTANTIATE_TEST_SUITE_P(Des, Vectors, ::testing::ValuesIn(export_vectors("des.v
 INSTANTIATE_TEST_SUITE_P(TripleDes, Vectors, ::testing::ValuesIn(export_vectors("tdes.vec")));
 INSTANTIATE_TEST_SUITE_P(DC9Describe, Vectors, ::testing::ValuesIn(export_vectors("dc9/describe.vec")));
 INSTANTIATE_TEST_SUITE_P(DC9Extract, Vectors, ::testing::ValuesIn(export_vectors("dc9/extract.vec")));
+INSTANTIATE_TEST_SUITE_P(DataPrep, Vectors, ::testing::ValuesIn(export_vectors("dataprep.vec")));
 
 }  // namespace

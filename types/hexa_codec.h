@@ -90,6 +90,14 @@ inline bool to_bytes(std::string_view text, std::uint8_t* bytes) noexcept {
     return true;
 }
 
+// ---- Decimalisation ----
+
+// Decimalises `text` (valid digits) as payment cards' check values and key
+// derivations do: first its digits '0'-'9' in their order, then its letters
+// 'A'-'F' in their order as '0'-'5'. Writes the first `count` of those digits
+// to `out` (all of them when the text has fewer) and answers how many.
+std::size_t decimalise(std::string_view text, char* out, std::size_t count) noexcept;
+
 // ---- Eight digits in a word ----
 
 // Eight bytes as they lie in memory, the first byte in the low-order position.

@@ -79,6 +79,18 @@ int ReadLength(const std::uint8_t* at, std::size_t remaining, std::size_t* field
     return kFound;
 }
 
+std::size_t WriteLength(std::size_t length, std::uint8_t field[1 + kMaxLengthBytes]) noexcept {
+    if (length < 0x80) {
+        field[0] = static_cast<std::uint8_t>(length);
+        return 1;
+    }
+    std::size_t count = 0;
+    for (std::size_t rest = length; rest != 0; rest >>= 8) ++count;
+    field[0] = static_cast<std::uint8_t>(0x80 | count);
+    for (std::size_t i = 0; i < count; ++i) field[1 + i] = static_cast<std::uint8_t>(length >> (8 * (count - 1 - i)));
+    return 1 + count;
+}
+
 int ElementSize(std::size_t tagBytes, std::size_t fieldBytes, std::size_t valueLength, std::size_t* total) noexcept {
     constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
     if (tagBytes > kMax - fieldBytes || tagBytes + fieldBytes > kMax - valueLength) return kInconsistent;

@@ -67,6 +67,12 @@ int ReadTag(const std::uint8_t* at, std::size_t remaining, std::size_t* tagBytes
 int ReadLength(const std::uint8_t* at, std::size_t remaining, std::size_t* fieldBytes,
                std::size_t* valueLength) noexcept;
 
+// Writes the length field of `length` (below kLengthLimit) in its shortest
+// definite form: one byte below 128, else 81 to 84 followed by the length
+// big-endian in as few bytes as it needs (81 xx, 82 xx yy, ...). Answers the
+// field's size, 1 to 1 + kMaxLengthBytes; ReadLength reads it back.
+std::size_t WriteLength(std::size_t length, std::uint8_t field[1 + kMaxLengthBytes]) noexcept;
+
 // The total size of an element from its parts: kFound with the sum in `total`,
 // or kInconsistent when the sum overflows.
 int ElementSize(std::size_t tagBytes, std::size_t fieldBytes, std::size_t valueLength, std::size_t* total) noexcept;

@@ -18,6 +18,9 @@ import vekapi  # noqa: E402  the one parse of include/vek.h
 
 # FIPS 46 worked example: DES key 133457799BBCDFF1 on 0123456789ABCDEF.
 DES_KEY, DES_PLAIN, DES_CIPHER = "133457799BBCDFF1", "0123456789ABCDEF", "85E813540F0AB405"
+# FIPS 81: "Now is the time for all " under 0123456789ABCDEF; the two-key key 0123456789ABCDEF FEDCBA9876543210.
+DES_KEY_81, NOW = "0123456789ABCDEF", "4E6F77206973207468652074696D6520666F7220616C6C20"
+TDES_KEY = DES_KEY_81 + "FEDCBA9876543210"
 
 
 def luhn(digits):
@@ -103,6 +106,19 @@ CASES = [
     ("Tran_SetFieldInImageFileHeader", ("LOT 17", "TYPE", "TEST A"), "LOT 17/TYPE TEST A"),
     ("Tran_GetFieldInImageFileHeader", ("LOT 17/TYPE TEST A", "TYPE"), "TEST A"),
     ("Tran_RemoveFieldInImageFileHeader", ("LOT 17/TYPE TEST A", "LOT"), "TYPE TEST A"),
+    # Data preparation: published answers (FIPS 81, ISO/IEC 9797-1, Visa's CVV
+    # test data, ISO 9564-1, the pyemv derivation example), TLV counted by hand.
+    ("Calc_KeyCheckValue", (TDES_KEY, 0), "08D7B4"),
+    ("Calc_TripleDESData", (DES_KEY_81, NOW, 1, 1, "1234567890ABCDEF"),
+     "E5C7CDDE872BF27C43E934008C389C0F683788499A7C05F6"),
+    ("Calc_TripleDESData", (DES_KEY_81, NOW, 1, 0, None), "3FA40E8A984D48156A271787AB8883F9893D51EC4B563B53"),
+    ("Calc_MAC", (TDES_KEY, NOW, 3, 1), "A1C72E74EA3FA9B6"),
+    ("Calc_DeriveICCMasterKey", (TDES_KEY, "99012345678901234", "45", 0), "985EC4FD3EDF6162E31AF1C7D0543416"),
+    ("Calc_CardVerificationValue", (TDES_KEY, "4123456789012", "8701", "101"), "370"),
+    ("Calc_PINBlock", (0, "92389", "4000001234562"), "0592789FFFEDCBA9"),
+    ("Conv_PINBlockToPIN", (0, "0592789FFFEDCBA9", "4000001234562"), "92389"),
+    ("Tran_BuildTLV", ("9F4B", "AB" * 200), "9F4B81C8" + "AB" * 200),
+    ("Tran_BuildDGI", ("0101", "5A021234"), "0101045A021234"),
 ]
 
 
@@ -241,6 +257,8 @@ FAILURES = [
     (lambda: vek.File_DC9ExtractImageByIndex("/nonexistent", [vek.FIR(0, 0, 1, 8)], 2, 1),
      "File_DC9ExtractImageByIndex", -1),
     (lambda: vek.Tran_InitDES(2, DES_KEY, 0), "Tran_InitDES", None),
+    (lambda: vek.Calc_MAC(DES_KEY_81, "", 3, 1), "Calc_MAC", -2),
+    (lambda: vek.Conv_PINBlockToPIN(3, "0592789FFFEDCBA9", "4000001234562"), "Conv_PINBlockToPIN", -4),
 ]
 
 
@@ -417,3 +435,16 @@ def test_dc9_descriptions_of_the_fixtures(path, marker, size, status, firs):
         with pytest.raises(vek.VekError) as caught:
             vek.File_DC9InitDescription(path, marker, size)
         assert caught.value.status == status
+
+
+def test_pin_blocks_with_random_fill_read_back():
+    # Format 3: PIN field 3 4 1234 and six to ten fill digits A-F, combined with
+    # the account field 0000400000123456; format 1 holds the field as it is.
+    blocks = {vek.Calc_PINBlock(3, "1234", "4000001234562") for _ in range(4)}
+    assert len(blocks) == 4
+    for block in blocks:
+        field = format(int(block, 16) ^ 0x0000400000123456, "016X")
+        assert field.startswith("341234") and set(field[6:]) <= set("ABCDEF")
+        assert vek.Conv_PINBlockToPIN(3, block, "4000001234562") == "1234"
+    block = vek.Calc_PINBlock(1, "98765", None)
+    assert block.startswith("1598765") and vek.Conv_PINBlockToPIN(1, block, "") == "98765"
