@@ -30,5 +30,5 @@ public:
     std::string_view GetValue() const noexcept { return {m_text, 3}; }
 
 private:
-    char m_text[3];
+    char m_text[3]{};
 };

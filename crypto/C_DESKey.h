@@ -62,7 +62,7 @@ private:
     int Third() const noexcept { return m_parts == 3 ? 2 : 0; }
 
     // The round keys of each part (as crypto/des_block.h computes them).
-    std::uint32_t m_schedule[3][32];
-    std::uint8_t m_key[3][8];
+    std::uint32_t m_schedule[3][32]{};
+    std::uint8_t m_key[3][8]{};
     int m_parts = 0;
 };

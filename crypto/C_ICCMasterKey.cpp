@@ -1,5 +1,6 @@
 #include "crypto/C_ICCMasterKey.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -37,7 +38,8 @@ C_ICCMasterKey::C_ICCMasterKey(std::string_view issuerMasterKey, std::string_vie
     std::size_t n = 1;
     std::memcpy(x + n, pan.data(), pan.size());
     n += pan.size();
-    std::memcpy(x + n, psn.empty() ? "00" : psn.data(), 2);
+    const std::string_view sequence = psn.empty() ? std::string_view("00") : psn;
+    std::copy_n(sequence.data(), 2, x + n);
     n += 2;
     const std::size_t digits = n - 1;  // of X itself
 

@@ -35,5 +35,5 @@ public:
     std::string_view GetValue() const noexcept { return {m_text, 32}; }
 
 private:
-    char m_text[32];
+    char m_text[32]{};
 };

@@ -22,6 +22,6 @@ public:
     std::string_view GetValue() const noexcept { return {m_text, m_digits}; }
 
 private:
-    char m_text[16];
+    char m_text[16]{};
     std::size_t m_digits;
 };

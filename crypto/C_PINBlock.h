@@ -39,5 +39,5 @@ public:
     static std::string GetPIN(int format, std::string_view block, std::string_view pan);
 
 private:
-    char m_text[16];
+    char m_text[16]{};
 };

@@ -23,11 +23,12 @@ void C_SHA1::Reset() noexcept {
 
 void C_SHA1::Compress(const std::uint8_t block[64]) noexcept {
     std::uint32_t w[80];
-    for (int t = 0; t < 16; ++t) w[t] = load_be(block + 4 * t);
+    for (std::size_t t = 0; t < 16; ++t) w[t] = load_be(block + 4 * t);
     for (int t = 16; t < 80; ++t) w[t] = std::rotl(w[t - 3] ^ w[t - 8] ^ w[t - 14] ^ w[t - 16], 1);
     std::uint32_t a = m_h[0], b = m_h[1], c = m_h[2], d = m_h[3], e = m_h[4];
     for (int t = 0; t < 80; ++t) {
-        std::uint32_t f, k;
+        std::uint32_t f = 0;
+        std::uint32_t k = 0;
         if (t < 20) {
             f = (b & c) | (~b & d);
             k = 0x5A827999u;
