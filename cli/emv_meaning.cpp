@@ -1,6 +1,6 @@
-// What EMV values mean. The bit and code tables follow the EMV application
-// specification (AIP, AUC, CID, CVM list, AFL, data object lists, the two
-// response formats) and ISO/IEC 7816-4 (status words).
+// What EMV values mean: the bits and codes of the AIP, AUC, CID, CVM list, AFL,
+// data object lists and the two response formats as EMV Books 3 and 4 define
+// them, and the status words of ISO/IEC 7816-4, so that a tree reads in words.
 #include "cli/emv_meaning.h"
 
 #include <cstdio>
