@@ -117,13 +117,13 @@ const char* variant_name(Variant v) noexcept {
     return "table";
 }
 
-std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
+std::size_t sliced_hexa_run(bool encrypt, const std::uint64_t* masks, BlockRun& run, std::size_t blocks) noexcept {
     if (variant() == Variant::Table) return blocks;
-    return kernel_of(variant())(encrypt, masks, text, blocks);
+    return kernel_of(variant())(encrypt, masks, run, blocks);
 }
 
-std::size_t kernel_portable(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
-    return run_lanes<Lane64>(encrypt, masks, text, blocks);
+std::size_t kernel_portable(bool encrypt, const std::uint64_t* masks, BlockRun& run, std::size_t blocks) noexcept {
+    return run_lanes<Lane64>(encrypt, masks, run, blocks);
 }
 
 }  // namespace vek::des

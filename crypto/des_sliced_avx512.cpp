@@ -9,8 +9,8 @@
 
 namespace vek::des {
 
-std::size_t kernel_avx512(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
-    return run_lanes<Lane512, Lane256, Lane128, Lane64>(encrypt, masks, text, blocks);
+std::size_t kernel_avx512(bool encrypt, const std::uint64_t* masks, BlockRun& run, std::size_t blocks) noexcept {
+    return run_lanes<Lane512, Lane256, Lane128, Lane64>(encrypt, masks, run, blocks);
 }
 
 }  // namespace vek::des

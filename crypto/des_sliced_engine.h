@@ -574,29 +574,30 @@ VEK_SLICED_INLINE void encode(const u64* blocks, std::size_t count, char* text) 
 #endif
 }
 
-// One pass over `count` (at most 64 * N) blocks of digits in place; the pass's
-// unused blocks are zero.
+// One pass over the next `count` (at most 64 * N) blocks of `run` in place;
+// the pass's unused blocks are zero.
 template <class V>
-void hexa_pass(bool encrypt, const u64* masks, char* text, std::size_t count) noexcept {
+void hexa_pass(bool encrypt, const u64* masks, BlockRun& run, std::size_t count) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
     alignas(64) u64 blocks[width];
-    decode(text, count, blocks);
+    BlockRun back = run;
+    run.Take(count, [&](char* text, std::size_t n, std::size_t first) { decode(text, n, blocks + first); });
     if (count < width) std::memset(blocks + count, 0, (width - count) * sizeof(u64));
     des_pass<V>(encrypt, masks, blocks);
-    encode(blocks, count, text);
+    back.Take(count, [&](char* text, std::size_t n, std::size_t first) { encode(blocks + first, n, text); });
 }
 
 // Full passes of the widest lane, then the rest in one pass of the narrowest
 // lane it fills by more than half; a rest shorter than kSlicedMinBlocks is left.
 template <class V, class... Narrower>
-std::size_t run_lanes(bool encrypt, const u64* masks, char* text, std::size_t blocks) noexcept {
+std::size_t run_lanes(bool encrypt, const u64* masks, BlockRun& run, std::size_t blocks) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
-    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(encrypt, masks, text, width);
+    for (; blocks >= width; blocks -= width) hexa_pass<V>(encrypt, masks, run, width);
     if constexpr (sizeof...(Narrower) > 0) {
-        if (blocks <= width / 2) return run_lanes<Narrower...>(encrypt, masks, text, blocks);
+        if (blocks <= width / 2) return run_lanes<Narrower...>(encrypt, masks, run, blocks);
     }
     if (blocks < kSlicedMinBlocks) return blocks;
-    hexa_pass<V>(encrypt, masks, text, blocks);
+    hexa_pass<V>(encrypt, masks, run, blocks);
     return 0;
 }
 
