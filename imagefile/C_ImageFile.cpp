@@ -430,8 +430,8 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
     if (key.GetLength() != kKeyDigits) throw xWrongKeyLength{};
     if (blockMode != 0) throw xWrongCryptMode{};
     file_access([&] {
-        C_File source(m_fileName.c_str(), C_File::Mode::Read);
-        C_File target(targetName.c_str(), C_File::Mode::Append);
+        C_File source(m_fileName.c_str(), C_File::Mode::Read, C_File::kNoBuffer);
+        C_File target(targetName.c_str(), C_File::Mode::Append, C_File::kNoBuffer);
         if (target.Size() != 0) throw xFileAlreadyExists{};
         C_LineReader lines(source, kStreamBuffer);
         Line line;
@@ -457,13 +457,33 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
         // The records, in order. Empty lines may close the file; a record after
         // an empty line is an error, never silently dropped. The records are
         // processed in batches; a failure first writes the records before it.
+        //
+        // After a record ended by CR LF, the lines that follow are taken as
+        // records of the same length, many at a time, where they stand in the
+        // reader's buffer: a run of them is checked at once (digits, CR LF), and
+        // those that pass are encrypted in place and written as they are. The
+        // first line that does not pass (another length, another line end, a
+        // character that is no digit, an empty line, the file's end) is read as
+        // a line and judged as such, as every record was before it.
         C_DESBatch batch(key, direction != 0 ? 1 : 0, blockMode,
                          [&](const char* bytes, std::size_t size) { target.Write(bytes, size); });
         bool emptyLine = false;
+        std::size_t length = 0;  // the run's record length; 0: none
         batch.Run([&] {
-            while (lines.Next(line, kRecordKeep, S::kMaxLength)) {
+            for (;;) {
+                if (length > 0) {
+                    const std::size_t stride = length + kLineEnd.size();
+                    const std::span<char> ahead = lines.Ahead(stride);
+                    const std::size_t n = ahead.size() / stride;
+                    const std::size_t good = vek::hexa::valid_lines(ahead.data(), n, length, kLineEnd);
+                    batch.AppendRecords(ahead.data(), good, length, stride);
+                    lines.Skip(good * stride);
+                    if (good > 0 && good == n) continue;
+                }
+                if (!lines.Next(line, kRecordKeep, S::kMaxLength)) break;
                 if (line.length == 0) {
                     emptyLine = true;
+                    length = 0;
                     continue;
                 }
                 if (emptyLine) throw xInvalidFile{};
@@ -472,6 +492,7 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
                     if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
                 });
                 batch.AppendRecord({}, line.text, kLineEnd);
+                length = line.end == End::CrLf ? line.text.size() : 0;
             }
         });
         target.Close();
