@@ -179,25 +179,70 @@ alignas(64) constexpr KeyTables kKeyTables = make_key_tables();
 #define VEK_INLINE inline
 #endif
 
-VEK_INLINE u32 feistel(u32 r, const u32* k) noexcept {
-    const u32 a = std::rotr(r, 4) ^ k[0];
-    const u32 b = r ^ k[1];
-    return kSP.t[0][a >> 24] ^ kSP.t[2][(a >> 16) & 0xFF] ^ kSP.t[4][(a >> 8) & 0xFF] ^ kSP.t[6][a & 0xFF] ^
-           kSP.t[1][b >> 24] ^ kSP.t[3][(b >> 16) & 0xFF] ^ kSP.t[5][(b >> 8) & 0xFF] ^ kSP.t[7][b & 0xFF];
+// Keeps the compiler from regrouping the XOR of the eight table words: left to
+// itself it chains them one after another, eight steps after the first load,
+// where a tree of pairs needs three. A round's latency is what a lone block
+// waits for (one call, one block), so the tree is fixed here (the empty
+// assembly makes each value opaque, so it is combined only as written).
+#if defined(__GNUC__)
+#define VEK_GROUPED(x) asm("" : "+r"(x))
+#else
+#define VEK_GROUPED(x) static_cast<void>(x)
+#endif
+
+// f(R, K) from a = rotr(R, 4) ^ K's first word and b = R ^ its second: the
+// eight groups are bytes of a and b.
+VEK_INLINE u32 sp(u32 a, u32 b) noexcept {
+    u32 x0 = kSP.t[0][a >> 24] ^ kSP.t[1][b >> 24];
+    u32 x1 = kSP.t[2][(a >> 16) & 0xFF] ^ kSP.t[3][(b >> 16) & 0xFF];
+    u32 x2 = kSP.t[4][(a >> 8) & 0xFF] ^ kSP.t[5][(b >> 8) & 0xFF];
+    u32 x3 = kSP.t[6][a & 0xFF] ^ kSP.t[7][b & 0xFF];
+    VEK_GROUPED(x0);
+    VEK_GROUPED(x1);
+    VEK_GROUPED(x2);
+    VEK_GROUPED(x3);
+    u32 y0 = x0 ^ x1, y1 = x2 ^ x3;
+    VEK_GROUPED(y0);
+    VEK_GROUPED(y1);
+    return y0 ^ y1;
 }
+
+VEK_INLINE u32 feistel(u32 r, const u32* k) noexcept { return sp(std::rotr(r, 4) ^ k[0], r ^ k[1]); }
 
 // Sixteen rounds on (l, r) = (L0, R0); afterwards l = L16, r = R16. Decryption
 // takes the round keys in reverse order.
+//
+// A lone block's time is the latency of its rounds one after another, so each
+// half is kept as the two words a round reads (rotr(h, 4) and h), with the key
+// of the round that next reads it already XORed in: a round's output reaches
+// the next round's table indexes through one XOR (and a rotation) instead of
+// three steps. Once read, a half takes the key of its next round off the
+// path: the XOR of the two keys.
 template <bool Encrypt>
 VEK_INLINE void rounds(const u32* ks, u32& l, u32& r) noexcept {
     constexpr int step = Encrypt ? 2 : -2;
     const u32* k = Encrypt ? ks : ks + 30;
-    for (int i = 0; i < 8; ++i) {
-        l ^= feistel(r, k);
-        k += step;
-        r ^= feistel(l, k);
-        k += step;
+    const auto key = [k](int i, int word) { return k[step * i + word]; };
+    u32 ra = std::rotr(r, 4) ^ key(0, 0), rb = r ^ key(0, 1);
+    u32 la = std::rotr(l, 4) ^ key(1, 0), lb = l ^ key(1, 1);
+    for (int i = 0; i < 16; i += 2) {
+        u32 f = sp(ra, rb);
+        if (i + 2 < 16) {
+            ra ^= key(i, 0) ^ key(i + 2, 0);
+            rb ^= key(i, 1) ^ key(i + 2, 1);
+        }
+        la ^= std::rotr(f, 4);
+        lb ^= f;
+        f = sp(la, lb);
+        if (i + 3 < 16) {
+            la ^= key(i + 1, 0) ^ key(i + 3, 0);
+            lb ^= key(i + 1, 1) ^ key(i + 3, 1);
+        }
+        ra ^= std::rotr(f, 4);
+        rb ^= f;
     }
+    r = rb ^ key(14, 1);
+    l = lb ^ key(15, 1);
 }
 
 // Two independent blocks in flight: their rounds interleave, so one block's
