@@ -177,4 +177,31 @@ TEST(HexaCodecLines, EveryKernelFindsTheFirstBadLine) {
     }
 }
 
+// Long runs, as a file's read buffer holds them (the kernels count digits in
+// bytes of a vector, added up before they could wrap): the first bad line
+// found wherever it is, and a clean run taken whole.
+TEST(HexaCodecLines, LongRuns) {
+    std::mt19937_64 rng(99);
+    const char digits[] = "0123456789ABCDEF";
+    for (const std::size_t size : {std::size_t{16}, std::size_t{62}, std::size_t{64}, std::size_t{100}}) {
+        const std::size_t count = 300000 / (size + 2), stride = size + 2;
+        std::string text;
+        for (std::size_t k = 0; k < count; ++k) {
+            for (std::size_t i = 0; i < size; ++i) text += digits[rng() % 16];
+            text += "\r\n";
+        }
+        for (const auto& [name, kernel] : every_kernel()) {
+            SCOPED_TRACE(std::string(name) + " size " + std::to_string(size));
+            EXPECT_EQ(run_kernel(kernel, text, count, size, "\r\n"), count);
+            for (const std::size_t k : {std::size_t{0}, count / 2, count - 257, count - 1}) {
+                for (const std::size_t at : {std::size_t{0}, size - 1, size, size + 1}) {
+                    std::string faulty = text;
+                    faulty[k * stride + at] = at == size ? '\n' : at == size + 1 ? '\r' : 'g';
+                    EXPECT_EQ(run_kernel(kernel, faulty, count, size, "\r\n"), k) << "line " << k << " at " << at;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
