@@ -335,8 +335,11 @@ void C_ImageFile::Scan(int position, const C_StringHexa& value, const C_StringHe
         const std::size_t firstBlock = p0 / kBlockDigits * kBlockDigits;
         const std::size_t endBlock = (p0 + t.size() + kBlockDigits - 1) / kBlockDigits * kBlockDigits;
         if (key == nullptr) {
+            // The field's words held by value, in registers through the run.
             const FieldMatch field(t, p0, static_cast<std::size_t>(r) + kLineEnd.size());
-            layout.ForEach([&](std::string_view text) { return !field.In(text.data()) || onMatch(C_Image(text)); });
+            layout.ForEach([field, &onMatch](std::string_view text) {
+                return !field.In(text.data()) || onMatch(C_Image(text));
+            });
             return;
         }
         std::string work;
