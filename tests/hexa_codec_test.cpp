@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/texts.h"
 #include "types/hexa_codec.h"
 #include "types/hexa_lines.h"
 
@@ -143,7 +144,7 @@ TEST(HexaCodecLines, EveryKernelFindsTheFirstBadLine) {
             const std::size_t stride = size + end.size();
             std::string text;
             for (std::size_t k = 0; k < count; ++k) {
-                for (std::size_t i = 0; i < size; ++i) text += digits[rng() % 16];
+                for (std::size_t i = 0; i < size; ++i) text += digits[vek::test::random_below(rng, 16)];
                 text += end;
             }
             for (const auto& [name, kernel] : kernels) {
@@ -153,22 +154,22 @@ TEST(HexaCodecLines, EveryKernelFindsTheFirstBadLine) {
                 // One fault at every byte of a line (its digits and its end), in a
                 // line chosen at random, with a character chosen at random.
                 for (std::size_t at = 0; at < stride; ++at) {
-                    const std::size_t k = static_cast<std::size_t>(rng() % count);
+                    const std::size_t k = vek::test::random_below(rng, count);
                     std::string faulty = text;
-                    char replacement = bad[rng() % sizeof bad];
+                    char replacement = bad[vek::test::random_below(rng, sizeof bad)];
                     if (at >= size && replacement == end[at - size]) replacement = 'X';  // else no fault
                     faulty[k * stride + at] = replacement;
                     const std::size_t expected = plain_valid_lines(faulty, count, size, end);
                     ASSERT_EQ(expected, k);
                     ASSERT_EQ(run_kernel(kernel, faulty, count, size, end), expected) << "at " << at << " line " << k;
                     // A second fault later changes nothing; one earlier wins.
-                    const std::size_t later = k + 1 + static_cast<std::size_t>(rng() % count);
+                    const std::size_t later = k + 1 + vek::test::random_below(rng, count);
                     if (later < count) {
-                        faulty[later * stride + static_cast<std::size_t>(rng() % size)] = 'g';
+                        faulty[later * stride + vek::test::random_below(rng, size)] = 'g';
                         ASSERT_EQ(run_kernel(kernel, faulty, count, size, end), k);
                     }
                     if (k > 0) {
-                        faulty[(k - 1) * stride + static_cast<std::size_t>(rng() % size)] = 'g';
+                        faulty[(k - 1) * stride + vek::test::random_below(rng, size)] = 'g';
                         ASSERT_EQ(run_kernel(kernel, faulty, count, size, end), k - 1);
                     }
                 }
@@ -187,7 +188,7 @@ TEST(HexaCodecLines, LongRuns) {
         const std::size_t count = 300000 / (size + 2), stride = size + 2;
         std::string text;
         for (std::size_t k = 0; k < count; ++k) {
-            for (std::size_t i = 0; i < size; ++i) text += digits[rng() % 16];
+            for (std::size_t i = 0; i < size; ++i) text += digits[vek::test::random_below(rng, 16)];
             text += "\r\n";
         }
         for (const auto& [name, kernel] : every_kernel()) {

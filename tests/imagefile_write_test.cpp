@@ -12,6 +12,7 @@
 
 #include "support/api.h"
 #include "support/temp_dir.h"
+#include "support/texts.h"
 #include "support/vectors.h"
 
 namespace {
@@ -371,7 +372,7 @@ struct LongFile final {
     void Add(std::mt19937_64& rng, const std::vector<Pair>& pairs, std::size_t blocks, const std::string& end = "\r\n") {
         starts.push_back(plain.size());
         for (std::size_t b = 0; b < blocks; ++b) {
-            const Pair& p = pairs[rng() % pairs.size()];
+            const Pair& p = pairs[vek::test::random_below(rng, pairs.size())];
             plain += p.plain;
             encrypted += p.cipher;
         }
