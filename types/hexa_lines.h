@@ -64,7 +64,7 @@ inline std::uint64_t not_digits_narrow(const char* p, std::size_t size) noexcept
 // Non-zero when the bytes at `p` are not `end`.
 inline std::uint64_t wrong_end(const char* p, std::string_view end) noexcept {
     if (end.size() == 2) {
-        std::uint16_t got, want;
+        std::uint16_t got = 0, want = 0;
         std::memcpy(&got, p, 2);
         std::memcpy(&want, end.data(), 2);
         return static_cast<std::uint64_t>(got ^ want);

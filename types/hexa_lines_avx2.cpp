@@ -55,6 +55,7 @@ inline __m256i digits(__m256i x) noexcept {
 // byte a counter, added up before it could wrap), the ends compared four lines
 // a step; the run's last bytes short of a step are counted one by one.
 bool whole_run(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+    constexpr std::size_t kSteps = 255;  // a byte counter's most, one a step
     const std::size_t stride = size + end.size(), bytes = count * stride;
     std::uint64_t wrong = 0;
     std::size_t k = 0;
@@ -71,7 +72,7 @@ bool whole_run(const char* text, std::size_t count, std::size_t size, std::strin
     const std::size_t whole = bytes / 32 * 32;
     while (i < whole) {
         __m256i counters = _mm256_setzero_si256();
-        const std::size_t stop = whole - i > 255 * 32 ? i + 255 * 32 : whole;
+        const std::size_t stop = whole - i > kSteps * 32 ? i + kSteps * 32 : whole;
         for (; i < stop; i += 32)
             counters = _mm256_sub_epi8(counters, digits(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i))));
         total = _mm256_add_epi64(total, _mm256_sad_epu8(counters, _mm256_setzero_si256()));

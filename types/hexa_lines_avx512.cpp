@@ -49,6 +49,7 @@ inline __mmask64 digits(__m512i x) noexcept {
 // the digits are counted in the bytes of a vector (each byte a counter, added
 // up before it could wrap), the ends compared four lines a step.
 bool whole_run(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+    constexpr std::size_t kSteps = 255;  // a byte counter's most, one a step
     const std::size_t stride = size + end.size(), bytes = count * stride;
     std::uint64_t wrong = 0;
     std::size_t k = 0;
@@ -66,7 +67,7 @@ bool whole_run(const char* text, std::size_t count, std::size_t size, std::strin
     while (i < bytes) {
         // At most 255 steps into the byte counters, then into the sums.
         __m512i counters = _mm512_setzero_si512();
-        const std::size_t stop = bytes - i > 255 * 64 ? i + 255 * 64 : bytes;
+        const std::size_t stop = bytes - i > kSteps * 64 ? i + kSteps * 64 : bytes;
         for (; i + 64 <= stop; i += 64)
             counters = _mm512_mask_add_epi8(counters, digits(_mm512_loadu_si512(text + i)), counters, one);
         if (i < stop) {
