@@ -13,10 +13,24 @@
 //   BM_Image_DesEngineBlocks      the DES engine on the same digits in memory, key
 //                                 schedule once: the cipher's own rate.
 //
+// Side by side, each against its reference, sample by sample (side_by_side.h),
+// on 1,000,000 records of 64 digits without a header, an 8-digit decimal
+// serial first:
+//   BM_Ratio_ScanOverRead         vek_File_ExtractImageByFieldNonSeqGetNb for the
+//                                 last record's serial (every record read and
+//                                 checked) against read() of the same file end to
+//                                 end into a 1 MiB buffer: MB/s and their ratio.
+//   BM_Ratio_EncryptFileOverEngine  vek_File_DecryptOrEncryptImageFile on that file
+//                                 against the engine's block rate through
+//                                 vek_Tran_CalDES_Fast on a 60000-digit image, and
+//                                 against OpenSSL's on the same image (a plain hex
+//                                 decode and encode around DES_ecb_encrypt).
+//
 // Files are made once per run in a temporary directory (warm cache after the
 // first pass). Counters: bytes per second of file read, and the peak resident
 // memory (max_rss_MB), which must stay far below the 66 MB file.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -32,6 +46,7 @@
 
 #include "crypto/C_DES.h"
 #include "des_bench_support.h"
+#include "side_by_side.h"
 #include "vek.h"
 
 namespace {
@@ -234,5 +249,130 @@ void BM_Image_DesEngineBlocks(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(digits.size() / 2));
 }
 BENCHMARK(BM_Image_DesEngineBlocks)->Unit(benchmark::kMillisecond);
+
+// The records of the side-by-side figures: 1,000,000 lines of 64 digits, an
+// 8-digit decimal serial from 10000000 on, then random digits; no header.
+const std::string& plain_records() {
+    static const std::string path = [] {
+        const std::string p = (work_dir() / "records-1000000x64.img").string();
+        std::ofstream out(p, std::ios::binary);
+        std::mt19937_64 rng(64);
+        static const char* const kHexa = "0123456789ABCDEF";
+        std::string line(kDigits + 2, '0');
+        line[kDigits] = '\r';
+        line[kDigits + 1] = '\n';
+        for (int k = 0; k < kMillion; ++k) {
+            serial_of(k, line.data());
+            for (int i = 8; i < kDigits; ++i) line[static_cast<std::size_t>(i)] = kHexa[rng() & 15];
+            out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        }
+        return p;
+    }();
+    return path;
+}
+
+// read() of the whole file into a 1 MiB buffer; the bytes read.
+std::int64_t read_whole(const std::string& path) {
+    static std::vector<char> buffer(std::size_t{1} << 20);
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return 0;
+    std::int64_t total = 0;
+    for (ssize_t got; (got = ::read(fd, buffer.data(), buffer.size())) > 0;) total += got;
+    ::close(fd);
+    return total;
+}
+
+void BM_Ratio_ScanOverRead(benchmark::State& state) {
+    const std::string& path = plain_records();
+    const auto bytes = static_cast<double>(fs::file_size(path));
+    char serial[9] = {};
+    serial_of(kMillion - 1, serial);
+    char out[kDigits + 1];
+    int count = 0;
+    const auto scan = [&] {
+        if (vek_File_ExtractImageByFieldNonSeqGetNb(path.c_str(), 0, 1, serial, "", out, sizeof out, &count) != -1 ||
+            count != 1)
+            state.SkipWithError("scan failed");
+    };
+    read_whole(path);  // a warm page cache
+    const long scans = vek::bench::runs_for(vek::bench::seconds_of(scan), 0.1);
+    const long reads = vek::bench::runs_for(vek::bench::seconds_of([&] { read_whole(path); }), 0.1);
+    vek::bench::SideBySide figures;
+    for (auto _ : state) {
+        const double v = vek::bench::seconds_of([&] {
+            for (long i = 0; i < scans; ++i) scan();
+        });
+        const double r = vek::bench::seconds_of([&] {
+            for (long i = 0; i < reads; ++i) benchmark::DoNotOptimize(read_whole(path));
+        });
+        figures.Add(bytes * static_cast<double>(scans) / v / 1e6, bytes * static_cast<double>(reads) / r / 1e6);
+    }
+    figures.Report(state, "scan_MB_per_s", "read_MB_per_s", "ratio_scan_over_read");
+    state.counters["max_rss_MB"] = max_rss_mb();
+}
+BENCHMARK(BM_Ratio_ScanOverRead)->Iterations(11)->Unit(benchmark::kMillisecond);
+
+void BM_Ratio_EncryptFileOverEngine(benchmark::State& state) {
+    const std::string& path = plain_records();
+    const std::string target = (work_dir() / "records-encrypted.img").string();
+    constexpr double kBlocks = static_cast<double>(kMillion) * (kDigits / 16);
+    constexpr const char* kImageKey = "133457799BBCDFF1";
+    // The engine's reference: a 60000-digit image, the key loaded once.
+    std::mt19937_64 rng(60000);
+    std::string image(60000, '0');
+    for (auto& c : image) c = "0123456789ABCDEF"[rng() & 15];
+    std::vector<char> out(image.size() + 1);
+    constexpr double kImageBlocks = 60000.0 / 16;
+    const auto engine = [&] { vek_Tran_CalDES_Fast(image.c_str(), 1, 0, out.data(), static_cast<int>(out.size())); };
+    const auto encrypt = [&] {
+        fs::remove(target);
+        const double s = vek::bench::seconds_of([&] {
+            if (vek_File_DecryptOrEncryptImageFile(path.c_str(), target.c_str(), 0, 1, kImageKey, "") != -1)
+                state.SkipWithError("encryption failed");
+        });
+        return s;
+    };
+    vek_Tran_InitDES(1, kImageKey, 0);
+    const long engineRuns = vek::bench::runs_for(vek::bench::seconds_of(engine), 0.05);
+#if VEK_BENCH_OPENSSL
+    DES_cblock key;
+    vek::bench::kHexa.decode(kImageKey, 8, key);
+    DES_key_schedule ks;
+    DES_set_key_unchecked(&key, &ks);
+    std::vector<std::uint8_t> bytes(image.size() / 2);
+    const auto openssl = [&] {
+        vek::bench::kHexa.decode(image.c_str(), bytes.size(), bytes.data());
+        for (std::size_t at = 0; at < bytes.size(); at += 8) {
+            auto* block = reinterpret_cast<DES_cblock*>(&bytes[at]);
+            DES_ecb_encrypt(block, block, &ks, DES_ENCRYPT);
+        }
+        vek::bench::Hexa::encode(bytes.data(), bytes.size(), out.data());
+    };
+    const long opensslRuns = vek::bench::runs_for(vek::bench::seconds_of(openssl), 0.05);
+    vek::bench::SideBySide againstOpenSSL;
+#endif
+    vek::bench::SideBySide againstEngine;
+    for (auto _ : state) {
+        const double fileRate = kBlocks / encrypt();
+        vek_Tran_InitDES(1, kImageKey, 0);
+        const double e = vek::bench::seconds_of([&] {
+            for (long i = 0; i < engineRuns; ++i) engine();
+        });
+        againstEngine.Add(fileRate, kImageBlocks * static_cast<double>(engineRuns) / e);
+#if VEK_BENCH_OPENSSL
+        const double o = vek::bench::seconds_of([&] {
+            for (long i = 0; i < opensslRuns; ++i) openssl();
+        });
+        againstOpenSSL.Add(fileRate, kImageBlocks * static_cast<double>(opensslRuns) / o);
+#endif
+    }
+    fs::remove(target);
+    againstEngine.Report(state, "file_blocks_per_s", "engine_blocks_per_s", "ratio_file_over_engine");
+#if VEK_BENCH_OPENSSL
+    againstOpenSSL.Report(state, "file_blocks_per_s", "openssl_hex_blocks_per_s", "ratio_file_over_openssl_hex");
+#endif
+    state.counters["max_rss_MB"] = max_rss_mb();
+}
+BENCHMARK(BM_Ratio_EncryptFileOverEngine)->Iterations(11)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -187,15 +187,24 @@ const std::uint64_t* C_DES::SlicedSchedule(int slot) noexcept {
 }
 
 int C_DES::CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexcept {
-    if (blocks >= kSlicedMinBlocks) {
-        const std::size_t tail = sliced_hexa_blocks(direction != 0, SlicedSchedule(m_current), text, blocks);
-        text += 16 * (blocks - tail);
-        blocks = tail;
-    }
-    if (direction != 0)
-        ecb_hexa_blocks<true>(m_schedule[m_current], text, blocks);
-    else
-        ecb_hexa_blocks<false>(m_schedule[m_current], text, blocks);
+    return CalDESHexaRecords(direction, text, 1, blocks, 16 * blocks);
+}
+
+int C_DES::CalDESHexaRecords(int direction, char* text, std::size_t records, std::size_t blocks,
+                             std::size_t stride) noexcept {
+    if (records == 0 || blocks == 0) return 0;
+    BlockRun run{text, 0, blocks, stride};
+    std::size_t left = records * blocks;
+    if (left >= kSlicedMinBlocks)
+        left = sliced_hexa_run(SlicedPasses::One(direction != 0, SlicedSchedule(m_current)), run, left);
+    // A short run, or the tail of a long one: the table path, record by record.
+    const u32* ks = m_schedule[m_current];
+    run.Take(left, [&](char* digits, std::size_t n, std::size_t) {
+        if (direction != 0)
+            ecb_hexa_blocks<true>(ks, digits, n);
+        else
+            ecb_hexa_blocks<false>(ks, digits, n);
+    });
     return 0;
 }
 

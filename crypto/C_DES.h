@@ -70,6 +70,12 @@ public:
     // blocks a pass, with the slot's sliced key schedule; short runs and a short
     // tail through the table path, two blocks in flight.
     int CalDESHexaBlocks(int direction, char* text, std::size_t blocks) noexcept;
+    // The same over the digits of `records` records in place, each `blocks`
+    // blocks of 16 digits, each `stride` bytes after the one before (what lies
+    // between them, a line end, is left alone): the blocks of all the records
+    // are one run, as if they were consecutive.
+    int CalDESHexaRecords(int direction, char* text, std::size_t records, std::size_t blocks,
+                          std::size_t stride) noexcept;
 
     // The key bytes loaded in `slot` (0 or 1), for inspection.
     const Byte* Key(int slot) const noexcept { return m_key[slot == 1 ? 1 : 0]; }

@@ -14,6 +14,15 @@ void C_DESBatch::LoadKey() {
     m_keyLoaded = true;
 }
 
+void C_DESBatch::AppendRecords(char* records, std::size_t count, std::size_t digits, std::size_t stride) {
+    if (count == 0) return;
+    if (!m_keyLoaded) LoadKey();
+    if (digits % kBlockDigits != 0) throw C_StringType::xModuloError{};
+    Flush();
+    C_DES::Instance().CalDESHexaRecords(m_direction, records, count, digits / kBlockDigits, stride);
+    m_write(records, count * stride);
+}
+
 void C_DESBatch::Grow(std::size_t more) {
     m_out.reserve(m_out.size() + more + kGrowStep);  // exactly this much (vector's reserve)
 }

@@ -61,6 +61,15 @@ public:
         if (m_out.size() >= kFlushBytes) Flush();
     }
 
+    // `count` records in place, one after the other: each `digits` digits to
+    // process (validated hexadecimal) and then marks of its own up to `stride`
+    // bytes, written as they stand. What is pending is written first; then the
+    // records' digits go through the engine where they are, and the records
+    // are written from there, not copied: for the long runs of whole records a
+    // file reader finds in its buffer. The key is loaded, and digits that are
+    // not whole blocks fail, as in AppendRecord.
+    void AppendRecords(char* records, std::size_t count, std::size_t digits, std::size_t stride);
+
 private:
     static constexpr std::size_t kFlushBytes = std::size_t{256} * 1024;
     static constexpr std::size_t kBlockDigits = 16;

@@ -117,21 +117,26 @@ const char* variant_name(Variant v) noexcept {
     return "table";
 }
 
-std::size_t sliced_hexa_blocks(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
+std::size_t sliced_hexa_run(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept {
     if (variant() == Variant::Table) return blocks;
-    return kernel_of(variant())(passes, text, blocks);
+    return kernel_of(variant())(passes, run, blocks);
 }
 
-std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept {
+std::size_t sliced_hexa_blocks(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
+    BlockRun run{text, 0, blocks, 16 * blocks};
+    return sliced_hexa_run(passes, run, blocks);
+}
+
+SlicedPasses SlicedPasses::One(bool encrypt, const std::uint64_t* masks) noexcept {
     SlicedPasses one;
     one.count = 1;
     one.encrypt[0] = encrypt;
     one.masks[0] = masks;
-    return sliced_hexa_blocks(one, text, blocks);
+    return one;
 }
 
-std::size_t kernel_portable(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
-    return run_lanes<Lane64>(passes, text, blocks);
+std::size_t kernel_portable(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept {
+    return run_lanes<Lane64>(passes, run, blocks);
 }
 
 }  // namespace vek::des

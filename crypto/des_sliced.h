@@ -20,12 +20,34 @@ namespace vek::des {
 inline constexpr int kSlicedKeyWords = 16 * 48;
 void slice_key(const std::uint8_t key[8], std::uint64_t masks[kSlicedKeyWords]) noexcept;
 
-// Electronic codebook over `blocks` blocks of 16 valid upper-case digits in
-// place, encrypting or decrypting with the sliced round keys. A short tail, too
-// short to fill a pass with profit, is left alone: the result is the number of
-// blocks left at the end (always fewer than kSlicedMinBlocks).
-inline constexpr std::size_t kSlicedMinBlocks = 16;
-std::size_t sliced_hexa_blocks(bool encrypt, const std::uint64_t* masks, char* text, std::size_t blocks) noexcept;
+// Where the blocks of a run are: `perRecord` consecutive blocks of 16 digits
+// from `record` on, then as many from `record + stride` on, and so on (the
+// records of a file, their line ends between them). Consecutive blocks are one
+// record as long as the run. `at` is the next block within its record.
+struct BlockRun final {
+    char* record;
+    std::size_t at;
+    std::size_t perRecord;
+    std::size_t stride;
+
+    // Hands the next `count` blocks to `piece` as pieces of consecutive blocks,
+    // piece(text, blocks, first) with `first` the piece's index among the
+    // `count`, and moves past them.
+    template <class Piece>
+    void Take(std::size_t count, Piece&& piece) noexcept {
+        for (std::size_t first = 0; count > 0;) {
+            const std::size_t n = count < perRecord - at ? count : perRecord - at;
+            piece(record + 16 * at, n, first);
+            first += n;
+            count -= n;
+            at += n;
+            if (at == perRecord) {
+                record += stride;
+                at = 0;
+            }
+        }
+    }
+};
 
 // One to three DES operations on every block in a row, each with its own sliced
 // round keys and direction: Triple-DES encryption is (encrypt, K1), (decrypt,
@@ -36,8 +58,21 @@ struct SlicedPasses {
     int count = 0;  // 1 to kMaxSlicedPasses
     bool encrypt[3] = {};
     const std::uint64_t* masks[3] = {};
+
+    // One DES operation.
+    static SlicedPasses One(bool encrypt, const std::uint64_t* masks) noexcept;
 };
 inline constexpr int kMaxSlicedPasses = 3;
+
+// Electronic codebook over the next `blocks` blocks of `run`, valid upper-case
+// digits, in place, with `passes`. A short tail, too short to fill a pass with
+// profit, is left alone: the result is the number of blocks left at the end
+// (always fewer than kSlicedMinBlocks), and `run` stands at the first of them.
+inline constexpr std::size_t kSlicedMinBlocks = 16;
+std::size_t sliced_hexa_run(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
+
+// The same over `blocks` consecutive blocks from `text` on; the tail left is
+// the last blocks.
 std::size_t sliced_hexa_blocks(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
 
 // Table: no bitsliced pass at all, every block on the single-block path (for
@@ -53,10 +88,10 @@ Variant force_variant(Variant wanted) noexcept;
 const char* variant_name(Variant v) noexcept;
 
 // The kernels, one per instruction set, each in its own file built for it.
-using Kernel = std::size_t (*)(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_portable(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_sse2(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_avx2(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
-std::size_t kernel_avx512(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept;
+using Kernel = std::size_t (*)(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
+std::size_t kernel_portable(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
+std::size_t kernel_sse2(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
+std::size_t kernel_avx2(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
+std::size_t kernel_avx512(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept;
 
 }  // namespace vek::des

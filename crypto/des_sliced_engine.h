@@ -600,32 +600,89 @@ VEK_SLICED_INLINE void encode(const u64* blocks, std::size_t count, char* text) 
 #endif
 }
 
-// One pass over `count` (at most 64 * N) blocks of digits in place; the pass's
-// unused blocks are zero.
+// The next `count` blocks of `run` handed to `piece` as BlockRun::Take gives
+// them (a pass's piece of a long record, or the ends of a pass in short ones).
+template <class Piece>
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+void take_pieces(BlockRun& run, std::size_t count, const Piece& piece, std::size_t first) noexcept {
+    run.Take(count, [&](char* text, std::size_t n, std::size_t at) { piece(text, n, first + at); });
+}
+
+// The same for records of R blocks (R = run.perRecord, known here): the whole
+// records one after the other, each one piece of exactly R blocks, so that
+// the codec's steps for them are laid out once, without a piece's bookkeeping
+// in between.
+template <std::size_t R, class Piece>
+VEK_SLICED_INLINE void take_records(BlockRun& run, std::size_t count, const Piece& piece) noexcept {
+    std::size_t first = 0;
+    if (run.at != 0) {  // the rest of a record the last pass began
+        first = count < R - run.at ? count : R - run.at;
+        take_pieces(run, first, piece, 0);
+    }
+    const std::size_t whole = (count - first) / R;
+    for (std::size_t k = 0; k < whole; ++k) piece(run.record + k * run.stride, R, first + k * R);
+    run.record += whole * run.stride;
+    first += whole * R;
+    if (first < count) take_pieces(run, count - first, piece, first);
+}
+
+// `piece` over the next `count` blocks of `run`: short records (up to four
+// blocks, 64 digits) record by record at a size known at compile time, else as
+// Take gives them (longer pieces, whose bookkeeping matters less).
+template <class Piece>
+VEK_SLICED_INLINE void take(BlockRun& run, std::size_t count, const Piece& piece) noexcept {
+    switch (run.perRecord) {
+        case 1: take_records<1>(run, count, piece); break;
+        case 2: take_records<2>(run, count, piece); break;
+        case 3: take_records<3>(run, count, piece); break;
+        case 4: take_records<4>(run, count, piece); break;
+        default: take_pieces(run, count, piece, 0); break;
+    }
+}
+
+// The digits of a piece to the pass's numbers, and back.
+struct Decode final {
+    u64* blocks;
+    VEK_SLICED_INLINE void operator()(char* text, std::size_t n, std::size_t first) const noexcept {
+        decode(text, n, blocks + first);
+    }
+};
+struct Encode final {
+    const u64* blocks;
+    VEK_SLICED_INLINE void operator()(char* text, std::size_t n, std::size_t first) const noexcept {
+        encode(blocks + first, n, text);
+    }
+};
+
+// One pass over the next `count` (at most 64 * N) blocks of `run` in place;
+// the pass's unused blocks are zero.
 template <class V>
-void hexa_pass(const SlicedPasses& passes, char* text, std::size_t count) noexcept {
+void hexa_pass(const SlicedPasses& passes, BlockRun& run, std::size_t count) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
     alignas(64) u64 blocks[width];
-    decode(text, count, blocks);
+    BlockRun back = run;
+    take(run, count, Decode{blocks});
     if (count < width) std::memset(blocks + count, 0, (width - count) * sizeof(u64));
     if (passes.count == 1)
         des_pass<V, false>(passes, blocks);
     else
         des_pass<V, true>(passes, blocks);
-    encode(blocks, count, text);
+    take(back, count, Encode{blocks});
 }
 
 // Full passes of the widest lane, then the rest in one pass of the narrowest
 // lane it fills by more than half; a rest shorter than kSlicedMinBlocks is left.
 template <class V, class... Narrower>
-std::size_t run_lanes(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
+std::size_t run_lanes(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept {
     constexpr std::size_t width = 64 * V::kElements;
-    for (; blocks >= width; blocks -= width, text += 16 * width) hexa_pass<V>(passes, text, width);
+    for (; blocks >= width; blocks -= width) hexa_pass<V>(passes, run, width);
     if constexpr (sizeof...(Narrower) > 0) {
-        if (blocks <= width / 2) return run_lanes<Narrower...>(passes, text, blocks);
+        if (blocks <= width / 2) return run_lanes<Narrower...>(passes, run, blocks);
     }
     if (blocks < kSlicedMinBlocks) return blocks;
-    hexa_pass<V>(passes, text, blocks);
+    hexa_pass<V>(passes, run, blocks);
     return 0;
 }
 

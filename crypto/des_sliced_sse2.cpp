@@ -9,8 +9,8 @@
 
 namespace vek::des {
 
-std::size_t kernel_sse2(const SlicedPasses& passes, char* text, std::size_t blocks) noexcept {
-    return run_lanes<Lane128, Lane64>(passes, text, blocks);
+std::size_t kernel_sse2(const SlicedPasses& passes, BlockRun& run, std::size_t blocks) noexcept {
+    return run_lanes<Lane128, Lane64>(passes, run, blocks);
 }
 
 }  // namespace vek::des

@@ -1,8 +1,10 @@
 #include "imagefile/C_ImageFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -11,6 +13,7 @@
 #include "io/C_File.h"
 #include "io/C_LineReader.h"
 #include "types/C_StringDec.h"
+#include "types/hexa_codec.h"
 
 namespace {
 
@@ -25,9 +28,11 @@ constexpr int kBlockDigits = 16;
 // that an over-long line still fails as a typed string would.
 constexpr std::size_t kRecordKeep = S::kMaxLength + 1;
 // Read buffers: large for the scans and the conversion, which read every record
-// in turn; small for the searches and the index, which read a few lines at
-// computed offsets.
-constexpr std::size_t kStreamBuffer = std::size_t{64} * 1024;
+// in turn, many records a read, straight into the line reader's buffer (256 KiB
+// reads cost the least system time per byte here, and the records are then
+// checked while they are still in the cache); small for the searches and the
+// index, which read a few lines at computed offsets.
+constexpr std::size_t kStreamBuffer = std::size_t{256} * 1024;
 constexpr std::size_t kProbeBuffer = std::size_t{4} * 1024;
 
 // Runs `body`, turning every failure of the file itself into xIOError.
@@ -75,6 +80,42 @@ std::int64_t field_start(int position, std::int64_t width, std::int64_t recordLe
     return p0;
 }
 
+// A field value compared where it stands in records of `stride` bytes (digits
+// and line end), as many records a scan reads: its first eight bytes (or all of
+// it when shorter) compared as one word, the rest only when they match.
+class FieldMatch final {
+public:
+    FieldMatch(std::string_view value, std::size_t at, std::size_t stride) : m_value(value), m_at(at) {
+        const std::size_t n = std::min<std::size_t>(value.size(), 8);
+        if (stride < 8 || n == 0) return;
+        // The word read: at the field, or the record's last eight bytes when the
+        // field is closer than that to the record's end.
+        m_word = std::min(at, stride - 8);
+        const std::size_t shift = 8 * (at - m_word);
+        char bytes[8] = {};
+        std::memcpy(bytes, value.data(), n);
+        m_want = vek::hexa::load(bytes) << shift;
+        m_mask = (n == 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * n)) - 1) << shift;
+        m_wide = true;
+    }
+
+    // Whether the field of `record` (of `stride` bytes readable) is the value.
+    bool In(const char* record) const noexcept {
+        if (m_wide) {
+            if (((vek::hexa::load(record + m_word) ^ m_want) & m_mask) != 0) return false;
+            if (m_value.size() <= 8) return true;
+        }
+        return std::memcmp(record + m_at, m_value.data(), m_value.size()) == 0;
+    }
+
+private:
+    std::string_view m_value;
+    std::size_t m_at;
+    std::size_t m_word = 0;
+    std::uint64_t m_want = 0, m_mask = 0;
+    bool m_wide = false;
+};
+
 // A difference of two field values (digits without leading zeros) as a record
 // index; one that does not fit in a signed 32-bit integer cannot be one.
 int index_of(const std::string& digits, int base) {
@@ -92,8 +133,10 @@ int index_of(const std::string& digits, int base) {
 // lines.
 class C_ImageFile::Layout final {
 public:
-    Layout(const C_ImageFile& file, std::size_t bufferSize)
-        : m_file(file.GetFileName().c_str(), C_File::Mode::Read, bufferSize), m_lines(m_file, bufferSize) {
+    // `lineBuffer`: the line reader's buffer; `fileBuffer`: the file's own
+    // (C_File::kNoBuffer when the line reader reads in large blocks).
+    Layout(const C_ImageFile& file, std::size_t lineBuffer, std::size_t fileBuffer)
+        : m_file(file.GetFileName().c_str(), C_File::Mode::Read, fileBuffer), m_lines(m_file, lineBuffer) {
         m_size = m_file.Size();
         Line line;
         if (file.GetHeaderFlag() != 0) {
@@ -103,7 +146,8 @@ public:
         }
         if (m_lines.Next(line, kRecordKeep)) {
             m_recordLength = line.length;
-            m_first.assign(line.text);
+            m_first.assign(line.text).append(kLineEnd);
+            m_firstKept = line.text.size();
             m_firstWhole = line.end == End::CrLf;
         }
         m_stride = m_recordLength + 2;
@@ -134,20 +178,48 @@ public:
     }
 
     // Every record in turn, from record 0 on, each handed to `visit` as its text
-    // (valid until the next record), until `visit` returns false. Read as
-    // consecutive lines, each of which must have record 0's length and end with
-    // CR LF (so that each starts at its offset), else xInvalidFile.
+    // until `visit` returns false. The records are consecutive lines, each of
+    // which must have record 0's length and end with CR LF (so that each starts
+    // at its offset), else xInvalidFile, and must be a valid hexadecimal string,
+    // else the typed string's own failure: each record is checked in turn, and
+    // one is visited only when it passed. The text handed over stays valid
+    // until the next record, and its line end follows it in memory (a whole
+    // stride can be read from its start).
+    //
+    // After record 0 the records are taken from the reader's buffer many at a
+    // time where they stand: their boundaries are known (the stride), and a run
+    // of them is checked at once; only a run that fails is looked at record by
+    // record, to fail at the first bad one as a line-by-line reading would.
     template <class Visit>
     void ForEach(Visit&& visit) {
         const std::int64_t count = Count();
         if (count == 0) return;
         if ((m_headerEnd > 0 && !m_headerWhole) || !m_firstWhole) throw xInvalidFile{};
-        if (!visit(std::string_view(m_first))) return;
-        Line line;
-        for (std::int64_t k = 1; k < count; ++k) {
-            if (!m_lines.Next(line, kRecordKeep) || line.length != m_recordLength || line.end != End::CrLf)
-                throw xInvalidFile{};
-            if (!visit(line.text)) return;
+        const std::string_view first(m_first.data(), m_firstKept);
+        C_StringHexa::Checked(first);  // the typed string's own failure, unchanged
+        if (!visit(first)) return;
+        // Record 0 is 1 to 60000 digits: a stride fits in the reader's buffer.
+        const auto r = static_cast<std::size_t>(m_recordLength);
+        const auto stride = static_cast<std::size_t>(m_stride);
+        for (std::int64_t k = 1; k < count;) {
+            const std::span<char> ahead = m_lines.Ahead(stride);
+            const auto n = static_cast<std::size_t>(std::min<std::int64_t>(
+                static_cast<std::int64_t>(ahead.size() / stride), count - k));
+            if (n == 0) throw xInvalidFile{};  // the file ends inside the record
+            const std::size_t good = vek::hexa::valid_lines(ahead.data(), n, r, kLineEnd);
+            for (std::size_t i = 0; i < good; ++i)
+                if (!visit(std::string_view(ahead.data() + i * stride, r))) return;
+            if (good < n) {
+                // The line there is another length or lacks its CR LF (an LF in
+                // the digits ends it early); else a character is no digit.
+                const std::string_view line(ahead.data() + good * stride, stride);
+                if (line.substr(0, r).find('\n') != std::string_view::npos || line.substr(r) != kLineEnd)
+                    throw xInvalidFile{};
+                C_StringHexa::Checked(line.substr(0, r));
+                throw xInvalidFile{};  // not reached: the check above fails
+            }
+            m_lines.Skip(n * stride);
+            k += static_cast<std::int64_t>(n);
         }
     }
 
@@ -159,7 +231,8 @@ private:
     std::int64_t m_recordLength = 0;  // r
     std::int64_t m_stride = 2;        // L
     bool m_headerWhole = false;       // the header line ends with CR LF
-    std::string m_first;              // record 0's text
+    std::string m_first;              // record 0's text (as much as is kept) and CR LF
+    std::size_t m_firstKept = 0;      // the length of that text
     std::string m_record;             // the bytes read for one record
     bool m_firstWhole = false;        // record 0 ends with CR LF
 };
@@ -182,7 +255,7 @@ std::string C_ImageFile::ReadHeader(std::size_t maxLength) const {
 C_Image C_ImageFile::ReadImage(int index) const {
     if (index < 0 && index != -1 && index != -2) throw xWrongIndex{};
     return file_access([&] {
-        Layout layout(*this, kProbeBuffer);
+        Layout layout(*this, kProbeBuffer, kProbeBuffer);
         const std::int64_t k = index == -2 ? layout.Count() - 1 : index == -1 ? 0 : index;
         return layout.Record(k);
     });
@@ -206,7 +279,7 @@ C_Image C_ImageFile::FindBySequentialField(int position, const C_StringHexa& val
     if (fieldMode < kHexaField || fieldMode > kSwapDecField) throw xWrongSwapMode{};
 
     return file_access([&] {
-        Layout layout(*this, kProbeBuffer);
+        Layout layout(*this, kProbeBuffer, kProbeBuffer);
         C_Image first = layout.Record(0);
         const int r = first.GetLength();
         if (r > outputSize) throw xBufferTooSmall{};
@@ -255,31 +328,34 @@ void C_ImageFile::Scan(int position, const C_StringHexa& value, const C_StringHe
                        OnMatch&& onMatch) const {
     check_key(key, blockMode);
     file_access([&] {
-        Layout layout(*this, kStreamBuffer);
+        Layout layout(*this, kStreamBuffer, C_File::kNoBuffer);
         const std::int64_t r = layout.RecordLength();
         const std::string& t = value.GetValue();
         const auto p0 = static_cast<std::size_t>(field_start(position, static_cast<std::int64_t>(t.size()), r));
         const std::size_t firstBlock = p0 / kBlockDigits * kBlockDigits;
         const std::size_t endBlock = (p0 + t.size() + kBlockDigits - 1) / kBlockDigits * kBlockDigits;
+        if (key == nullptr) {
+            // The field's words held by value, in registers through the run.
+            const FieldMatch field(t, p0, static_cast<std::size_t>(r) + kLineEnd.size());
+            layout.ForEach([field, &onMatch](std::string_view text) {
+                return !field.In(text.data()) || onMatch(C_Image(text));
+            });
+            return;
+        }
         std::string work;
         bool keyLoaded = false;
         layout.ForEach([&](std::string_view text) {
-            C_StringHexa::Checked(text);  // the typed string's own failure, unchanged
-            if (key != nullptr) {
-                if (!keyLoaded) {
-                    if (r % kBlockDigits != 0) throw S::xModuloError{};
-                    C_Image::InitDES(*key, blockMode);
-                    keyLoaded = true;
-                }
-                work.assign(text.substr(firstBlock, endBlock - firstBlock));
-                C_DES::Instance().CalDESHexaBlocks(0, work.data(), work.size() / kBlockDigits);
-                if (std::string_view(work).substr(p0 - firstBlock, t.size()) != t) return true;
-                C_Image record(text);
-                record.CalDES_Fast(0, blockMode);
-                return onMatch(std::move(record));
+            if (!keyLoaded) {
+                if (r % kBlockDigits != 0) throw S::xModuloError{};
+                C_Image::InitDES(*key, blockMode);
+                keyLoaded = true;
             }
-            if (text.substr(p0, t.size()) != t) return true;
-            return onMatch(C_Image(text));
+            work.assign(text.substr(firstBlock, endBlock - firstBlock));
+            C_DES::Instance().CalDESHexaBlocks(0, work.data(), work.size() / kBlockDigits);
+            if (std::string_view(work).substr(p0 - firstBlock, t.size()) != t) return true;
+            C_Image record(text);
+            record.CalDES_Fast(0, blockMode);
+            return onMatch(std::move(record));
         });
     });
 }
@@ -357,8 +433,8 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
     if (key.GetLength() != kKeyDigits) throw xWrongKeyLength{};
     if (blockMode != 0) throw xWrongCryptMode{};
     file_access([&] {
-        C_File source(m_fileName.c_str(), C_File::Mode::Read);
-        C_File target(targetName.c_str(), C_File::Mode::Append);
+        C_File source(m_fileName.c_str(), C_File::Mode::Read, C_File::kNoBuffer);
+        C_File target(targetName.c_str(), C_File::Mode::Append, C_File::kNoBuffer);
         if (target.Size() != 0) throw xFileAlreadyExists{};
         C_LineReader lines(source, kStreamBuffer);
         Line line;
@@ -384,13 +460,33 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
         // The records, in order. Empty lines may close the file; a record after
         // an empty line is an error, never silently dropped. The records are
         // processed in batches; a failure first writes the records before it.
+        //
+        // After a record ended by CR LF, the lines that follow are taken as
+        // records of the same length, many at a time, where they stand in the
+        // reader's buffer: a run of them is checked at once (digits, CR LF), and
+        // those that pass are encrypted in place and written as they are. The
+        // first line that does not pass (another length, another line end, a
+        // character that is no digit, an empty line, the file's end) is read as
+        // a line and judged as such, as every record was before it.
         C_DESBatch batch(key, direction != 0 ? 1 : 0, blockMode,
                          [&](const char* bytes, std::size_t size) { target.Write(bytes, size); });
         bool emptyLine = false;
+        std::size_t length = 0;  // the run's record length; 0: none
         batch.Run([&] {
-            while (lines.Next(line, kRecordKeep, S::kMaxLength)) {
+            for (;;) {
+                if (length > 0) {
+                    const std::size_t stride = length + kLineEnd.size();
+                    const std::span<char> ahead = lines.Ahead(stride);
+                    const std::size_t n = ahead.size() / stride;
+                    const std::size_t good = vek::hexa::valid_lines(ahead.data(), n, length, kLineEnd);
+                    batch.AppendRecords(ahead.data(), good, length, stride);
+                    lines.Skip(good * stride);
+                    if (good > 0 && good == n) continue;
+                }
+                if (!lines.Next(line, kRecordKeep, S::kMaxLength)) break;
                 if (line.length == 0) {
                     emptyLine = true;
+                    length = 0;
                     continue;
                 }
                 if (emptyLine) throw xInvalidFile{};
@@ -399,6 +495,7 @@ void C_ImageFile::CryptFile(const std::string& targetName, const C_StringHexa& k
                     if (line.text.size() % kBlockDigits != 0) throw S::xModuloError{};
                 });
                 batch.AppendRecord({}, line.text, kLineEnd);
+                length = line.end == End::CrLf ? line.text.size() : 0;
             }
         });
         target.Close();

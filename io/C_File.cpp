@@ -119,7 +119,10 @@ C_File::C_File(const char* path, Mode mode, std::size_t bufferSize) {
     // needs to read.
     m_file = open_regular(path, mode);
     if (m_file == nullptr) throw xOpenFailed{};
-    std::setvbuf(m_file, nullptr, _IOFBF, bufferSize > 0 ? bufferSize : kDefaultBuffer);
+    if (bufferSize == kNoBuffer)
+        std::setvbuf(m_file, nullptr, _IONBF, 0);
+    else
+        std::setvbuf(m_file, nullptr, _IOFBF, bufferSize);
 }
 
 C_File::~C_File() {

@@ -27,8 +27,11 @@ public:
 
     // `bufferSize`: the stream's buffer. The default suits reading or writing a
     // file in order; a reader that seeks to a few records takes a small one, so
-    // that each seek does not refill 64 KiB.
+    // that each seek does not refill 64 KiB. kNoBuffer: none at all, every Read
+    // and Write goes straight to the system, for callers that read and write in
+    // large blocks of their own (no copy through a second buffer).
     static constexpr std::size_t kDefaultBuffer = std::size_t{64} * 1024;
+    static constexpr std::size_t kNoBuffer = 0;
     C_File(const char* path, Mode mode, std::size_t bufferSize = kDefaultBuffer);
     ~C_File();
     C_File(C_File&& other) noexcept;

@@ -16,6 +16,18 @@ bool C_LineReader::Fill() {
     return m_end > 0;
 }
 
+std::span<char> C_LineReader::Ahead(std::size_t atLeast) {
+    std::size_t available = m_end - m_pos;
+    if (available < atLeast && available < m_buffer.size()) {
+        // What is left moves to the front, and the buffer is filled behind it.
+        std::memmove(m_buffer.data(), m_buffer.data() + m_pos, available);
+        m_pos = 0;
+        m_end = available + m_file.Read(m_buffer.data() + available, m_buffer.size() - available);
+        available = m_end;
+    }
+    return {m_buffer.data() + m_pos, available};
+}
+
 template <class Sink>
 bool C_LineReader::Read(Line& line, std::int64_t limit, Sink&& sink) {
     if (m_pos == m_end && !Fill()) return false;

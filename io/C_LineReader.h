@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,16 @@ public:
     // next call. A line longer than `limit` is read only until that is known: its
     // length is then above `limit`, its end None, and the reader stands inside it.
     bool Next(Line& line, std::size_t keep, std::int64_t limit = INT64_MAX);
+
+    // For lines of a known length, many at a time, straight from the buffer: the
+    // bytes ahead of the reader, at least `atLeast` of them (at most the buffer's
+    // size) unless the file ends first, then all that is left (none at its end).
+    // The buffer is refilled only when fewer are there, and then to the brim.
+    // The bytes stay valid until the next call and are consumed only by Skip;
+    // the caller may change them in place (what is skipped is never read again).
+    std::span<char> Ahead(std::size_t atLeast);
+    // Consumes `size` of the bytes Ahead gave.
+    void Skip(std::size_t size) noexcept { m_pos += size; }
 
 private:
     // Hands the text of the next line to `sink` piece by piece and fills in

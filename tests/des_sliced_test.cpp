@@ -97,6 +97,34 @@ TEST_F(DesSliced, RandomRunsMatchTheSingleBlockPath) {
     }
 }
 
+// Records in place: runs of records of 1 to 5 blocks with gaps of 2 (a line
+// end) or 5 bytes between them, as many records as fill every pass width and
+// leave every tail, against the single-block path record by record; the gaps
+// are left alone.
+TEST_F(DesSliced, RecordsMatchTheSingleBlockPathAndKeepTheirGaps) {
+    std::mt19937_64 rng(78);
+    C_DES des;
+    for (std::size_t blocks = 1; blocks <= 5; ++blocks) {
+        for (const std::size_t gap : {std::size_t{2}, std::size_t{5}}) {
+            for (const std::size_t records : {1, 3, 4, 5, 15, 16, 17, 63, 64, 65, 127, 128, 129, 300, 515}) {
+                const std::string key = random_hexa(rng, 16);
+                const int direction = static_cast<int>(records % 2);
+                const std::size_t digits = 16 * blocks, stride = digits + gap;
+                std::string text, expected;
+                for (std::size_t k = 0; k < records; ++k) {
+                    const std::string plain = random_hexa(rng, digits);
+                    const std::string marks = std::string(gap - 2, '.') + "\r\n";
+                    text += plain + marks;
+                    expected += one_by_one(key, direction, plain) + marks;
+                }
+                des.SetKeyHexa(key.c_str());
+                des.CalDESHexaRecords(direction, text.data(), records, blocks, stride);
+                ASSERT_EQ(text, expected) << records << " records of " << blocks << " blocks, gap " << gap;
+            }
+        }
+    }
+}
+
 // Keys loaded every way the engine has, each followed by a long run on the
 // slot it changed.
 TEST_F(DesSliced, EveryKeyLoadReachesTheLongRuns) {

@@ -1,6 +1,7 @@
 // File access shared by the image-file and DC9 modules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -9,7 +10,9 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -23,6 +26,7 @@
 #endif
 
 #include "io/C_File.h"
+#include "io/C_LineReader.h"
 #include "support/api.h"
 #include "support/dc9_data.h"
 #include "support/temp_dir.h"
@@ -87,6 +91,67 @@ TEST(File, AppendCreatesAndNeverTruncates) {
         EXPECT_EQ(file.Size(), 12);
     }  // closed by the destructor
     EXPECT_EQ(read_file(path), "0123\r\n4567\r\n");
+}
+
+// Without a buffer of its own the file reads and writes the same bytes.
+TEST(File, UnbufferedReadsAndWritesTheSameBytes) {
+    TempDir dir;
+    const std::string path = dir.file("raw.bin");
+    std::string bytes;
+    for (int i = 0; i < 70000; ++i) bytes += static_cast<char>(i * 13 + (i >> 9));
+    {
+        C_File file(path.c_str(), C_File::Mode::Append, C_File::kNoBuffer);
+        file.Write(bytes.substr(0, 5));
+        file.Write(bytes.substr(5));
+        EXPECT_EQ(file.Size(), static_cast<std::int64_t>(bytes.size()));
+        file.Close();
+    }
+    C_File file(path.c_str(), C_File::Mode::Read, C_File::kNoBuffer);
+    EXPECT_EQ(read_all(file, 65537), bytes);
+    file.Seek(3);
+    char three[3];
+    ASSERT_EQ(file.Read(three, 3), 3u);
+    EXPECT_EQ(std::string(three, 3), bytes.substr(3, 3));
+}
+
+// The bytes ahead of a line reader: in order across refills of a small buffer,
+// what was not skipped handed over again, lines read on from where the bytes
+// skipped end, and what is left at the end of the file.
+TEST(LineReader, AheadHandsOverTheFileInOrderAcrossRefills) {
+    TempDir dir;
+    const std::string path = dir.file("lines.txt");
+    std::string bytes = "HEADER\r\n";
+    for (int i = 0; i < 1000; ++i) bytes += static_cast<char>('A' + i % 26);
+    bytes += "\r\nLAST";
+    write_file(path, bytes);
+    constexpr std::size_t kBuffer = 64;
+    for (const std::size_t fileBuffer : {C_File::kNoBuffer, std::size_t{16}}) {
+        C_File file(path.c_str(), C_File::Mode::Read, fileBuffer);
+        C_LineReader lines(file, kBuffer);
+        C_LineReader::Line line;
+        ASSERT_TRUE(lines.Next(line, 100));
+        EXPECT_EQ(line.text, "HEADER");
+        std::mt19937 rng(5);
+        const std::size_t stop = bytes.size() - 6;  // before the last line end
+        for (std::size_t at = 8; at < stop;) {
+            const std::size_t want = 1 + rng() % (kBuffer + 8);
+            const auto ahead = lines.Ahead(want);
+            ASSERT_GE(ahead.size(), std::min({want, kBuffer, bytes.size() - at})) << at;
+            ASSERT_LE(ahead.size(), kBuffer);
+            ASSERT_EQ(std::string_view(ahead.data(), ahead.size()), std::string_view(bytes).substr(at, ahead.size()));
+            const std::size_t skip = std::min<std::size_t>(rng() % (ahead.size() + 1), stop - at);
+            lines.Skip(skip);
+            at += skip;
+        }
+        ASSERT_TRUE(lines.Next(line, 100));  // what is left of the long line
+        EXPECT_EQ(line.text, "");
+        EXPECT_EQ(line.end, C_LineReader::End::CrLf);
+        const auto last = lines.Ahead(kBuffer);
+        EXPECT_EQ(std::string_view(last.data(), last.size()), "LAST");
+        lines.Skip(last.size());
+        EXPECT_TRUE(lines.Ahead(1).empty());
+        EXPECT_FALSE(lines.Next(line, 100));
+    }
 }
 
 TEST(File, OffsetsBeyondFourGigabytes) {

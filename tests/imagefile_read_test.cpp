@@ -1,25 +1,29 @@
 // Image files read and searched, beyond the cases of tests/data/imagefile.vec
 // that the one runner runs on the fixtures of tests/data/images/: searches in
-// encrypted files against published DES answers, and files beyond 2 GiB.
+// encrypted files against published DES answers, scans of files several read
+// buffers long with bad records where the buffer runs out, files that change
+// between calls, and files beyond 2 GiB.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "support/api.h"
 #include "support/temp_dir.h"
+#include "support/texts.h"
 #include "support/vectors.h"
 
 namespace {
 
 using vek::test::call_text;
-using vek::test::load_vectors;
+using vek::test::des_answers;
 using vek::test::Outcome;
 using vek::test::TempDir;
-using vek::test::Vector;
 using vek::test::write_file;
 
 constexpr int kLarge = 300000;
@@ -41,22 +45,11 @@ TEST(ImageFileCount, NullCountIsRefused) {
 // Encrypted records: the published single-DES answers under one key (NIST SP
 // 800-17, variable plaintext, key 01..01) make records of two blocks each.
 
-struct Pair final {
-    std::string plain, cipher;
-};
-
-std::vector<Pair> published_pairs() {
-    std::vector<Pair> pairs;
-    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
-        if (v["key"] == "0101010101010101") pairs.push_back({v["image"], v["Out"]});
-    return pairs;
-}
-
 // Records "serial (8 decimal digits) + 8 digits + one published block", stored
 // encrypted: the serial block's cipher is computed by the library itself, so
 // the searches are checked on the published block, which must come back plain.
 TEST(ImageFileEncrypted, SearchesDecryptWithTheKey) {
-    const auto pairs = published_pairs();
+    const auto pairs = des_answers("0101010101010101");
     ASSERT_GE(pairs.size(), 4u);
     const std::string key = "0101010101010101";
     TempDir dir;
@@ -109,6 +102,147 @@ TEST(ImageFileEncrypted, SearchesDecryptWithTheKey) {
     // The key stays loaded in the engine for vek_Tran_CalDES_Fast.
     const auto fast = call_text([&](char* o, int n) { return VEK(vek_Tran_CalDES_Fast)(pairs[0].plain.c_str(), 1, 0, o, n); });
     EXPECT_EQ(fast.out, pairs[0].cipher);
+}
+
+// ---------------------------------------------------------------------------
+// Scans of files several read buffers long. The scans read the records many at
+// a time from a buffer of 256 KiB, refilled as it runs out; a bad record at
+// any place around the refills must end the scan there exactly as a reading
+// line by line does (-99, the count unwritten), while a value in a record
+// before it is still found and the first-match scan never reaches it.
+
+constexpr std::int64_t kReadBuffer = 256 * 1024;
+constexpr int kUnwritten = -12345;
+
+// Records of `digits` digits: an 8-digit decimal serial from 10000000 on, then
+// random digits; after a header line when `header` is set.
+struct ScanFile final {
+    std::string text;
+    std::vector<std::string> records;
+    std::size_t headerEnd = 0;
+    std::size_t stride = 0;
+    std::size_t Offset(std::size_t k) const { return headerEnd + k * stride; }
+};
+
+ScanFile scan_file(std::size_t digits, std::size_t count, bool header) {
+    std::mt19937_64 rng(digits * 31 + count);
+    ScanFile f;
+    if (header) f.text = "LOT 5/SCAN\r\n";
+    f.headerEnd = f.text.size();
+    f.stride = digits + 2;
+    for (std::size_t k = 0; k < count; ++k) {
+        f.records.push_back(std::to_string(10000000 + k) + vek::test::random_hexa(rng, digits - 8));
+        f.text += f.records.back() + "\r\n";
+    }
+    return f;
+}
+
+// Overwrites the bytes at `offset` of the file with `bytes`.
+void patch(const std::string& path, std::size_t offset, const std::string& bytes) {
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(offset));
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+Outcome count_scan(const std::string& path, short header, const std::string& value, int& count) {
+    count = kUnwritten;
+    return call_text([&](char* o, int n) {
+        return VEK(vek_File_ExtractImageByFieldNonSeqGetNb)(path.c_str(), header, 1, value.c_str(), "", o, n, &count);
+    });
+}
+
+Outcome first_scan(const std::string& path, short header, const std::string& value) {
+    return call_text([&](char* o, int n) {
+        return VEK(vek_File_ExtractImageByFieldWithNonSeqSearch)(path.c_str(), header, 1, value.c_str(), "", o, n);
+    });
+}
+
+struct Fault final {
+    const char* name;
+    std::size_t at;     // from the record's start; `digits` is the CR
+    std::string bytes;  // written there
+};
+
+TEST(ImageFileScanBuffers, BadRecordsWhereTheBufferRunsOut) {
+    TempDir dir;
+    const std::string path = dir.file("scan.img");
+    for (const std::size_t digits : {std::size_t{16}, std::size_t{30}, std::size_t{64}}) {
+        for (const bool header : {false, true}) {
+            const std::size_t count = static_cast<std::size_t>(3 * kReadBuffer) / (digits + 2) + 20;
+            const ScanFile f = scan_file(digits, count, header);
+            const auto h = static_cast<short>(header);
+            write_file(path, f.text);
+            int n = 0;
+            const auto whole = count_scan(path, h, f.records.back().substr(0, 8), n);
+            ASSERT_EQ(whole.status, 0);
+            EXPECT_EQ(whole.out, f.records.back());
+            EXPECT_EQ(n, 1);
+
+            const Fault faults[] = {
+                {"first digit G", 0, "G"},
+                {"last digit in lower case", digits - 1, "f"},
+                {"a NUL among the digits", digits / 2, std::string(1, '\0')},
+                {"no CR", digits, "0"},
+                {"no LF", digits + 1, "A"},
+                {"an LF among the digits", 5, "\n"},
+                {"CR LF early", digits - 2, "\r\n"},
+            };
+            // The records around the first three refills: each refill starts at
+            // the record that did not fit whole, so the window widens by one a refill.
+            for (std::size_t j = 1; j <= 3; ++j) {
+                const std::size_t near = (static_cast<std::size_t>(j * kReadBuffer) - f.headerEnd) / f.stride;
+                for (std::size_t k = near - j - 1; k <= near + 1; ++k) {
+                    for (const Fault& fault : faults) {
+                        SCOPED_TRACE(std::to_string(digits) + " digits, header " + std::to_string(header) +
+                                     ", record " + std::to_string(k) + ": " + fault.name);
+                        patch(path, f.Offset(k) + fault.at, fault.bytes);
+                        const auto counted = count_scan(path, h, f.records[0].substr(0, 8), n);
+                        EXPECT_EQ(counted.result, 0);
+                        EXPECT_EQ(counted.status, -99);
+                        EXPECT_EQ(n, kUnwritten);
+                        const auto before = first_scan(path, h, f.records[k - 1].substr(0, 8));
+                        EXPECT_EQ(before.status, 0);
+                        EXPECT_EQ(before.out, f.records[k - 1]);
+                        const auto after = first_scan(path, h, f.records[k + 1].substr(0, 8));
+                        EXPECT_EQ(after.status, -99);
+                        patch(path, f.Offset(k), f.text.substr(f.Offset(k), f.stride));  // restored
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Every call reads the file as it is then: records appended, a file cut back,
+// a last record cut short (not a whole stride: not counted), a record changed.
+TEST(ImageFileScanBuffers, FilesThatChangeBetweenCalls) {
+    TempDir dir;
+    const std::string path = dir.file("growing.img");
+    const ScanFile f = scan_file(64, static_cast<std::size_t>(kReadBuffer) / 66 * 2 + 7, true);
+    const std::string last = f.records.back().substr(0, 8);
+    const std::string firstHalf = f.text.substr(0, f.Offset(f.records.size() / 2));
+    write_file(path, firstHalf);
+    int n = 0;
+    EXPECT_EQ(count_scan(path, 1, last, n).status, -3);
+    EXPECT_EQ(n, 0);
+    write_file(path, f.text);
+    EXPECT_EQ(count_scan(path, 1, last, n).out, f.records.back());
+    EXPECT_EQ(n, 1);
+    // The serials 1000xxxx all match "1000": every record counted, the whole file read.
+    EXPECT_EQ(count_scan(path, 1, "1000", n).status, -4);
+    EXPECT_EQ(n, static_cast<int>(f.records.size()));
+    write_file(path, f.text + f.records[3]);  // a record without its line end: less than a stride
+    EXPECT_EQ(count_scan(path, 1, "1000", n).status, -4);
+    EXPECT_EQ(n, static_cast<int>(f.records.size()));
+    write_file(path, f.text + f.records[3] + "\r\n");
+    EXPECT_EQ(count_scan(path, 1, "1000", n).status, -4);
+    EXPECT_EQ(n, static_cast<int>(f.records.size()) + 1);
+    std::filesystem::resize_file(path, f.Offset(100) + 10);  // cut inside record 100
+    EXPECT_EQ(count_scan(path, 1, "1000", n).status, -4);
+    EXPECT_EQ(n, 100);
+    EXPECT_EQ(count_scan(path, 1, f.records[99].substr(0, 8), n).out, f.records[99]);
+    patch(path, f.Offset(99) + 20, "x");
+    EXPECT_EQ(count_scan(path, 1, f.records[99].substr(0, 8), n).status, -99);
 }
 
 // ---------------------------------------------------------------------------

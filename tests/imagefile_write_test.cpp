@@ -5,20 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "support/api.h"
 #include "support/temp_dir.h"
+#include "support/texts.h"
 #include "support/vectors.h"
 
 namespace {
 
 using vek::test::call_text;
-using vek::test::load_vectors;
+using vek::test::des_answers;
+using vek::test::DesAnswer;
 using vek::test::read_file;
 using vek::test::TempDir;
-using vek::test::Vector;
 using vek::test::write_file;
 
 std::string fixture(const std::string& name) { return std::string(VEK_TEST_DATA) + "/images/" + name; }
@@ -153,13 +156,11 @@ struct Batch final {
 };
 
 Batch published_batch(const std::string& headerLine) {
-    std::vector<Vector> pairs;
-    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
-        if (v["key"] == "0101010101010101") pairs.push_back(v);
+    const std::vector<DesAnswer> pairs = des_answers("0101010101010101");
     Batch b{headerLine.empty() ? "" : headerLine + "\r\n", headerLine.empty() ? "" : headerLine + "\r\n"};
     for (std::size_t i = 0; i + 1 < pairs.size() && i < 16; i += 2) {
-        b.plain += pairs[i]["image"] + pairs[i + 1]["image"] + "\r\n";
-        b.encrypted += pairs[i]["Out"] + pairs[i + 1]["Out"] + "\r\n";
+        b.plain += pairs[i].plain + pairs[i + 1].plain + "\r\n";
+        b.encrypted += pairs[i].cipher + pairs[i + 1].cipher + "\r\n";
     }
     return b;
 }
@@ -336,6 +337,138 @@ TEST(ImageFileCrypt, LostWritesAreReported) {
     EXPECT_EQ(VEK_STATUS(), -3);
 }
 #endif
+
+// ---------------------------------------------------------------------------
+// Files several read buffers long. The records are read many at a time from a
+// buffer of 256 KiB, refilled as it runs out, and encrypted where they stand;
+// any record the run cannot take (a bad one, another length, another line
+// end, the last line, empty lines) is judged line by line as before, wherever
+// it falls. The records are random choices of published plaintext blocks, so
+// that what encryption writes is known.
+
+constexpr std::size_t kReadBuffer = 256 * 1024;
+
+// A source file and what encrypting it writes, built record by record.
+struct LongFile final {
+    std::string plain, encrypted;
+    std::vector<std::size_t> starts;  // each record's offset in `plain`
+    std::vector<std::size_t> ends;    // the length of `encrypted` after each record
+
+    // A record of `blocks` published blocks chosen with `rng`, ended by `end`
+    // in the source (written with CR LF whatever its end).
+    void Add(std::mt19937_64& rng, const std::vector<DesAnswer>& pairs, std::size_t blocks, const std::string& end = "\r\n") {
+        starts.push_back(plain.size());
+        for (std::size_t b = 0; b < blocks; ++b) {
+            const DesAnswer& p = pairs[vek::test::random_below(rng, pairs.size())];
+            plain += p.plain;
+            encrypted += p.cipher;
+        }
+        plain += end;
+        encrypted += "\r\n";
+        ends.push_back(encrypted.size());
+    }
+};
+
+LongFile long_file(const std::string& header, std::size_t blocks, std::size_t bytes) {
+    const auto pairs = des_answers("0101010101010101");
+    std::mt19937_64 rng(blocks * 7 + header.size());
+    LongFile f;
+    f.plain = f.encrypted = header;
+    while (f.plain.size() < bytes) f.Add(rng, pairs, blocks);
+    return f;
+}
+
+TEST(ImageFileCryptBuffers, BadRecordsWhereTheBufferRunsOut) {
+    TempDir dir;
+    const std::string in = dir.file("plain.img");
+    for (const std::size_t blocks : {std::size_t{1}, std::size_t{4}}) {
+        for (const std::string& header : {std::string(), std::string("LOT 9/RUN\r\n")}) {
+            const LongFile f = long_file(header, blocks, 3 * kReadBuffer + 500);
+            const auto h = static_cast<short>(!header.empty());
+            const std::size_t digits = 16 * blocks, stride = digits + 2;
+            write_file(in, f.plain);
+            const std::string whole = dir.file("whole.img"), back = dir.file("back.img");
+            ASSERT_EQ(crypt(in, whole, h, 1, kKey), -1);
+            EXPECT_EQ(read_file(whole), f.encrypted);
+            ASSERT_EQ(crypt(whole, back, h, 0, kKey), -1);
+            EXPECT_EQ(read_file(back), f.plain);
+            std::filesystem::remove(whole);
+            std::filesystem::remove(back);
+
+            struct Fault final {
+                const char* name;
+                std::size_t at;  // from the record's start; `digits` is the CR
+                std::string bytes;
+            };
+            const Fault faults[] = {
+                {"first digit G", 0, "G"},
+                {"last digit in lower case", digits - 1, "f"},
+                {"a NUL among the digits", digits / 2, std::string(1, '\0')},
+                {"no CR: a digit more", digits, "0"},
+                {"no LF", digits + 1, "A"},
+                {"an LF among the digits", 5, "\n"},
+            };
+            int round = 0;
+            for (std::size_t j = 1; j <= 3; ++j) {
+                const std::size_t near = (j * kReadBuffer - header.size()) / stride;
+                for (std::size_t k = near - j - 1; k <= near + 1; ++k) {
+                    for (const Fault& fault : faults) {
+                        SCOPED_TRACE(std::to_string(blocks) + " blocks, header " + std::to_string(h) + ", record " +
+                                     std::to_string(k) + ": " + fault.name);
+                        std::string source = f.plain;
+                        source.replace(f.starts[k] + fault.at, fault.bytes.size(), fault.bytes);
+                        write_file(in, source);
+                        const std::string out = dir.file("out" + std::to_string(round++) + ".img");
+                        EXPECT_EQ(crypt(in, out, h, 1, kKey), 0);
+                        EXPECT_EQ(VEK_STATUS(), -3);
+                        EXPECT_EQ(read_file(out), f.encrypted.substr(0, f.ends[k - 1]));
+                        std::filesystem::remove(out);
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Records the run does not take, where the buffer runs out, are read as lines
+// and the runs go on after them: another length, an LF alone as line end; then
+// the last record without its line end, and empty lines at the end.
+TEST(ImageFileCryptBuffers, RecordsOfOtherShapesAmongTheRuns) {
+    TempDir dir;
+    const auto pairs = des_answers("0101010101010101");
+    std::mt19937_64 rng(99);
+    LongFile f;
+    f.plain = f.encrypted = "LOT 10\r\n";
+    const std::size_t stride = 66;
+    for (std::size_t j = 1; j <= 4; ++j) {
+        while (f.plain.size() + 3 * stride < j * kReadBuffer) f.Add(rng, pairs, 4);
+        // Around the buffer's end: a record of 2 blocks, one ended by LF alone,
+        // one of 1 block, whichever of them the refill falls on.
+        f.Add(rng, pairs, 2);
+        f.Add(rng, pairs, 4, "\n");
+        f.Add(rng, pairs, 1);
+        f.Add(rng, pairs, j);
+    }
+    for (int i = 0; i < 100; ++i) f.Add(rng, pairs, 3);
+    f.Add(rng, pairs, 4, "");  // the last record without a line end
+    const std::string in = dir.file("plain.img");
+    int round = 0;
+    for (const std::string& end : {std::string(), std::string("\r\n\r\n"), std::string("\n\r\n\n")}) {
+        SCOPED_TRACE("the file ending with " + std::to_string(end.size()) + " bytes of empty lines");
+        write_file(in, f.plain + (end.empty() ? "" : "\r\n" + end));
+        const std::string out = dir.file("out" + std::to_string(round++) + ".img");
+        ASSERT_EQ(crypt(in, out, 1, 1, kKey), -1);
+        EXPECT_EQ(read_file(out), f.encrypted);
+    }
+    // A record after an empty line is refused there, what came before kept.
+    const std::size_t k = f.starts.size() - 50;
+    std::string gap = f.plain;
+    gap.insert(f.starts[k], "\r\n");
+    write_file(in, gap);
+    EXPECT_EQ(crypt(in, dir.file("gap.img"), 1, 1, kKey), 0);
+    EXPECT_EQ(VEK_STATUS(), -3);
+    EXPECT_EQ(read_file(dir.file("gap.img")), f.encrypted.substr(0, f.ends[k - 1]));
+}
 
 // The DES engine's key after a conversion is the conversion's key, loaded once
 // a record is processed; a file without records leaves the engine as it was.

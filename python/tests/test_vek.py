@@ -276,6 +276,63 @@ def test_failures_raise(call, function, status):
     assert e.count is None  # none of these has a count parameter
 
 
+def test_calls_from_several_threads_at_once():
+    """Every thread gets its own results, counts and failures while others call the same functions
+    (the outputs of a call are the thread's own); the expected values are Python's."""
+    import threading
+    failures = []
+
+    def work(seed):
+        r = random.Random(seed)
+        for _ in range(1500):
+            a, b = r.getrandbits(64), r.getrandbits(64)
+            ha, hb = format(a, "X"), format(b, "X")
+            got = (vek.Conv_HexaToDec(ha, 0), vek.Comp_HexaToHexa(ha, hb), vek.Conv_HexaToArrayChar(ha.zfill(16)),
+                   vek.Veri_IsHexa(ha), vek.Veri_IsHexa(ha + "g"))
+            want = (str(a), (a > b) - (a < b), a.to_bytes(8, "big"), True, False)
+            if got != want:
+                failures.append((ha, hb, got, want))
+            try:
+                vek.Conv_HexaToDec(ha + "Z", 0)
+                failures.append((ha, "no failure"))
+            except vek.VekError as e:
+                if (e.status, vek.LastStatus()) != (-1, -1):
+                    failures.append((ha, e.status))
+
+    threads = [threading.Thread(target=work, args=(seed,)) for seed in range(8)]
+    for t in threads:
+        t.start()
+    for t in threads:
+        t.join()
+    assert failures == []
+
+
+def test_arguments_beyond_the_plain_types():
+    """Subclasses and other integer types take the full checks: accepted or refused as ever."""
+    class Text(str):
+        pass
+
+    class Number:
+        def __index__(self):
+            return 255
+
+    assert vek.Conv_HexaToDec(Text("FF"), 0) == "255"
+    assert vek.Conv_DecToHexa(b"255", Number()) == "0" * 253 + "FF"
+    assert vek.Conv_HexaToDec(bytes(b"FF"), False) == "255"
+    with pytest.raises(TypeError, match="hexa"):
+        vek.Conv_HexaToDec(bytearray(b"FF"), 0)
+    with pytest.raises(ValueError, match="offset 1"):
+        vek.Conv_HexaToDec("F\0", 0)
+    with pytest.raises(ValueError, match="offset 2"):
+        vek.Conv_HexaToDec(b"FF\0", 0)
+    with pytest.raises(OverflowError, match="resultLength"):
+        vek.Conv_HexaToDec("FF", 2**31)
+    with pytest.raises(TypeError, match=r"Conv_HexaToDec\(\) takes 2 arguments \(hexa, resultLength\), got 3"):
+        vek.Conv_HexaToDec("FF", 0, 0)
+    with pytest.raises(TypeError, match=r"takes 2 arguments \(hexa, resultLength\), got 1"):
+        vek.library().Conv_HexaToDec("FF")
+
+
 def test_misuse():
     with pytest.raises(TypeError):
         vek.Conv_HexaToDec("FF")

@@ -18,6 +18,13 @@ The library is loaded at the first call: from load(path), else the file named
 by the environment variable VEK_LIBRARY, else libvek.so (VEK.dll on Windows)
 in this package's folder (pip install ./python builds it and puts it there),
 else the system's library path.
+
+The table of exports is read once, at import: every export becomes a Python
+function of its own, written for its parameters (its checks, its C arguments
+and its results in order, no table read at call time). A library prepares each
+export's C function once, when it is loaded, and keeps per thread the output
+buffer and the count cell that a call's first attempt uses, reused from call
+to call: the package can be called from several threads at once.
 """
 import ctypes
 import ctypes.util
@@ -26,6 +33,7 @@ import itertools
 import operator
 import os
 import sys
+import threading
 from typing import NamedTuple
 
 from . import _api
@@ -271,12 +279,29 @@ class Library:
         self.path = _find(path)
         loader = ctypes.WinDLL if _WINDOWS else ctypes.CDLL  # the Windows DLL's exports are stdcall
         self._dll = loader(self.path)
+        # Each export's C function with its argument and result types. The
+        # prepared functions call their own copy of it, with the result type
+        # alone: every argument they pass is already what C takes (checked and
+        # converted before the call: bytes or None for a text, an int in range,
+        # a buffer, a cell's address), so ctypes need not convert it again,
+        # which would cost more than the rest of a short call.
+        self._fns = []
         for entry in _api.FUNCTIONS:
-            fn = getattr(self._dll, "vek_" + entry["name"])
+            name = "vek_" + entry["name"]
+            fn = getattr(self._dll, name)
             fn.restype = ctypes.c_short
             fn.argtypes = [_C_TYPES[ctype] for ctype, _, _ in entry["params"]]
+            bare = self._dll[name]
+            bare.restype = ctypes.c_short
+            self._fns.append(bare)
+        self._status = self._fns[_INDEX["LastStatus"]]
+        # Per thread: the output buffer and the count cell of a call's first attempt.
+        self._local = threading.local()
 
-    def _call(self, entry, args):
+    def _call(self, entry, args, size=_FIRST_SIZE):
+        """An export called from its table entry, its buffers made afresh for every attempt from `size` on:
+        the way every call went before the exports were prepared, still taken by a call whose first
+        attempt found its buffer too small."""
         name = entry["name"]
         fn = getattr(self._dll, "vek_" + name)
         if entry["kind"] == "value":
@@ -284,6 +309,7 @@ class Library:
         if any(r == "firs_out" for _, _, r in entry["params"]):
             return self._describe(entry, fn, args)
         call = _Call(entry, args)
+        call.size = size
         while True:
             result = fn(*call.arguments())
             status = self._dll.vek_LastStatus()
@@ -349,18 +375,171 @@ def library():
     return _library if _library is not None else load()
 
 
-def _wrapper(entry):
+# ---------------------------------------------------------------------------
+# The exports as Python functions, written once at import from the table.
+#
+# Each export's function is generated as source text for its own parameters:
+# the arity check, the checks of its arguments in order (a plain str, bytes or
+# int in range passes with a type test; anything else goes through the full
+# check of _checks, which accepts or refuses it as it always did), then the C
+# call with the output buffer and count cell of the thread, then its results.
+# A first attempt whose buffer is too small (-50) goes on as Library._call
+# does, from the next size. The module's function and the Library method are
+# the same text but for where the library comes from.
+
+_CELL_ROLES = ("number", "bytes_count", "raw_size")
+
+
+def _source(entry, index, method):
+    """The source of one export's function: the Library method (self first) or the module's function."""
+    name, params, kind = entry["name"], entry["params"], entry["kind"]
+    names = [n for _, n, r in params if r in _ARGUMENT_ROLES]
+    args = [f"a{i}" for i in range(len(names))]
+    arity = f"{name}() takes {len(names)} arguments ({', '.join(names)}), got "
+    # Positional parameters that default to _MISSING, and the rest gathered: an
+    # arity other than the export's is refused with the count given, as ever.
+    own = ("self, " if method else "") + "".join(f"{a}=_MISSING, " for a in args)
+    lines = [f"def {name}({own}/, *more):" if own else f"def {name}(*more):"]
+    if not method:
+        lines.append("    lib = _library")
+        lines.append("    if lib is None:")
+        lines.append("        lib = library()")
+    if args:
+        lines.append(f"    if more or {args[-1]} is _MISSING:")
+        given = " + ".join(f"({a} is not _MISSING)" for a in args)
+        lines.append(f"        raise TypeError({arity!r} + str({given} + len(more)))")
+    else:
+        lines.append("    if more:")
+        lines.append(f"        raise TypeError({arity!r} + str(len(more)))")
+    if method:
+        lines.append("    lib = self")
+    if kind == "value":
+        lines.append(f"    return lib._fns[{index}]()")
+        return "\n".join(lines) + "\n"
+
+    # The checks, in the parameters' order.
+    value_of = {}
+    position = 0
+    for ctype, pname, role in params:
+        if role not in _ARGUMENT_ROLES:
+            continue
+        a = args[position]
+        value_of[pname] = a
+        check = f"_checks_of[{index}][{position}]"
+        if role == "text":
+            lines.append(f"    if type({a}) is str:")
+            lines.append(f"        {a} = {a}.encode('latin-1')")
+            lines.append(f"        if 0 in {a}:")
+            lines.append(f"            {a} = {check}({a})")
+            lines.append(f"    elif type({a}) is not bytes or 0 in {a}:")
+            lines.append(f"        {a} = {check}({a})")
+        elif role == "int":
+            low, high = _bounds(_C_TYPES[ctype])
+            lines.append(f"    if type({a}) is not int or not {low} <= {a} <= {high}:")
+            lines.append(f"        {a} = {check}({a})")
+        else:  # bytes and descriptions: rare, always the full check
+            lines.append(f"    {a} = {check}({a})")
+        position += 1
+    arglist = "[" + ", ".join(args) + "]"
+    if any(r == "firs_out" for _, _, r in params):
+        lines.append(f"    return lib._describe(_entries[{index}], getattr(lib._dll, {'vek_' + name!r}), {arglist})")
+        return "\n".join(lines) + "\n"
+
+    # The C arguments.
+    roles = [r for _, _, r in params]
+    if any(r in ("out", "raw_out") for r in roles) or any(r in _CELL_ROLES for r in roles):
+        lines.append("    try:")
+        lines.append("        buffer, cell = lib._local.outputs")
+        lines.append("    except AttributeError:")
+        lines.append("        buffer, cell = lib._local.outputs = (_buffer(_FIRST_SIZE), _c_int(0))")
+    if "out_raw" in roles or "bytes_out" in roles:
+        texts = [value_of[n] for _, n, r in params if r in ("text", "bytes")]
+        lengths = ", ".join(f"len({t}) if {t} else 0" for t in texts)
+        lines.append(f"    fitted = _buffer(max({lengths}, 0) + 2)")
+    cargs = []
+    last_bytes = last_out = None
+    for i, (ctype, pname, role) in enumerate(params):
+        if role in ("text", "int"):
+            cargs.append(value_of[pname])
+        elif role == "bytes":
+            last_bytes = value_of[pname]
+            cargs.append(last_bytes)
+        elif role == "bytes_length":
+            cargs.append(f"len({last_bytes})")
+        elif role in ("out", "raw_out"):
+            last_out = "buffer"
+            cargs.append("buffer")
+        elif role in ("out_raw", "bytes_out"):
+            last_out = "fitted"
+            cargs.append("fitted")
+        elif role == "out_size":
+            cargs.append(str(_FIRST_SIZE) if last_out == "buffer" else f"len({last_out})")
+        elif role in _CELL_ROLES:
+            lines.append(f"    cell.value = {_FIRST_SIZE if role == 'raw_size' else 0}")
+            cargs.append("_byref(cell)")
+        elif role == "firs_count":
+            cargs.append(f"len({value_of[params[i + 1][1]]})")
+        elif role == "firs":
+            f = value_of[pname]
+            lines.append(f"    firs = (_FIR * max(len({f}), 1))(*[_FIR(*e) for e in {f}])")
+            cargs.append("_cast(firs, _c_void_p)")
+    lines.append(f"    result = lib._fns[{index}]({', '.join(cargs)})")
+
+    # A failure: too small goes on from the next size; else false or raised.
+    lines.append("    if result == 0:")
+    lines.append("        status = lib._status()")
+    lines.append(f"        if status == {STATUS_BUFFER_TOO_SMALL}:")
+    lines.append(f"            return lib._call(_entries[{index}], {arglist}, _FIRST_SIZE * 4)")
+    if kind == "predicate":
+        lines.append(f"        if status == {entry['false_code']!r}:")
+        lines.append("            return False")
+    count = "cell.value" if entry["count_kept"] and "number" in roles else "None"
+    lines.append(f"        raise VekError({name!r}, status, message({name!r}, status), {count})")
+    if kind == "predicate":
+        lines.append("    return True")
+        return "\n".join(lines) + "\n"
+
+    # The results, in the order of their parameters.
+    values = []
+    for role in roles:
+        if role in ("out", "out_raw"):
+            values.append(f"{'buffer' if role == 'out' else 'fitted'}.value.decode('latin-1')")
+        elif role == "number":
+            values.append("cell.value")
+        elif role == "bytes_out":
+            values.append("fitted.raw[:cell.value]")
+        elif role == "raw_out":
+            values.append("buffer.raw[:cell.value]")
+    if not values:
+        lines.append("    return None")
+    elif len(values) == 1:
+        lines.append(f"    return {values[0]}")
+    else:
+        lines.append(f"    return ({', '.join(values)})")
+    return "\n".join(lines) + "\n"
+
+
+_MISSING = object()  # an argument not given
+_entries = list(_api.FUNCTIONS)
+_INDEX = {entry["name"]: index for index, entry in enumerate(_entries)}
+_checks_of = [_checks(entry) if entry["kind"] != "value" else [] for entry in _entries]
+_buffer = ctypes.create_string_buffer
+_byref = ctypes.byref
+_c_int = ctypes.c_int
+_cast = ctypes.cast
+_c_void_p = ctypes.c_void_p
+_FIR = _FIRDescription
+
+
+def _prepare(entry, index):
+    """The Library method and the module's function of one export."""
     names = [n for _, n, r in entry["params"] if r in _ARGUMENT_ROLES]
-    checks = _checks(entry)
-
-    def method(self, *args):
-        if len(args) != len(names):
-            raise TypeError(f"{entry['name']}() takes {len(names)} arguments ({', '.join(names)}), got {len(args)}")
-        return self._call(entry, [check(value) for check, value in zip(checks, args)])
-
-    def function(*args):
-        return method(library(), *args)
-
+    made = {}
+    for method in (True, False):
+        namespace = {}
+        exec(compile(_source(entry, index, method), f"<vek.{entry['name']}>", "exec"), globals(), namespace)
+        made[method] = namespace[entry["name"]]
+    method, function = made[True], made[False]
     parameters = [inspect.Parameter(n, inspect.Parameter.POSITIONAL_ONLY) for n in names]
     for f, first in ((method, [inspect.Parameter("self", inspect.Parameter.POSITIONAL_ONLY)]), (function, [])):
         f.__name__ = f.__qualname__ = entry["name"]
@@ -370,8 +549,8 @@ def _wrapper(entry):
     return method, function
 
 
-for _entry in _api.FUNCTIONS:
-    _method, _function = _wrapper(_entry)
+for _index, _entry in enumerate(_entries):
+    _method, _function = _prepare(_entry, _index)
     setattr(Library, _entry["name"], _method)
     globals()[_entry["name"]] = _function
-del _entry, _method, _function
+del _index, _entry, _method, _function

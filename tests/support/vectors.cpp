@@ -83,4 +83,11 @@ std::vector<Vector> load_vectors(const std::string& file, const std::string& sec
     return cases;
 }
 
+std::vector<DesAnswer> des_answers(const std::string& key) {
+    std::vector<DesAnswer> answers;
+    for (const Vector& v : load_vectors("des.vec", "vek_Tran_DecryptOrEncryptImage"))
+        if (v["key"] == key) answers.push_back({v["image"], v["Out"]});
+    return answers;
+}
+
 }  // namespace vek::test

@@ -40,6 +40,15 @@ std::string decode_value(const std::string& value);
 // All cases of tests/data/<file>, optionally only those of one section.
 std::vector<Vector> load_vectors(const std::string& file, const std::string& section = "");
 
+// A published single-DES answer of des.vec: a plaintext block and its cipher.
+struct DesAnswer final {
+    std::string plain, cipher;
+};
+
+// des.vec's answers under `key` (for 0101010101010101, the variable-plaintext
+// table: one plaintext bit set at a time), in the file's order.
+std::vector<DesAnswer> des_answers(const std::string& key);
+
 inline std::ostream& operator<<(std::ostream& os, const Vector& v) {
     return os << v.section << " (line " << v.line << ")";
 }

@@ -1,0 +1,98 @@
+// The line check of valid_lines for AVX2, built with that instruction set
+// enabled (see CMakeLists.txt); only called when the processor has it.
+
+#include "types/hexa_lines.h"
+
+#if defined(__x86_64__) || defined(__i386__) || defined(_M_X64) || defined(_M_IX86)
+
+#include <immintrin.h>
+
+namespace vek::hexa {
+namespace {
+
+// Thirty-two characters a step. Shifted by 0x80 - '0', the digits are the ten
+// lowest signed bytes; shifted by 0x80 - 'A', the letters are the six lowest.
+class Flags final {
+public:
+    void Digits(const char* p, std::size_t size) noexcept {
+        if (size < 16) {
+            m_bad |= lines::not_digits_narrow(p, size);
+            return;
+        }
+        if (size < 32) {
+            Step(_mm256_setr_m128i(Load16(p), Load16(p + size - 16)));  // two overlapping halves
+            return;
+        }
+        std::size_t i = 0;
+        for (; i + 32 <= size; i += 32) Step(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i)));
+        if (i < size) Step(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + size - 32)));  // overlapping
+    }
+    void Other(std::uint64_t bad) noexcept { m_bad |= bad; }
+    bool Any() const noexcept { return m_bad != 0 || _mm256_movemask_epi8(m_ok) != -1; }
+
+private:
+    static __m128i Load16(const char* p) noexcept { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+    void Step(__m256i x) noexcept {
+        const __m256i digit = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 10), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - '0')));
+        const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 6), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - 'A')));
+        m_ok = _mm256_and_si256(m_ok, _mm256_or_si256(digit, letter));
+    }
+    __m256i m_ok = _mm256_set1_epi8(-1);
+    std::uint64_t m_bad = 0;
+};
+
+// 0xFF in the bytes of `x` that are digits.
+inline __m256i digits(__m256i x) noexcept {
+    const __m256i digit = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 10), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - '0')));
+    const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 6), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - 'A')));
+    return _mm256_or_si256(digit, letter);
+}
+
+// Whether all the lines pass, checked over the run as one text: every line's
+// end is where it belongs, and the digits counted over the whole run are as
+// many as the lines' characters, so that every byte but the ends' (which are
+// no digits) is a digit. The digits are counted in the bytes of a vector (each
+// byte a counter, added up before it could wrap), the ends compared four lines
+// a step; the run's last bytes short of a step are counted one by one.
+bool whole_run(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+    constexpr std::size_t kSteps = 255;  // a byte counter's most, one a step
+    const std::size_t stride = size + end.size(), bytes = count * stride;
+    std::uint64_t wrong = 0;
+    std::size_t k = 0;
+    for (; k + 4 <= count; k += 4) {
+        const char* e = text + k * stride + size;
+        wrong |= lines::wrong_end(e, end) | lines::wrong_end(e + stride, end) | lines::wrong_end(e + 2 * stride, end) |
+                 lines::wrong_end(e + 3 * stride, end);
+    }
+    for (; k < count; ++k) wrong |= lines::wrong_end(text + k * stride + size, end);
+    if (wrong != 0) return false;
+
+    __m256i total = _mm256_setzero_si256();  // four 64-bit sums
+    std::size_t i = 0;
+    const std::size_t whole = bytes / 32 * 32;
+    while (i < whole) {
+        __m256i counters = _mm256_setzero_si256();
+        const std::size_t stop = whole - i > kSteps * 32 ? i + kSteps * 32 : whole;
+        for (; i < stop; i += 32)
+            counters = _mm256_sub_epi8(counters, digits(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i))));
+        total = _mm256_add_epi64(total, _mm256_sad_epu8(counters, _mm256_setzero_si256()));
+    }
+    alignas(32) std::uint64_t sums[4];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(sums), total);
+    std::uint64_t found = sums[0] + sums[1] + sums[2] + sums[3];
+    for (; i < bytes; ++i) found += is_digit(text[i]) ? 1 : 0;
+    return found == count * size;
+}
+
+}  // namespace
+
+std::size_t lines_avx2(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+    bool endsAreNoDigits = true;
+    for (const char c : end) endsAreNoDigits = endsAreNoDigits && !is_digit(c);
+    if (endsAreNoDigits && whole_run(text, count, size, end)) return count;
+    return lines::check<Flags>(text, count, size, end);
+}
+
+}  // namespace vek::hexa
+
+#endif
