@@ -27,6 +27,14 @@ inline long runs_for(double once, double seconds) {
     return std::max(1L, static_cast<long>(seconds / std::max(once, 1e-9)));
 }
 
+// The median of the samples.
+inline double median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
 class SideBySide final {
 public:
     // One sample: the two rates (work per second).
@@ -40,18 +48,12 @@ public:
     void Report(benchmark::State& state, const std::string& ours, const std::string& reference,
                 const std::string& ratio) {
         if (m_ratio.empty()) return;
-        state.counters[ours] = Median(m_ours);
-        state.counters[reference] = Median(m_reference);
-        state.counters[ratio] = Median(m_ratio);
+        state.counters[ours] = median(m_ours);
+        state.counters[reference] = median(m_reference);
+        state.counters[ratio] = median(m_ratio);
     }
 
 private:
-    static double Median(std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        const std::size_t n = v.size();
-        return n % 2 == 1 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-    }
-
     std::vector<double> m_ours, m_reference, m_ratio;
 };
 
