@@ -78,16 +78,13 @@ const fs::path& work_dir() {
 
 void serial_of(int k, char* eight);
 
-// A batch of `records` records: a header line, then a decimal serial from
-// 10000000 up in digits 1 to 8 and random data in digits 9 to 64.
-std::string batch(int records) {
-    static std::map<int, std::string> made;
-    auto& path = made[records];
-    if (!path.empty()) return path;
-    path = (work_dir() / ("batch-" + std::to_string(records) + ".img")).string();
+// Writes `header` (if any) and `records` records of kDigits digits with CR LF:
+// a decimal serial from 10000000 up in digits 1 to 8, random digits after it
+// (from `seed`).
+void write_records(const std::string& path, const std::string& header, int records, std::uint64_t seed) {
     std::ofstream out(path, std::ios::binary);
-    out << "JOB BENCH/COUNT " << records << "\r\n";
-    std::mt19937_64 rng(7);
+    out << header;
+    std::mt19937_64 rng(seed);
     static const char* const kHexa = "0123456789ABCDEF";
     std::string line(kDigits + 2, '0');
     line[kDigits] = '\r';
@@ -97,6 +94,15 @@ std::string batch(int records) {
         for (int i = 8; i < kDigits; ++i) line[static_cast<std::size_t>(i)] = kHexa[rng() & 15];
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
+}
+
+// A batch of `records` records after a header line.
+std::string batch(int records) {
+    static std::map<int, std::string> made;
+    auto& path = made[records];
+    if (!path.empty()) return path;
+    path = (work_dir() / ("batch-" + std::to_string(records) + ".img")).string();
+    write_records(path, "JOB BENCH/COUNT " + std::to_string(records) + "\r\n", records, 7);
     return path;
 }
 
@@ -262,17 +268,7 @@ BENCHMARK(BM_Image_DesEngineBlocks)->Unit(benchmark::kMillisecond);
 const std::string& plain_records() {
     static const std::string path = [] {
         const std::string p = (work_dir() / "records-1000000x64.img").string();
-        std::ofstream out(p, std::ios::binary);
-        std::mt19937_64 rng(64);
-        static const char* const kHexa = "0123456789ABCDEF";
-        std::string line(kDigits + 2, '0');
-        line[kDigits] = '\r';
-        line[kDigits + 1] = '\n';
-        for (int k = 0; k < kMillion; ++k) {
-            serial_of(k, line.data());
-            for (int i = 8; i < kDigits; ++i) line[static_cast<std::size_t>(i)] = kHexa[rng() & 15];
-            out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        }
+        write_records(p, "", kMillion, 64);
         return p;
     }();
     return path;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/record_faults.h"
 #include "support/temp_dir.h"
 #include "support/texts.h"
 #include "support/vectors.h"
@@ -22,6 +23,8 @@ namespace {
 
 using vek::test::call_text;
 using vek::test::des_answers;
+using vek::test::record_faults;
+using vek::test::RecordFault;
 using vek::test::Outcome;
 using vek::test::TempDir;
 using vek::test::write_file;
@@ -157,12 +160,6 @@ Outcome first_scan(const std::string& path, short header, const std::string& val
     });
 }
 
-struct Fault final {
-    const char* name;
-    std::size_t at;     // from the record's start; `digits` is the CR
-    std::string bytes;  // written there
-};
-
 TEST(ImageFileScanBuffers, BadRecordsWhereTheBufferRunsOut) {
     TempDir dir;
     const std::string path = dir.file("scan.img");
@@ -178,21 +175,14 @@ TEST(ImageFileScanBuffers, BadRecordsWhereTheBufferRunsOut) {
             EXPECT_EQ(whole.out, f.records.back());
             EXPECT_EQ(n, 1);
 
-            const Fault faults[] = {
-                {"first digit G", 0, "G"},
-                {"last digit in lower case", digits - 1, "f"},
-                {"a NUL among the digits", digits / 2, std::string(1, '\0')},
-                {"no CR", digits, "0"},
-                {"no LF", digits + 1, "A"},
-                {"an LF among the digits", 5, "\n"},
-                {"CR LF early", digits - 2, "\r\n"},
-            };
+            std::vector<RecordFault> faults = record_faults(digits);
+            faults.push_back({"CR LF early", digits - 2, "\r\n"});
             // The records around the first three refills: each refill starts at
             // the record that did not fit whole, so the window widens by one a refill.
             for (std::size_t j = 1; j <= 3; ++j) {
                 const std::size_t near = (static_cast<std::size_t>(j * kReadBuffer) - f.headerEnd) / f.stride;
                 for (std::size_t k = near - j - 1; k <= near + 1; ++k) {
-                    for (const Fault& fault : faults) {
+                    for (const RecordFault& fault : faults) {
                         SCOPED_TRACE(std::to_string(digits) + " digits, header " + std::to_string(header) +
                                      ", record " + std::to_string(k) + ": " + fault.name);
                         patch(path, f.Offset(k) + fault.at, fault.bytes);

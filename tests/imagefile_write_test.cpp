@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/api.h"
+#include "support/record_faults.h"
 #include "support/temp_dir.h"
 #include "support/texts.h"
 #include "support/vectors.h"
@@ -19,6 +20,8 @@ namespace {
 
 using vek::test::call_text;
 using vek::test::des_answers;
+using vek::test::record_faults;
+using vek::test::RecordFault;
 using vek::test::DesAnswer;
 using vek::test::read_file;
 using vek::test::TempDir;
@@ -395,24 +398,12 @@ TEST(ImageFileCryptBuffers, BadRecordsWhereTheBufferRunsOut) {
             std::filesystem::remove(whole);
             std::filesystem::remove(back);
 
-            struct Fault final {
-                const char* name;
-                std::size_t at;  // from the record's start; `digits` is the CR
-                std::string bytes;
-            };
-            const Fault faults[] = {
-                {"first digit G", 0, "G"},
-                {"last digit in lower case", digits - 1, "f"},
-                {"a NUL among the digits", digits / 2, std::string(1, '\0')},
-                {"no CR: a digit more", digits, "0"},
-                {"no LF", digits + 1, "A"},
-                {"an LF among the digits", 5, "\n"},
-            };
+            const std::vector<RecordFault> faults = record_faults(digits);
             int round = 0;
             for (std::size_t j = 1; j <= 3; ++j) {
                 const std::size_t near = (j * kReadBuffer - header.size()) / stride;
                 for (std::size_t k = near - j - 1; k <= near + 1; ++k) {
-                    for (const Fault& fault : faults) {
+                    for (const RecordFault& fault : faults) {
                         SCOPED_TRACE(std::to_string(blocks) + " blocks, header " + std::to_string(h) + ", record " +
                                      std::to_string(k) + ": " + fault.name);
                         std::string source = f.plain;

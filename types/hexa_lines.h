@@ -72,6 +72,21 @@ inline std::uint64_t wrong_end(const char* p, std::string_view end) noexcept {
     return std::memcmp(p, end.data(), end.size()) != 0 ? 1 : 0;
 }
 
+// Non-zero when the end of one of the `count` lines is not `end`: four lines a
+// step, without a branch per line.
+inline std::uint64_t wrong_ends(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+    const std::size_t stride = size + end.size();
+    std::uint64_t wrong = 0;
+    std::size_t k = 0;
+    for (; k + 4 <= count; k += 4) {
+        const char* e = text + k * stride + size;
+        wrong |= wrong_end(e, end) | wrong_end(e + stride, end) | wrong_end(e + 2 * stride, end) |
+                 wrong_end(e + 3 * stride, end);
+    }
+    for (; k < count; ++k) wrong |= wrong_end(text + k * stride + size, end);
+    return wrong;
+}
+
 // The driver. Flags gathers what one group of lines shows: Digits(p, size)
 // flags every character that is not a digit, Other(bad) any other fault
 // (non-zero), Any() whether something was flagged.
@@ -99,6 +114,23 @@ inline std::size_t check(const char* text, std::size_t count, std::size_t size, 
         if (flags.Any()) return k;
     }
     return count;
+}
+
+// A kernel with a counter of digits: the run is first checked as one text,
+// cheaper than line by line when, as usually, all pass. Every line's end is
+// where it belongs and the digits `digits_in(text, bytes)` counts over the
+// whole run are as many as the lines' characters, so every byte but the ends'
+// is a digit (which holds only when no byte of the end is a digit). A run that
+// fails is checked line by line with Flags, for the first line that fails.
+template <class Flags, class DigitsIn>
+inline std::size_t check_run(const char* text, std::size_t count, std::size_t size, std::string_view end,
+                             DigitsIn digits_in) noexcept {
+    bool endsAreNoDigits = true;
+    for (const char c : end) endsAreNoDigits = endsAreNoDigits && !is_digit(c);
+    if (endsAreNoDigits && wrong_ends(text, count, size, end) == 0 &&
+        digits_in(text, count * (size + end.size())) == count * size)
+        return count;
+    return check<Flags>(text, count, size, end);
 }
 
 }  // namespace lines

@@ -10,8 +10,15 @@
 namespace vek::hexa {
 namespace {
 
-// Thirty-two characters a step. Shifted by 0x80 - '0', the digits are the ten
-// lowest signed bytes; shifted by 0x80 - 'A', the letters are the six lowest.
+// 0xFF in the bytes of `x` that are digits. Shifted by 0x80 - '0', the digits
+// are the ten lowest signed bytes; shifted by 0x80 - 'A', the letters the six lowest.
+inline __m256i digits(__m256i x) noexcept {
+    const __m256i digit = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 10), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - '0')));
+    const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 6), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - 'A')));
+    return _mm256_or_si256(digit, letter);
+}
+
+// Thirty-two characters a step.
 class Flags final {
 public:
     void Digits(const char* p, std::size_t size) noexcept {
@@ -32,41 +39,16 @@ public:
 
 private:
     static __m128i Load16(const char* p) noexcept { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
-    void Step(__m256i x) noexcept {
-        const __m256i digit = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 10), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - '0')));
-        const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 6), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - 'A')));
-        m_ok = _mm256_and_si256(m_ok, _mm256_or_si256(digit, letter));
-    }
+    void Step(__m256i x) noexcept { m_ok = _mm256_and_si256(m_ok, digits(x)); }
     __m256i m_ok = _mm256_set1_epi8(-1);
     std::uint64_t m_bad = 0;
 };
 
-// 0xFF in the bytes of `x` that are digits.
-inline __m256i digits(__m256i x) noexcept {
-    const __m256i digit = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 10), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - '0')));
-    const __m256i letter = _mm256_cmpgt_epi8(_mm256_set1_epi8(-128 + 6), _mm256_add_epi8(x, _mm256_set1_epi8(0x80 - 'A')));
-    return _mm256_or_si256(digit, letter);
-}
-
-// Whether all the lines pass, checked over the run as one text: every line's
-// end is where it belongs, and the digits counted over the whole run are as
-// many as the lines' characters, so that every byte but the ends' (which are
-// no digits) is a digit. The digits are counted in the bytes of a vector (each
-// byte a counter, added up before it could wrap), the ends compared four lines
-// a step; the run's last bytes short of a step are counted one by one.
-bool whole_run(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+// The digits among the `bytes` bytes at `text`, counted in the bytes of a
+// vector (each byte a counter, added up into the sums before it could wrap);
+// the last bytes short of a step one by one.
+std::size_t digits_in(const char* text, std::size_t bytes) noexcept {
     constexpr std::size_t kSteps = 255;  // a byte counter's most, one a step
-    const std::size_t stride = size + end.size(), bytes = count * stride;
-    std::uint64_t wrong = 0;
-    std::size_t k = 0;
-    for (; k + 4 <= count; k += 4) {
-        const char* e = text + k * stride + size;
-        wrong |= lines::wrong_end(e, end) | lines::wrong_end(e + stride, end) | lines::wrong_end(e + 2 * stride, end) |
-                 lines::wrong_end(e + 3 * stride, end);
-    }
-    for (; k < count; ++k) wrong |= lines::wrong_end(text + k * stride + size, end);
-    if (wrong != 0) return false;
-
     __m256i total = _mm256_setzero_si256();  // four 64-bit sums
     std::size_t i = 0;
     const std::size_t whole = bytes / 32 * 32;
@@ -81,16 +63,13 @@ bool whole_run(const char* text, std::size_t count, std::size_t size, std::strin
     _mm256_store_si256(reinterpret_cast<__m256i*>(sums), total);
     std::uint64_t found = sums[0] + sums[1] + sums[2] + sums[3];
     for (; i < bytes; ++i) found += is_digit(text[i]) ? 1 : 0;
-    return found == count * size;
+    return found;
 }
 
 }  // namespace
 
 std::size_t lines_avx2(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
-    bool endsAreNoDigits = true;
-    for (const char c : end) endsAreNoDigits = endsAreNoDigits && !is_digit(c);
-    if (endsAreNoDigits && whole_run(text, count, size, end)) return count;
-    return lines::check<Flags>(text, count, size, end);
+    return lines::check_run<Flags>(text, count, size, end, digits_in);
 }
 
 }  // namespace vek::hexa

@@ -10,6 +10,13 @@
 namespace vek::hexa {
 namespace {
 
+// The bytes of `x` that are digits.
+inline __mmask64 digits(__m512i x) noexcept {
+    const __mmask64 digit = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('0')), _mm512_set1_epi8(10));
+    const __mmask64 letter = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('A')), _mm512_set1_epi8(6));
+    return _kor_mask64(digit, letter);
+}
+
 // Sixty-four characters a step, the last step a masked load of what is left
 // (nothing past the line is read).
 class Flags final {
@@ -26,41 +33,16 @@ public:
     bool Any() const noexcept { return m_bad != 0 || m_notDigits != 0; }
 
 private:
-    void Step(__mmask64 in, __m512i x) noexcept {
-        const __mmask64 digit = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('0')), _mm512_set1_epi8(10));
-        const __mmask64 letter = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('A')), _mm512_set1_epi8(6));
-        m_notDigits |= in & ~(digit | letter);
-    }
+    void Step(__mmask64 in, __m512i x) noexcept { m_notDigits |= in & ~digits(x); }
     __mmask64 m_notDigits = 0;
     std::uint64_t m_bad = 0;
 };
 
-// The bytes of `x` that are digits.
-inline __mmask64 digits(__m512i x) noexcept {
-    const __mmask64 digit = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('0')), _mm512_set1_epi8(10));
-    const __mmask64 letter = _mm512_cmplt_epu8_mask(_mm512_sub_epi8(x, _mm512_set1_epi8('A')), _mm512_set1_epi8(6));
-    return _kor_mask64(digit, letter);
-}
-
-// Whether all the lines pass, checked over the run as one text: every line's
-// end is where it belongs, and the digits counted over the whole run are as
-// many as the lines' characters, so that every byte but the ends' (which are
-// no digits) is a digit. Cheaper than line by line when, as usually, all pass:
-// the digits are counted in the bytes of a vector (each byte a counter, added
-// up before it could wrap), the ends compared four lines a step.
-bool whole_run(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
+// The digits among the `bytes` bytes at `text`, counted in the bytes of a
+// vector (each byte a counter, added up into the sums before it could wrap);
+// the last step a masked load of what is left.
+std::size_t digits_in(const char* text, std::size_t bytes) noexcept {
     constexpr std::size_t kSteps = 255;  // a byte counter's most, one a step
-    const std::size_t stride = size + end.size(), bytes = count * stride;
-    std::uint64_t wrong = 0;
-    std::size_t k = 0;
-    for (; k + 4 <= count; k += 4) {
-        const char* e = text + k * stride + size;
-        wrong |= lines::wrong_end(e, end) | lines::wrong_end(e + stride, end) | lines::wrong_end(e + 2 * stride, end) |
-                 lines::wrong_end(e + 3 * stride, end);
-    }
-    for (; k < count; ++k) wrong |= lines::wrong_end(text + k * stride + size, end);
-    if (wrong != 0) return false;
-
     const __m512i one = _mm512_set1_epi8(1);
     __m512i total = _mm512_setzero_si512();  // eight 64-bit sums
     std::size_t i = 0;
@@ -82,16 +64,13 @@ bool whole_run(const char* text, std::size_t count, std::size_t size, std::strin
     _mm512_store_si512(sums, total);
     std::uint64_t digitsFound = 0;
     for (const std::uint64_t sum : sums) digitsFound += sum;
-    return digitsFound == count * size;
+    return digitsFound;
 }
 
 }  // namespace
 
 std::size_t lines_avx512(const char* text, std::size_t count, std::size_t size, std::string_view end) noexcept {
-    bool endsAreNoDigits = true;
-    for (const char c : end) endsAreNoDigits = endsAreNoDigits && !is_digit(c);
-    if (endsAreNoDigits && whole_run(text, count, size, end)) return count;
-    return lines::check<Flags>(text, count, size, end);
+    return lines::check_run<Flags>(text, count, size, end, digits_in);
 }
 
 }  // namespace vek::hexa
