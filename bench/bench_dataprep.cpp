@@ -34,6 +34,9 @@ namespace {
 
 using vek::bench::Hexa;
 using vek::bench::kHexa;
+#if VEK_BENCH_OPENSSL
+using vek::bench::schedule_of;
+#endif
 
 const char* const kKey2 = "0123456789ABCDEFFEDCBA9876543210";
 const char* const kBlock = "4E6F772069732074";
@@ -150,14 +153,6 @@ void BM_Export_CardVerificationValue(benchmark::State& state) {
 BENCHMARK(BM_Export_CardVerificationValue);
 
 #if VEK_BENCH_OPENSSL
-
-DES_key_schedule schedule_of(const char* digits) {
-    DES_cblock key;
-    kHexa.decode(digits, 8, key);
-    DES_key_schedule ks;
-    DES_set_key_unchecked(&key, &ks);
-    return ks;
-}
 
 void BM_OpenSSL_EvpDesEdeEcbHexa(benchmark::State& state) {
     const std::string data = random_digits(60000);

@@ -28,6 +28,9 @@ namespace {
 
 using vek::bench::Hexa;
 using vek::bench::kHexa;
+#if VEK_BENCH_OPENSSL
+using vek::bench::schedule_of;
+#endif
 
 const char* const kKey = "133457799BBCDFF1";
 const char* const kKey2 = "0123456789ABCDEFFEDCBA9876543210";
@@ -83,14 +86,6 @@ void BM_EngineLock(benchmark::State& state) {
 BENCHMARK(BM_EngineLock);
 
 #if VEK_BENCH_OPENSSL
-
-DES_key_schedule schedule_of(const char* digits) {
-    DES_cblock key;
-    kHexa.decode(digits, 8, key);
-    DES_key_schedule ks;
-    DES_set_key_unchecked(&key, &ks);
-    return ks;
-}
 
 void BM_OpenSSL_DesEcbHexa(benchmark::State& state) {
     const std::string image = random_image(60000);

@@ -43,6 +43,17 @@ struct Hexa {
 };
 inline const Hexa kHexa;
 
+#if VEK_BENCH_OPENSSL
+// OpenSSL's key schedule of the key written in the 16 digits at `digits`.
+inline DES_key_schedule schedule_of(const char* digits) {
+    DES_cblock key;
+    kHexa.decode(digits, 8, key);
+    DES_key_schedule ks;
+    DES_set_key_unchecked(&key, &ks);
+    return ks;
+}
+#endif
+
 // Forces the engine variant of the benchmark's argument (a vek::des::Variant);
 // false, with the benchmark skipped, when this processor lacks it.
 inline bool force_variant(benchmark::State& state) {

@@ -205,10 +205,7 @@ BENCHMARK(BM_Image_EncryptFile)->Apply(vek::bench::each_variant)->Unit(benchmark
 void BM_OpenSSL_EncryptFile(benchmark::State& state) {
     const std::string path = batch(kMillion);
     const std::string target = (work_dir() / "encrypted-openssl.img").string();
-    DES_cblock key;
-    vek::bench::kHexa.decode(kKey, 8, key);
-    DES_key_schedule ks;
-    DES_set_key_unchecked(&key, &ks);
+    DES_key_schedule ks = vek::bench::schedule_of(kKey);
     std::vector<std::uint8_t> bytes;
     std::vector<char> text;
     for (auto _ : state) {
@@ -351,10 +348,7 @@ void BM_Ratio_EncryptFileOverEngine(benchmark::State& state) {
     vek_Tran_InitDES(1, kImageKey, 0);
     const long engineRuns = vek::bench::runs_for(vek::bench::seconds_of(engine), 0.05);
 #if VEK_BENCH_OPENSSL
-    DES_cblock key;
-    vek::bench::kHexa.decode(kImageKey, 8, key);
-    DES_key_schedule ks;
-    DES_set_key_unchecked(&key, &ks);
+    DES_key_schedule ks = vek::bench::schedule_of(kImageKey);
     std::vector<std::uint8_t> bytes(image.size() / 2);
     const auto openssl = [&] {
         vek::bench::kHexa.decode(image.c_str(), bytes.size(), bytes.data());

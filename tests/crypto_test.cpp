@@ -25,36 +25,17 @@
 
 namespace {
 
+using vek::test::bytes_of;
 using vek::test::call_text;
+using vek::test::hexa_of;
 using vek::test::load_vectors;
 using vek::test::random_below;
+using vek::test::repeat;
 using vek::test::Vector;
 using S = C_StringType;
 using Bytes = std::vector<std::uint8_t>;
 
 C_StringHexa hexa(const std::string& text) { return C_StringHexa(text, S::kHexadecimal); }
-
-Bytes to_bytes(const std::string& digits) {
-    Bytes b(digits.size() / 2);
-    for (std::size_t i = 0; i < b.size(); ++i) b[i] = static_cast<std::uint8_t>(std::stoi(digits.substr(2 * i, 2), nullptr, 16));
-    return b;
-}
-
-std::string to_digits(const std::uint8_t* b, std::size_t n) {
-    static const char* const kDigits = "0123456789ABCDEF";
-    std::string s;
-    for (std::size_t i = 0; i < n; ++i) {
-        s += kDigits[b[i] >> 4];
-        s += kDigits[b[i] & 0xF];
-    }
-    return s;
-}
-
-std::string repeat(const std::string& s, int times) {
-    std::string r;
-    for (int i = 0; i < times; ++i) r += s;
-    return r;
-}
 
 // The exports, with a buffer large enough for any result.
 vek::test::Outcome image(const std::string& img, short mode, const std::string& key) {
@@ -113,12 +94,12 @@ class DesVectors : public ::testing::TestWithParam<Vector> {};
 TEST_P(DesVectors, EngineBothDirections) {
     const Answer a = answer(GetParam());
     C_DES des;
-    Bytes block = to_bytes(a.plain);
-    des.SetKey(to_bytes(a.key).data());
+    Bytes block = bytes_of(a.plain);
+    des.SetKey(bytes_of(a.key).data());
     des.CalDES(1, block.data());
-    EXPECT_EQ(to_digits(block.data(), 8), a.cipher);
+    EXPECT_EQ(hexa_of(block.data(), 8), a.cipher);
     des.CalDES(0, block.data());
-    EXPECT_EQ(to_digits(block.data(), 8), a.plain);
+    EXPECT_EQ(hexa_of(block.data(), 8), a.plain);
 
     std::string text = a.plain;
     des.SetKeyHexa(a.key.c_str());
@@ -130,14 +111,14 @@ TEST_P(DesVectors, EngineBothDirections) {
 
 TEST_P(DesVectors, ParityBitsAreIgnored) {
     const Answer a = answer(GetParam());
-    Bytes key = to_bytes(a.key);
+    Bytes key = bytes_of(a.key);
     for (auto& b : key) b ^= 1;
     C_DES des;
     des.SetKey(key.data());
-    Bytes block = to_bytes(a.plain);
+    Bytes block = bytes_of(a.plain);
     des.CalDES(1, block.data());
-    EXPECT_EQ(to_digits(block.data(), 8), a.cipher);
-    expect_ok(image(a.plain, 1, to_digits(key.data(), 8)), a.cipher);
+    EXPECT_EQ(hexa_of(block.data(), 8), a.cipher);
+    expect_ok(image(a.plain, 1, hexa_of(key.data(), 8)), a.cipher);
 }
 
 TEST_P(DesVectors, ImageExportsBothDirections) {
@@ -216,11 +197,11 @@ TEST(DesEngine, CipherBlockChainingVectors) {
         EXPECT_EQ(run(1, v["Plain"]), v["Cipher"]);
         EXPECT_EQ(run(0, v["Cipher"]), v["Plain"]);
         // The byte forms agree, and the chaining value ends as the last ciphertext block.
-        Bytes data = to_bytes(v["Plain"]);
-        des.SetIV(to_bytes(v["IV"]).data());
+        Bytes data = bytes_of(v["Plain"]);
+        des.SetIV(bytes_of(v["IV"]).data());
         for (std::size_t at = 0; at < data.size(); at += 8)
             triple ? des.CalTripleDESCBC(1, &data[at]) : des.CalDESCBC(1, &data[at]);
-        EXPECT_EQ(to_digits(data.data(), data.size()), v["Cipher"]);
+        EXPECT_EQ(hexa_of(data.data(), data.size()), v["Cipher"]);
         EXPECT_EQ(des.CurrentSlot(), 0);
     }
 }
@@ -243,8 +224,8 @@ TEST(DesEngine, SlotsAndSelector) {
     C_DES des;
     des.SetKeysHexa("0123456789ABCDEF", "133457799BBCDFF1");
     EXPECT_EQ(des.CurrentSlot(), 0);
-    EXPECT_EQ(to_digits(des.Key(0), 8), "0123456789ABCDEF");
-    EXPECT_EQ(to_digits(des.Key(1), 8), "133457799BBCDFF1");
+    EXPECT_EQ(hexa_of(des.Key(0), 8), "0123456789ABCDEF");
+    EXPECT_EQ(hexa_of(des.Key(1), 8), "133457799BBCDFF1");
 
     // Slot 1 is K2's schedule.
     des.SelectKey(1);
@@ -261,8 +242,8 @@ TEST(DesEngine, SlotsAndSelector) {
 
     // SetKey replaces K1 and leaves K2.
     des.SetKeyHexa("0101010101010101");
-    EXPECT_EQ(to_digits(des.Key(0), 8), "0101010101010101");
-    EXPECT_EQ(to_digits(des.Key(1), 8), "133457799BBCDFF1");
+    EXPECT_EQ(hexa_of(des.Key(0), 8), "0101010101010101");
+    EXPECT_EQ(hexa_of(des.Key(1), 8), "133457799BBCDFF1");
     text = "8000000000000000";
     des.CalDESHexa(1, text.data());
     EXPECT_EQ(text, "95F8A5E5DD31D900");
@@ -285,7 +266,7 @@ TEST(DesEngine, TheSharedInstanceIsOne) {
     EXPECT_EQ(&C_DES::Instance(), &C_DES::Instance());
     C_Image img("0123456789ABCDEF");
     img.Encrypt(hexa("133457799BBCDFF1"));
-    EXPECT_EQ(to_digits(C_DES::Instance().Key(0), 8), "133457799BBCDFF1");
+    EXPECT_EQ(hexa_of(C_DES::Instance().Key(0), 8), "133457799BBCDFF1");
     EXPECT_EQ(C_DES::Instance().CurrentSlot(), 0);
 }
 
@@ -352,12 +333,12 @@ TEST(TripleDES, ChecksInOrderAndKeysLoadedOnlyAfterThem) {
     auto goodBlock = hexa("4E6F772069732074");
     EXPECT_THROW(goodBlock.TripleDES(key, 2), C_StringHexa::xWrongTDESMode);
     EXPECT_EQ(goodBlock.GetValue(), "4E6F772069732074");
-    EXPECT_EQ(to_digits(C_DES::Instance().Key(0), 8), "133457799BBCDFF1");
+    EXPECT_EQ(hexa_of(C_DES::Instance().Key(0), 8), "133457799BBCDFF1");
     auto block = hexa("B7835779EE26ACB7");
     block.TripleDES(key, 0);
     EXPECT_EQ(block.GetValue(), "4E6F772069732074");
-    EXPECT_EQ(to_digits(C_DES::Instance().Key(0), 8), "0123456789ABCDEF");
-    EXPECT_EQ(to_digits(C_DES::Instance().Key(1), 8), "23456789ABCDEF01");
+    EXPECT_EQ(hexa_of(C_DES::Instance().Key(0), 8), "0123456789ABCDEF");
+    EXPECT_EQ(hexa_of(C_DES::Instance().Key(1), 8), "23456789ABCDEF01");
 }
 
 // ---------------------------------------------------------------------------
@@ -594,8 +575,8 @@ TEST(OpenSSL, SingleDesEcbAndCbcBothDirections) {
         Bytes want(plain.size());
         for (std::size_t b = 0; b < blocks; ++b)
             DES_ecb_encrypt(in_block(&plain[8 * b]), reinterpret_cast<DES_cblock*>(&want[8 * b]), &ks, dir);
-        expect_ok(image(to_digits(plain.data(), plain.size()), dir == DES_ENCRYPT ? 1 : 0, to_digits(key.data(), 8)),
-                  to_digits(want.data(), want.size()));
+        expect_ok(image(hexa_of(plain.data(), plain.size()), dir == DES_ENCRYPT ? 1 : 0, hexa_of(key.data(), 8)),
+                  hexa_of(want.data(), want.size()));
 
         DES_cblock ivec;
         std::memcpy(ivec, iv.data(), 8);
@@ -621,8 +602,8 @@ TEST(OpenSSL, TwoKeyTripleDesEcbAndCbcBothDirections) {
 
         DES_cblock want;
         DES_ecb3_encrypt(in_block(plain.data()), &want, &s1, &s2, &s1, dir);
-        expect_ok(tdes(to_digits(k1.data(), 8) + to_digits(k2.data(), 8), to_digits(plain.data(), 8), mode),
-                  to_digits(want, 8));
+        expect_ok(tdes(hexa_of(k1.data(), 8) + hexa_of(k2.data(), 8), hexa_of(plain.data(), 8), mode),
+                  hexa_of(want, 8));
 
         Bytes chained(plain.size());
         DES_cblock ivec;
@@ -645,9 +626,9 @@ TEST(OpenSSL, LongImagesThroughCalDESFast) {
         Bytes want(plain.size());
         for (std::size_t b = 0; b < blocks; ++b)
             DES_ecb_encrypt(in_block(&plain[8 * b]), reinterpret_cast<DES_cblock*>(&want[8 * b]), &ks, DES_ENCRYPT);
-        ASSERT_EQ(init(1, to_digits(key.data(), 8)), -1);
-        expect_ok(fast(to_digits(plain.data(), plain.size()), 1), to_digits(want.data(), want.size()));
-        expect_ok(fast(to_digits(want.data(), want.size()), 0), to_digits(plain.data(), plain.size()));
+        ASSERT_EQ(init(1, hexa_of(key.data(), 8)), -1);
+        expect_ok(fast(hexa_of(plain.data(), plain.size()), 1), hexa_of(want.data(), want.size()));
+        expect_ok(fast(hexa_of(want.data(), want.size()), 0), hexa_of(plain.data(), plain.size()));
     }
 }
 

@@ -38,24 +38,15 @@
 namespace {
 
 using vek::test::bytes_of;
+using vek::test::hexa_of;
 using vek::test::random_below;
 using vek::test::random_hexa;
 using vek::test::repeat;
 using Bytes = std::vector<std::uint8_t>;
 
-std::string digits_of(const std::uint8_t* b, std::size_t n) {
-    static const char* const kDigits = "0123456789ABCDEF";
-    std::string s;
-    for (std::size_t i = 0; i < n; ++i) {
-        s += kDigits[b[i] >> 4];
-        s += kDigits[b[i] & 0xF];
-    }
-    return s;
-}
-[[maybe_unused]] std::string digits_of(const Bytes& b) { return digits_of(b.data(), b.size()); }
 
 std::string ascii_hexa(const std::string& text) {
-    return digits_of(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    return hexa_of(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
 // Runs `f` and names the exception it raised ("" for none), so that a table can
@@ -133,7 +124,7 @@ const std::string kZero = "0000000000000000";
 std::string sha1_of(const std::string& message) {
     std::uint8_t d[C_SHA1::kDigestBytes];
     C_SHA1::Digest(reinterpret_cast<const std::uint8_t*>(message.data()), message.size(), d);
-    return digits_of(d, sizeof d);
+    return hexa_of(d, sizeof d);
 }
 
 TEST(SHA1, PublishedExamples) {
@@ -156,7 +147,7 @@ TEST(SHA1, PiecesGiveTheDigestOfTheWhole) {
         sha.Update(bytes + cut, message.size() - cut);
         std::uint8_t d[C_SHA1::kDigestBytes];
         sha.Final(d);  // and starts again
-        EXPECT_EQ(digits_of(d, sizeof d), whole) << cut;
+        EXPECT_EQ(hexa_of(d, sizeof d), whole) << cut;
     }
 }
 
@@ -533,8 +524,8 @@ TEST(DataPreparation, LeavesTheSharedEngineAsItWas) {
     (void)C_PINBlock(3, "1234", "4000001234562");
     (void)C_PINBlock(1, "1234", "");
 
-    EXPECT_EQ(digits_of(shared.Key(0), 8), "133457799BBCDFF1");
-    EXPECT_EQ(digits_of(shared.Key(1), 8), "0E329232EA6D0D73");
+    EXPECT_EQ(hexa_of(shared.Key(0), 8), "133457799BBCDFF1");
+    EXPECT_EQ(hexa_of(shared.Key(1), 8), "0E329232EA6D0D73");
     EXPECT_EQ(shared.CurrentSlot(), 0);
     // The chaining value: the next chained block comes out as from a fresh engine.
     C_DES fresh;
@@ -638,21 +629,21 @@ TEST(DESKey, ManyBlocksAgainstOpenSSL) {
             for (const bool encrypt : {true, false}) {
                 std::string text = plain;
                 k.ECB(encrypt ? 1 : 0, text.data(), blocks);
-                EXPECT_EQ(text, digits_of(o.ecb(bytes, encrypt))) << parts << " " << blocks << " " << encrypt;
+                EXPECT_EQ(text, hexa_of(o.ecb(bytes, encrypt))) << parts << " " << blocks << " " << encrypt;
             }
             const std::string iv = random_hexa(rng, 16);
             std::uint64_t chain = std::stoull(iv, nullptr, 16);
             std::string text = plain;
             k.CBCEncrypt(text.data(), blocks, chain);
             const Bytes cipher = o.cbc(bytes, bytes_of(iv), true);
-            EXPECT_EQ(text, digits_of(cipher)) << parts << " " << blocks;
+            EXPECT_EQ(text, hexa_of(cipher)) << parts << " " << blocks;
             if (blocks > 0) {
                 EXPECT_EQ(chain, std::stoull(text.substr(text.size() - 16), nullptr, 16));
             }
             chain = std::stoull(iv, nullptr, 16);
             std::string back(plain.size(), '?');
             k.CBCDecrypt(plain.data(), back.data(), blocks, chain);
-            EXPECT_EQ(back, digits_of(o.cbc(bytes, bytes_of(iv), false))) << parts << " " << blocks;
+            EXPECT_EQ(back, hexa_of(o.cbc(bytes, bytes_of(iv), false))) << parts << " " << blocks;
             if (blocks > 0) {
                 EXPECT_EQ(chain, std::stoull(plain.substr(plain.size() - 16), nullptr, 16));
             }
@@ -668,9 +659,9 @@ TEST(TripleDESData, AgainstOpenSSL) {
         const std::size_t blocks = 1 + random_below(rng, round % 4 == 0 ? 600 : 20);
         const std::string data = random_hexa(rng, 16 * blocks), iv = random_hexa(rng, 16);
         const bool encrypt = round % 2 == 0;
-        EXPECT_EQ(C_TripleDESData(key, data, encrypt ? 1 : 0, 0, "").GetValue(), digits_of(o.ecb(bytes_of(data), encrypt)));
+        EXPECT_EQ(C_TripleDESData(key, data, encrypt ? 1 : 0, 0, "").GetValue(), hexa_of(o.ecb(bytes_of(data), encrypt)));
         EXPECT_EQ(C_TripleDESData(key, data, encrypt ? 1 : 0, 1, iv).GetValue(),
-                  digits_of(o.cbc(bytes_of(data), bytes_of(iv), encrypt)));
+                  hexa_of(o.cbc(bytes_of(data), bytes_of(iv), encrypt)));
     }
 }
 
@@ -679,7 +670,7 @@ TEST(KeyCheckValue, AgainstOpenSSL) {
     for (int round = 0; round < 90; ++round) {
         const std::string key = random_key(rng, 1 + round % 3);
         OpenSSLKey o(key);
-        const std::string full = digits_of(o.ecb(Bytes(8, 0), true));
+        const std::string full = hexa_of(o.ecb(Bytes(8, 0), true));
         const int digits = round % 17;
         EXPECT_EQ(C_KeyCheckValue(key, digits).GetValue(), full.substr(0, digits == 0 ? 6 : static_cast<std::size_t>(digits)));
     }
@@ -695,12 +686,12 @@ std::string openssl_mac(const std::string& key, const std::string& data, int alg
     const Bytes zero(8, 0);
     if (algorithm == 1) {
         const Bytes c = OpenSSLKey(key).cbc(bytes, zero, true);
-        return digits_of(c.data() + c.size() - 8, 8);
+        return hexa_of(c.data() + c.size() - 8, 8);
     }
     const Bytes c = OpenSSLKey(key.substr(0, 16)).cbc(bytes, zero, true);
     const Bytes last(c.end() - 8, c.end());
     const Bytes d = OpenSSLKey(key.substr(16, 16)).ecb(last, false);
-    return digits_of(OpenSSLKey(key.size() == 48 ? key.substr(32) : key.substr(0, 16)).ecb(d, true));
+    return hexa_of(OpenSSLKey(key.size() == 48 ? key.substr(32) : key.substr(0, 16)).ecb(d, true));
 }
 
 TEST(MAC, AgainstOpenSSL) {
@@ -736,7 +727,7 @@ std::string openssl_derivation(const std::string& imk, const std::string& pan, c
         const Bytes packed = bytes_of(x.size() % 2 != 0 ? "0" + x : x);
         std::uint8_t hash[SHA_DIGEST_LENGTH];
         SHA1(packed.data(), packed.size(), hash);
-        y = decimalised(digits_of(hash, sizeof hash), 16);
+        y = decimalised(hexa_of(hash, sizeof hash), 16);
     }
     Bytes block = bytes_of(y), inverted = block;
     for (auto& b : inverted) b = static_cast<std::uint8_t>(~b);
@@ -745,7 +736,7 @@ std::string openssl_derivation(const std::string& imk, const std::string& pan, c
     const Bytes zr = o.ecb(inverted, true);
     z.insert(z.end(), zr.begin(), zr.end());
     for (std::size_t i = 0; i < 16; i += 8) DES_set_odd_parity(reinterpret_cast<DES_cblock*>(&z[i]));
-    return digits_of(z);
+    return hexa_of(z);
 }
 
 TEST(ICCMasterKey, AgainstOpenSSL) {
@@ -769,7 +760,7 @@ TEST(SHA1, AgainstOpenSSL) {
         std::uint8_t want[SHA_DIGEST_LENGTH], got[C_SHA1::kDigestBytes];
         SHA1(m.data(), m.size(), want);
         C_SHA1::Digest(m.data(), m.size(), got);
-        EXPECT_EQ(digits_of(got, sizeof got), digits_of(want, sizeof want)) << n;
+        EXPECT_EQ(hexa_of(got, sizeof got), hexa_of(want, sizeof want)) << n;
     }
 }
 
@@ -786,7 +777,7 @@ TEST(CardVerificationValue, AgainstOpenSSL) {
         const Bytes a = OpenSSLKey(cvk.substr(0, 16)).ecb(bytes_of(text.substr(0, 16)), true);
         Bytes b = bytes_of(text.substr(16));
         for (int i = 0; i < 8; ++i) b[i] ^= a[i];
-        const std::string result = digits_of(OpenSSLKey(cvk).ecb(b, true));
+        const std::string result = hexa_of(OpenSSLKey(cvk).ecb(b, true));
         EXPECT_EQ(C_CardVerificationValue(cvk, pan, expiry, service).GetValue(), decimalised(result, 3)) << text;
     }
 }

@@ -30,5 +30,6 @@ std::vector<std::uint8_t> bytes_of(const std::string& hex);
 
 // Bytes as upper-case hexadecimal text, two digits a byte.
 std::string hexa_of(const std::uint8_t* bytes, std::size_t count);
+inline std::string hexa_of(const std::vector<std::uint8_t>& bytes) { return hexa_of(bytes.data(), bytes.size()); }
 
 }  // namespace vek::test
