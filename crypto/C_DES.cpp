@@ -167,7 +167,11 @@ int C_DES::CalDESHexa(int direction, char text[16]) noexcept {
 }
 
 int C_DES::CalTripleDESHexa(int direction, char text[16]) noexcept {
-    return on_hexa(text, [&](Byte* b) { CalTripleDES(direction, b); });
+    u32 hi = decode8(text), lo = decode8(text + 8);
+    TripleDes(direction, hi, lo);
+    encode8(hi, text);
+    encode8(lo, text + 8);
+    return 0;
 }
 
 int C_DES::CalDESCBCHexa(int direction, char text[16]) noexcept {
@@ -206,6 +210,11 @@ int C_DES::CalDESHexaRecords(int direction, char* text, std::size_t records, std
             ecb_hexa_blocks<false>(ks, digits, n);
     });
     return 0;
+}
+
+bool C_DES::KeysLoadedHexa(const char k1[16], const char k2[16]) const noexcept {
+    return ((decode8(k1) ^ load_be(m_key[0])) | (decode8(k1 + 8) ^ load_be(m_key[0] + 4)) |
+            (decode8(k2) ^ load_be(m_key[1])) | (decode8(k2 + 8) ^ load_be(m_key[1] + 4))) == 0;
 }
 
 int C_DES::SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept {

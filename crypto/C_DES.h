@@ -63,6 +63,9 @@ public:
     // SetKeysHexa(k1, k2) then CalTripleDESHexa(direction, text), in one pass:
     // the key schedules are computed while the first DES pass runs.
     int SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept;
+    // Whether K1 and K2 (16 digits each) are the keys loaded in slots 0 and 1:
+    // then their schedules stand, and CalTripleDESHexa needs no key load.
+    bool KeysLoadedHexa(const char k1[16], const char k2[16]) const noexcept;
 
     // Electronic codebook over `blocks` consecutive blocks of 16 digits in place,
     // with the current slot: the same as CalDESHexa on each block in turn. Long
@@ -99,6 +102,7 @@ private:
     // run after the slot's key was loaded and kept until the next load.
     const std::uint64_t* SlicedSchedule(int slot) noexcept;
 
+    // Each slot's schedule is always its key's (an all-zero key's is all zero).
     Byte m_key[2][8] = {};
     Schedule m_schedule[2] = {};
     std::uint64_t m_sliced[2][16 * 48] = {};

@@ -8,9 +8,16 @@ void C_StringHexa::TripleDES(std::string_view key, std::string_view block, int m
     if (key.size() != 32) throw xWrongKeyLength{};
     if (block.size() != 16) throw xWrongDataLength{};
     if (mode != 0 && mode != 1) throw xWrongTDESMode{};
-    // SetKeysHexa with K1 and K2, then CalTripleDESHexa, as one engine step.
+    // SetKeysHexa with K1 and K2, then CalTripleDESHexa, as one engine step;
+    // the keys loaded already (a job's calls under one key) are not loaded again.
     if (result != block.data()) std::memcpy(result, block.data(), 16);
-    C_DES::Instance().SetKeysAndCalTripleDESHexa(mode, key.data(), key.data() + 16, result);
+    C_DES& engine = C_DES::Instance();
+    if (engine.KeysLoadedHexa(key.data(), key.data() + 16)) {
+        engine.SelectKey(0);
+        engine.CalTripleDESHexa(mode, result);
+    } else {
+        engine.SetKeysAndCalTripleDESHexa(mode, key.data(), key.data() + 16, result);
+    }
 }
 
 void C_StringHexa::TripleDES(const C_StringHexa& key, int mode) {
