@@ -171,6 +171,7 @@ int C_DES::CalTripleDESHexa(int direction, char text[16]) noexcept {
     TripleDes(direction, hi, lo);
     encode8(hi, text);
     encode8(lo, text + 8);
+    m_current = 0;
     return 0;
 }
 

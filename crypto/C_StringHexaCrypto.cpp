@@ -13,8 +13,7 @@ void C_StringHexa::TripleDES(std::string_view key, std::string_view block, int m
     if (result != block.data()) std::memcpy(result, block.data(), 16);
     C_DES& engine = C_DES::Instance();
     if (engine.KeysLoadedHexa(key.data(), key.data() + 16)) {
-        engine.SelectKey(0);
-        engine.CalTripleDESHexa(mode, result);
+        engine.CalTripleDESHexa(mode, result);  // slot 0 current afterwards, as ever
     } else {
         engine.SetKeysAndCalTripleDESHexa(mode, key.data(), key.data() + 16, result);
     }
