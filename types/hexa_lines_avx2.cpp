@@ -63,7 +63,7 @@ std::size_t digits_in(const char* text, std::size_t bytes) noexcept {
     _mm256_store_si256(reinterpret_cast<__m256i*>(sums), total);
     std::uint64_t found = sums[0] + sums[1] + sums[2] + sums[3];
     for (; i < bytes; ++i) found += is_digit(text[i]) ? 1 : 0;
-    return found;
+    return static_cast<std::size_t>(found);  // at most `bytes`
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ std::size_t digits_in(const char* text, std::size_t bytes) noexcept {
     _mm512_store_si512(sums, total);
     std::uint64_t digitsFound = 0;
     for (const std::uint64_t sum : sums) digitsFound += sum;
-    return digitsFound;
+    return static_cast<std::size_t>(digitsFound);  // at most `bytes`
 }
 
 }  // namespace
