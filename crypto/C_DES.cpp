@@ -214,8 +214,9 @@ int C_DES::CalDESHexaRecords(int direction, char* text, std::size_t records, std
 }
 
 bool C_DES::KeysLoadedHexa(const char k1[16], const char k2[16]) const noexcept {
-    return ((decode8(k1) ^ load_be(m_key[0])) | (decode8(k1 + 8) ^ load_be(m_key[0] + 4)) |
-            (decode8(k2) ^ load_be(m_key[1])) | (decode8(k2 + 8) ^ load_be(m_key[1] + 4))) == 0;
+    // Word by word, so that other keys usually cost one word's decoding.
+    return decode8(k1) == load_be(m_key[0]) && decode8(k1 + 8) == load_be(m_key[0] + 4) &&
+           decode8(k2) == load_be(m_key[1]) && decode8(k2 + 8) == load_be(m_key[1] + 4);
 }
 
 int C_DES::SetKeysAndCalTripleDESHexa(int direction, const char k1[16], const char k2[16], char text[16]) noexcept {
